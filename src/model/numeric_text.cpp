@@ -1,0 +1,167 @@
+#include "numeric_text.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace calvex {
+
+namespace {
+
+bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads sign, digits, "." and digits from the start of `text`, skipping
+// the ignored blanks, with `separator` as the decimal separator.
+double readLeading(std::string_view text, char separator) {
+    std::string digits;
+    bool negative = false;
+    bool signAllowed = true;
+    bool pointSeen = false;
+    bool anyDigit = false;
+    bool nonZeroIntegerDigit = false;
+    for (char c : text) {
+        if (isIgnoredBlank(c)) continue;
+        if (signAllowed && (c == '-' || c == '+')) {
+            negative = (c == '-');
+            signAllowed = false;
+            continue;
+        }
+        signAllowed = false;
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (!pointSeen && c != '0') nonZeroIntegerDigit = true;
+            digits.push_back(c);
+        } else if (c == separator && !pointSeen) {
+            pointSeen = true;
+            digits.push_back('.');
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return 0.0;
+    double value = 0.0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) value = nonZeroIntegerDigit ? DBL_MAX : 0.0;
+    return negative ? -value : value;
+}
+
+std::string replaceAll(std::string_view text, char from, char to) {
+    std::string result(text);
+    for (char& c : result)
+        if (c == from) c = to;
+    return result;
+}
+
+} // namespace
+
+double readLeadingNumber(std::string_view text) { return readLeading(text, '.'); }
+
+double readTypedNumber(std::string_view text) { return readLeadingNumber(commasToPoints(text)); }
+
+std::string commasToPoints(std::string_view text) { return replaceAll(text, ',', '.'); }
+
+std::string pointsToCommas(std::string_view text) { return replaceAll(text, '.', ','); }
+
+bool isNumericText(std::string_view text) {
+    auto isEdgeBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isEdgeBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isEdgeBlank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    bool anyDigit = false;
+    bool separatorSeen = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            anyDigit = true;
+        } else if ((c == '.' || c == ',') && !separatorSeen) {
+            separatorSeen = true;
+        } else {
+            return false;
+        }
+    }
+    return anyDigit;
+}
+
+std::string formatFixed2(double value, int width) {
+    const double hundredths = std::fabs(std::floor(100.0 * value + 0.5));
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.0f", hundredths);
+    std::string digits(buffer);
+    std::string text;
+    if (digits.size() >= 3)
+        text = digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
+    else if (digits.size() == 2)
+        text = "0." + digits;
+    else
+        text = "0.0" + digits;
+    if (value < 0) text.insert(text.begin(), '-');
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string formatFixed2(std::string_view numericText, int width) {
+    return formatFixed2(readTypedNumber(numericText), width);
+}
+
+std::string shortestNumber(double value) {
+    if (value == 0.0 || !std::isfinite(value)) return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    // buffer: "d.dddddddddddddde+XX"
+    std::string mantissa;
+    mantissa.push_back(buffer[0]);
+    const char* p = buffer + 2;
+    while (*p != 'e') mantissa.push_back(*p++);
+    const int exponent = std::atoi(p + 1);
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= 0) {
+        const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= integerDigits) {
+            text += mantissa;
+            text.append(integerDigits - mantissa.size(), '0');
+        } else {
+            text += mantissa.substr(0, integerDigits);
+            text += '.';
+            text += mantissa.substr(integerDigits);
+        }
+    } else {
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += mantissa;
+    }
+    return text;
+}
+
+std::string numberFieldText(double value) {
+    std::string text = shortestNumber(value);
+    if (text.front() == '.') text.insert(text.begin(), '0');
+    else if (text.rfind("-.", 0) == 0) text.insert(text.begin() + 1, '0');
+    return text;
+}
+
+std::string str(double value) { return (value < 0 ? "" : " ") + shortestNumber(value); }
+
+double intPart(double value) { return std::floor(value); }
+
+double roundHundredth(double value) { return std::floor(100.0 * value + 0.5) / 100.0; }
+
+EntryRuleOutcome applyFirstCharacterRule(std::string_view text) {
+    EntryRuleOutcome outcome;
+    if (text.empty()) return outcome;
+    if (text.front() == '.') {
+        outcome.replacement = "0.";
+        outcome.message = kMessageBelowOne;
+    } else if (!isDigit(text.front())) {
+        outcome.accepted = false;
+        outcome.replacement = "";
+        outcome.message = kMessageNotNumeric;
+        outcome.turnRed = true;
+    }
+    return outcome;
+}
+
+} // namespace calvex

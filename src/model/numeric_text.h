@@ -1,0 +1,67 @@
+#pragma once
+// The rules by which typed texts become numbers and numbers become texts.
+// Every part of the program goes through these, so that the same text
+// always yields the same number.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calvex {
+
+// Leading number with "." as the only decimal separator; blanks (space,
+// tab, line feed) are ignored wherever they stand. 0 when nothing numeric
+// is read. "3,5" reads as 3.
+double readLeadingNumber(std::string_view text);
+
+// Leading number accepting "," or "." as decimal separator.
+double readTypedNumber(std::string_view text);
+
+std::string commasToPoints(std::string_view text);
+std::string pointsToCommas(std::string_view text);
+
+// The whole text (blanks at either end allowed) is a plain decimal number
+// with "." or "," as separator. The empty text is not numeric.
+bool isNumericText(std::string_view text);
+
+// Two decimals, halves rounded upward, "." as separator, padded with
+// leading blanks to `width` and never cut.
+std::string formatFixed2(double value, int width);
+std::string formatFixed2(std::string_view numericText, int width);
+
+// Shortest plain decimal form with at most 15 significant digits, no
+// trailing zeros, no point for whole numbers and no zero before the point
+// below 1: 0.33 -> ".33", 2.9 -> "2.9", 4 -> "4", -0.5 -> "-.5".
+std::string shortestNumber(double value);
+
+// The shortest form with a zero before the point ("0.33"): the text a
+// number gets when it is put back into an entry field, so that it reads
+// back as the same number.
+std::string numberFieldText(double value);
+
+// Str: the shortest form with a leading blank when not negative.
+std::string str(double value);
+
+// Int: the largest whole number not above the value.
+double intPart(double value);
+
+// Rounding of results to the hundredth: floor(100 x + 0.5) / 100.
+double roundHundredth(double value);
+
+// Result of the first-character rule applied to a wall field's new text.
+struct EntryRuleOutcome {
+    bool accepted = true;                   // the text passes and is stored
+    std::optional<std::string> replacement; // the field's text becomes this
+    std::optional<std::string> message;     // critical-error message to show
+    bool turnRed = false;                   // the field's background turns red
+};
+
+inline constexpr const char* kMessageBelowOne =
+    "Inserire i dati inferiori all'unit\u00e0 digitando prima lo zero e poi il punto.";
+inline constexpr const char* kMessageNotNumeric = "Inserire valori numerici significativi.";
+
+// A leading "." becomes "0." (which then passes and is stored); any other
+// non-digit first character empties the field and turns it red.
+EntryRuleOutcome applyFirstCharacterRule(std::string_view text);
+
+} // namespace calvex

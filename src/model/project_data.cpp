@@ -1,0 +1,233 @@
+#include "project_data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace calvex {
+
+namespace {
+
+void checkRange(int value, int low, int high, const char* what) {
+    if (value < low || value > high) throw std::out_of_range(what);
+}
+
+int idx(auto field) { return static_cast<int>(field); }
+
+int countOf(const FieldValue& value, int limit) {
+    const double number = std::floor(value.leadingNumber());
+    if (!(number > 0)) return 0;
+    return number > limit ? limit : static_cast<int>(number);
+}
+
+FieldValue defaultFloorValue(FloorField field) {
+    switch (field) {
+    case FloorField::specifico: return FieldValue::integer(2);
+    case FloorField::permsolai: return FieldValue::real(0.35);
+    case FloorField::accsolai: return FieldValue::real(0.2);
+    case FloorField::permsbalzi: return FieldValue::real(0.4);
+    case FloorField::accsbalzi: return FieldValue::real(0.4);
+    case FloorField::hp: return FieldValue::real(2.9);
+    }
+    return {};
+}
+
+const FieldValue kEmptyText = FieldValue::text("");
+const FieldValue kZero = FieldValue::integer(0);
+
+} // namespace
+
+ProjectData::ProjectData() {
+    general_[idx(GeneralField::strutt)] = FieldValue::integer(4);
+    general_[idx(GeneralField::riduz)] = FieldValue::real(0.33);
+    general_[idx(GeneralField::protez)] = FieldValue::integer(1);
+    for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi,
+                             FloorField::accsbalzi})
+        floors_[0].values[idx(field)] = kZero;
+}
+
+const FieldValue& ProjectData::general(GeneralField field) const { return general_[idx(field)]; }
+
+void ProjectData::setGeneral(GeneralField field, FieldValue value) {
+    FieldValue& slot = general_[idx(field)];
+    if (slot == value) return;
+    slot = std::move(value);
+    touch();
+}
+
+const FieldValue& ProjectData::floor(int storey, FloorField field) const {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    return floors_[storey].values[idx(field)];
+}
+
+void ProjectData::setFloor(int storey, FloorField field, FieldValue value) {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    FloorInputs& inputs = floors_[storey];
+    if (inputs.values[idx(field)] == value) return;
+    inputs.numbers[idx(field)] = value.typedNumber();
+    inputs.values[idx(field)] = std::move(value);
+    touch();
+}
+
+const FieldValue& ProjectData::wall(int storey, int wall, WallField field) const {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    checkRange(wall, 0, kMaxWalls, "wall");
+    return walls_[storey][wall].values[idx(field)];
+}
+
+void ProjectData::setWall(int storey, int wall, WallField field, FieldValue value) {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    checkRange(wall, 0, kMaxWalls, "wall");
+    WallInputs& inputs = walls_[storey][wall];
+    if (inputs.values[idx(field)] == value) return;
+    inputs.numbers[idx(field)] = acceptsDecimalComma(field) ? value.typedNumber() : value.leadingNumber();
+    inputs.values[idx(field)] = std::move(value);
+    touch();
+}
+
+double ProjectData::floorNumber(int storey, FloorField field) const {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    return floors_[storey].numbers[idx(field)];
+}
+
+double ProjectData::wallNumber(int storey, int wall, WallField field) const {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    checkRange(wall, 0, kMaxWalls, "wall");
+    return walls_[storey][wall].numbers[idx(field)];
+}
+
+const std::string& ProjectData::title(TitleField field) const { return title_[idx(field)]; }
+
+void ProjectData::setTitle(TitleField field, std::string text) { title_[idx(field)] = std::move(text); }
+
+WallResult& ProjectData::wallResult(int storey, int wall) {
+    checkRange(storey, 0, kStoreyRows - 1, "storey");
+    checkRange(wall, 0, kMaxWalls, "wall");
+    return wallResults_[storey][wall];
+}
+
+const WallResult& ProjectData::wallResult(int storey, int wall) const {
+    return const_cast<ProjectData*>(this)->wallResult(storey, wall);
+}
+
+FloorResult& ProjectData::floorResult(int level) {
+    checkRange(level, 0, kStoreyRows - 1, "level");
+    return floorResults_[level];
+}
+
+const FloorResult& ProjectData::floorResult(int level) const {
+    return const_cast<ProjectData*>(this)->floorResult(level);
+}
+
+int ProjectData::storeyCount() const { return countOf(general(GeneralField::np), kMaxStoreys); }
+
+int ProjectData::wallCount() const { return countOf(general(GeneralField::wallCount), kMaxWalls); }
+
+int ProjectData::xWallCount() const { return countOf(general(GeneralField::numsetx), wallCount()); }
+
+void ProjectData::introduceStoreys(int storeyCount) {
+    const int last = std::min(storeyCount, kMaxStoreys);
+    for (int storey = 1; storey <= last; ++storey)
+        for (int f = 0; f < kFloorFieldCount; ++f)
+            if (floors_[storey].values[f].isEmpty())
+                setFloor(storey, static_cast<FloorField>(f), defaultFloorValue(static_cast<FloorField>(f)));
+}
+
+void ProjectData::resetGeneral(int previousStoreyCount) {
+    setGeneral(GeneralField::strutt, FieldValue::integer(4));
+    setGeneral(GeneralField::riduz, FieldValue::real(0.33));
+    setGeneral(GeneralField::protez, FieldValue::integer(1));
+    setGeneral(GeneralField::np, kZero);
+    setGeneral(GeneralField::wallCount, kZero);
+    for (GeneralField field : {GeneralField::grado, GeneralField::numsetx, GeneralField::numsety})
+        setGeneral(field, kEmptyText);
+    const int last = std::min(previousStoreyCount, kMaxStoreys);
+    for (int storey = 1; storey <= last; ++storey)
+        for (int f = 0; f < kFloorFieldCount; ++f) setFloor(storey, static_cast<FloorField>(f), kEmptyText);
+}
+
+void ProjectData::resetWalls() {
+    const int storeys = storeyCount();
+    const int walls = wallCount();
+    for (int s = 1; s <= storeys; ++s) {
+        for (int w = 1; w <= walls; ++w) {
+            for (int f = 0; f < kWallFieldCount; ++f) setWall(s, w, static_cast<WallField>(f), kEmptyText);
+            WallResult& r = wallResults_[s][w];
+            r.torsionForce = ResultValue::emptyText();
+            r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
+            r.shearCheckText.assign("");
+            r.sigmaCheckText.assign("");
+            r.sectionCheckText.assign("");
+        }
+    }
+    for (int s = 1; s <= storeys + 1; ++s) {
+        floorResults_[s].storeyShear = 0.0;
+        for (int w = 1; w <= walls; ++w) {
+            WallResult& r = wallResults_[s][w];
+            r.area = r.baseStress = r.normalForce = r.staticStress = 0.0;
+            r.horizontalForceX = r.horizontalForceY = 0.0;
+        }
+    }
+    for (int level = 0; level <= storeys; ++level) {
+        FloorResult& r = floorResults_[level];
+        for (ResultValue* value : {&r.storeyWeight, &r.distributionCoeff, &r.massCentreX, &r.massCentreY,
+                                   &r.stiffCentreX, &r.stiffCentreY, &r.eccX, &r.eccY, &r.storeyForce,
+                                   &r.polarMoment, &r.torsionTotalForce, &r.torsionMoment})
+            *value = 0.0;
+    }
+}
+
+void ProjectData::copyStoreyInputs(int fromStorey, int toStorey) {
+    for (int f = 0; f < kFloorFieldCount; ++f)
+        setFloor(toStorey, static_cast<FloorField>(f), floor(fromStorey, static_cast<FloorField>(f)));
+}
+
+void ProjectData::copyStoreyWalls(int fromStorey, int toStorey) {
+    const int walls = wallCount();
+    for (int w = 1; w <= walls; ++w)
+        for (int f = 0; f < kWallFieldCount; ++f)
+            setWall(toStorey, w, static_cast<WallField>(f), wall(fromStorey, w, static_cast<WallField>(f)));
+}
+
+void ProjectData::swapWalls(int a, int b) {
+    checkRange(a, 0, kMaxWalls, "wall");
+    checkRange(b, 0, kMaxWalls, "wall");
+    if (a == b) return;
+    const int storeys = storeyCount();
+    for (int s = 1; s <= storeys; ++s) std::swap(walls_[s][a], walls_[s][b]);
+    if (storeys > 0) touch();
+}
+
+void ProjectData::prepareWallEntry() {
+    if (storeyCount() == 0) setGeneral(GeneralField::np, FieldValue::integer(1));
+    if (wallCount() == 0) setGeneral(GeneralField::wallCount, FieldValue::integer(1));
+    const int storeys = storeyCount();
+    const int walls = wallCount();
+
+    building_.sideLong = ResultValue::emptyText();
+    building_.sideShort = ResultValue::emptyText();
+    for (int s = storeys + 1; s <= kMaxStoreys; ++s) {
+        floorResults_[s].torsionTotalForce = ResultValue::emptyText();
+        floorResults_[s].torsionMoment = ResultValue::emptyText();
+        for (int w = walls + 1; w <= kMaxWalls; ++w) {
+            for (int f = 0; f < kWallFieldCount; ++f) setWall(s, w, static_cast<WallField>(f), kEmptyText);
+            WallResult& r = wallResults_[s][w];
+            r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
+            r.shearCheckText.assign("");
+            r.sigmaCheckText.assign("");
+            r.sectionCheckText.assign("");
+        }
+    }
+    for (int s = storeys + 1; s <= kMaxStoreys + 1; ++s) {
+        floorResults_[s].storeyShear = 0.0;
+        setFloor(s, FloorField::specifico, kZero);
+        setFloor(s, FloorField::hp, kZero);
+        for (int w = walls + 1; w <= kMaxWalls; ++w) {
+            WallResult& r = wallResults_[s][w];
+            r.area = r.baseStress = r.normalForce = r.staticStress = 0.0;
+            r.horizontalForceX = r.horizontalForceY = 0.0;
+        }
+    }
+}
+
+} // namespace calvex

@@ -1,0 +1,136 @@
+#pragma once
+// The one project record: general data, storey data, wall data, title page,
+// the results of the verification and the run-time values.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "field_value.h"
+#include "results.h"
+
+namespace calvex {
+
+enum class GeneralField { grado, strutt, riduz, protez, np, numsetx, numsety, wallCount };
+enum class FloorField { specifico, permsolai, accsolai, permsbalzi, accsbalzi, hp };
+enum class WallField { dimx, dimy, ascissa, ordinata, tirantiV, tirantiO, tauk, sigma, solai, sbalzi };
+enum class TitleField { progetto, localita, committente, architettonico, direttore, luogo, data, allegati };
+
+inline constexpr int kGeneralFieldCount = 8;
+inline constexpr int kFloorFieldCount = 6;
+inline constexpr int kWallFieldCount = 10;
+inline constexpr int kTitleFieldCount = 8;
+
+inline constexpr int kMaxStoreys = 20;
+inline constexpr int kMaxWalls = 100;
+// Storage rows 0 to 21: level 0 below storey 1, and the storey above the top one.
+inline constexpr int kStoreyRows = kMaxStoreys + 2;
+// Storage columns 0 to 100: wall 0 is the never-set wall before wall 1.
+inline constexpr int kWallColumns = kMaxWalls + 1;
+
+inline constexpr std::array<std::string_view, kGeneralFieldCount> kGeneralFieldNames{
+    "grado", "strutt", "riduz", "protez", "np", "numsetx", "numsety", "wallCount"};
+inline constexpr std::array<std::string_view, kFloorFieldCount> kFloorFieldNames{
+    "specifico", "permsolai", "accsolai", "permsbalzi", "accsbalzi", "hp"};
+inline constexpr std::array<std::string_view, kWallFieldCount> kWallFieldNames{
+    "dimx", "dimy", "ascissa", "ordinata", "tirantiV", "tirantiO", "tauk", "sigma", "solai", "sbalzi"};
+inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames{
+    "progetto", "localita", "committente", "architettonico", "direttore", "luogo", "data", "allegati"};
+
+// The wall values that accept a decimal comma when the engine reads them.
+constexpr bool acceptsDecimalComma(WallField field) {
+    return field == WallField::solai || field == WallField::sbalzi;
+}
+
+class ProjectData {
+public:
+    // The start values of the program.
+    ProjectData();
+
+    const FieldValue& general(GeneralField field) const;
+    void setGeneral(GeneralField field, FieldValue value);
+
+    const FieldValue& floor(int storey, FloorField field) const;
+    void setFloor(int storey, FloorField field, FieldValue value);
+
+    const FieldValue& wall(int storey, int wall, WallField field) const;
+    void setWall(int storey, int wall, WallField field, FieldValue value);
+
+    // The engine's readings of the inputs, kept up to date on every change:
+    // storey values read with readTypedNumber; wall values with
+    // readLeadingNumber, `solai` and `sbalzi` with readTypedNumber.
+    double floorNumber(int storey, FloorField field) const;
+    double wallNumber(int storey, int wall, WallField field) const;
+
+    const std::string& title(TitleField field) const;
+    void setTitle(TitleField field, std::string text);
+
+    WallResult& wallResult(int storey, int wall);
+    const WallResult& wallResult(int storey, int wall) const;
+    FloorResult& floorResult(int level);
+    const FloorResult& floorResult(int level) const;
+    BuildingResult& building() { return building_; }
+    const BuildingResult& building() const { return building_; }
+
+    // Counts as the loops use them: the whole part of the stored value,
+    // kept within the program's limits.
+    int storeyCount() const;  // np, 0 to 20
+    int wallCount() const;    // wallCount, 0 to 100
+    int xWallCount() const;   // numsetx, 0 to wallCount
+
+    // Every change of a general, storey or wall value increases the input
+    // revision; a complete run records the revision it computed.
+    std::uint64_t inputRevision() const { return inputRevision_; }
+    std::uint64_t computedRevision() const { return computedRevision_; }
+    void markComputed() { computedRevision_ = inputRevision_; }
+    bool resultsCurrent() const { return computedRevision_ == inputRevision_; }
+
+    // Storeys 1 to n: every empty storey value receives its default.
+    void introduceStoreys(int storeyCount);
+    // The general window's clear, given the storey count before it.
+    void resetGeneral(int previousStoreyCount);
+    // The wall window's clear: wall data of the storeys and walls in use
+    // and their results.
+    void resetWalls();
+    void copyStoreyInputs(int fromStorey, int toStorey);
+    // Copies the ten values of walls 1 to wallCount from one storey to another.
+    void copyStoreyWalls(int fromStorey, int toStorey);
+    // Exchanges the ten values of walls a and b on every storey in use.
+    void swapWalls(int a, int b);
+    // The model side of the hand-over from the general window to the wall
+    // window: np and wallCount at least 1, and everything beyond the current
+    // size reset so that the engine finds zeros above the top storey.
+    void prepareWallEntry();
+
+    // Run-time values, not saved.
+    int currentFloor = 1;
+    int currentWall = 1;
+    std::string currentFileName;
+
+private:
+    struct WallInputs {
+        std::array<FieldValue, kWallFieldCount> values;
+        std::array<double, kWallFieldCount> numbers{};
+    };
+    struct FloorInputs {
+        std::array<FieldValue, kFloorFieldCount> values;
+        std::array<double, kFloorFieldCount> numbers{};
+    };
+
+    void touch() { ++inputRevision_; }
+
+    std::array<FieldValue, kGeneralFieldCount> general_;
+    std::array<FloorInputs, kStoreyRows> floors_;
+    std::array<std::array<WallInputs, kWallColumns>, kStoreyRows> walls_;
+    std::array<std::string, kTitleFieldCount> title_;
+
+    std::array<std::array<WallResult, kWallColumns>, kStoreyRows> wallResults_;
+    std::array<FloorResult, kStoreyRows> floorResults_;
+    BuildingResult building_;
+
+    std::uint64_t inputRevision_ = 1;
+    std::uint64_t computedRevision_ = 0;
+};
+
+} // namespace calvex

@@ -1,0 +1,141 @@
+#pragma once
+// What the verification engine computes: per wall, per storey and for the
+// whole building. Never saved; recomputed by every run.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace calvex {
+
+// A numeric result. Besides a number it can be "never written" (the state
+// at program start) or "the empty text" (set by the clear commands). Both
+// non-numbers read as 0. Stored in one double so that result arrays stay
+// flat; the two non-numbers are NaN patterns that no computed value takes,
+// since the engine never lets a NaN or an infinity into a result.
+class ResultValue {
+public:
+    constexpr ResultValue() : bits_(kNeverWritten) {}
+    constexpr ResultValue(double value) : bits_(std::bit_cast<std::uint64_t>(value)) {}
+    static constexpr ResultValue emptyText() { return ResultValue(kEmptyText, 0); }
+
+    constexpr bool isNumber() const { return bits_ != kNeverWritten && bits_ != kEmptyText; }
+    constexpr bool isNeverWritten() const { return bits_ == kNeverWritten; }
+    constexpr bool isEmptyText() const { return bits_ == kEmptyText; }
+    constexpr double number() const { return isNumber() ? std::bit_cast<double>(bits_) : 0.0; }
+
+    constexpr bool operator==(const ResultValue&) const = default;
+
+private:
+    static constexpr std::uint64_t kNeverWritten = 0x7ff8'dead'0000'0001ull;
+    static constexpr std::uint64_t kEmptyText = 0x7ff8'dead'0000'0002ull;
+    constexpr ResultValue(std::uint64_t bits, int) : bits_(bits) {}
+    std::uint64_t bits_;
+};
+
+// A text result; "never written" until the engine first sets it.
+class ResultText {
+public:
+    bool isWritten() const { return written_; }
+    const std::string& str() const { return text_; }
+    void assign(std::string_view text) {
+        text_.assign(text);
+        written_ = true;
+    }
+    void append(std::string_view text) {
+        text_.append(text);
+        written_ = true;
+    }
+    bool operator==(std::string_view text) const { return written_ && text_ == text; }
+
+private:
+    std::string text_;
+    bool written_ = false;
+};
+
+struct WallResult {
+    // Vertical loads
+    ResultValue area, normalForce, baseStress, tieStressV, tieStressH, selfWeightShare, slabLoad;
+    // Stiffness and force sharing
+    ResultValue shearModulus, stiffnessX, stiffnessY, armX, armY, torsionForce;
+    ResultValue storeyShareX, storeyShareY, horizontalForceX, horizontalForceY;
+    // Checks
+    ResultValue fullLoad, staticStress, ultimateShearX, ultimateShearY, eccentricity, maxStress;
+    ResultText minStressText, verdict, shearCheckText, sigmaCheckText, sectionCheckText;
+};
+
+struct FloorResult {
+    ResultValue massCentreX, massCentreY, storeyHeight, storeyWeight, levelHeight;
+    ResultValue distributionCoeff, storeyForce, storeyShear;
+    ResultValue stiffCentreX, stiffCentreY, eccX, eccY;
+    ResultValue sumKxArm2, sumKxList, sumKyArm2, sumKyList, polarMoment;
+    ResultValue torsionTotalForce, torsionMoment, sumShareX, sumShareY;
+    ResultValue sumTuX, sumTuY, safetyX, safetyY;
+};
+
+struct BuildingResult {
+    ResultValue totalWeight, massHeight, totalForce, forceHeight;
+    ResultValue sideLong, sideShort, lambda;
+    ResultText shearFailList, sigmaFailList, sectionFailList;
+};
+
+// Field tables by name, for output and tests.
+template <typename Record, typename Member>
+struct NamedField {
+    std::string_view name;
+    Member Record::*member;
+};
+
+inline constexpr std::array<NamedField<WallResult, ResultValue>, 23> kWallResultNumbers{{
+    {"area", &WallResult::area}, {"normalForce", &WallResult::normalForce},
+    {"baseStress", &WallResult::baseStress}, {"tieStressV", &WallResult::tieStressV},
+    {"tieStressH", &WallResult::tieStressH}, {"selfWeightShare", &WallResult::selfWeightShare},
+    {"slabLoad", &WallResult::slabLoad}, {"shearModulus", &WallResult::shearModulus},
+    {"stiffnessX", &WallResult::stiffnessX}, {"stiffnessY", &WallResult::stiffnessY},
+    {"armX", &WallResult::armX}, {"armY", &WallResult::armY},
+    {"torsionForce", &WallResult::torsionForce}, {"storeyShareX", &WallResult::storeyShareX},
+    {"storeyShareY", &WallResult::storeyShareY}, {"horizontalForceX", &WallResult::horizontalForceX},
+    {"horizontalForceY", &WallResult::horizontalForceY}, {"fullLoad", &WallResult::fullLoad},
+    {"staticStress", &WallResult::staticStress}, {"ultimateShearX", &WallResult::ultimateShearX},
+    {"ultimateShearY", &WallResult::ultimateShearY}, {"eccentricity", &WallResult::eccentricity},
+    {"maxStress", &WallResult::maxStress},
+}};
+
+inline constexpr std::array<NamedField<WallResult, ResultText>, 5> kWallResultTexts{{
+    {"minStressText", &WallResult::minStressText}, {"verdict", &WallResult::verdict},
+    {"shearCheckText", &WallResult::shearCheckText}, {"sigmaCheckText", &WallResult::sigmaCheckText},
+    {"sectionCheckText", &WallResult::sectionCheckText},
+}};
+
+inline constexpr std::array<NamedField<FloorResult, ResultValue>, 25> kFloorResultNumbers{{
+    {"massCentreX", &FloorResult::massCentreX}, {"massCentreY", &FloorResult::massCentreY},
+    {"storeyHeight", &FloorResult::storeyHeight}, {"storeyWeight", &FloorResult::storeyWeight},
+    {"levelHeight", &FloorResult::levelHeight}, {"distributionCoeff", &FloorResult::distributionCoeff},
+    {"storeyForce", &FloorResult::storeyForce}, {"storeyShear", &FloorResult::storeyShear},
+    {"stiffCentreX", &FloorResult::stiffCentreX}, {"stiffCentreY", &FloorResult::stiffCentreY},
+    {"eccX", &FloorResult::eccX}, {"eccY", &FloorResult::eccY},
+    {"sumKxArm2", &FloorResult::sumKxArm2}, {"sumKxList", &FloorResult::sumKxList},
+    {"sumKyArm2", &FloorResult::sumKyArm2}, {"sumKyList", &FloorResult::sumKyList},
+    {"polarMoment", &FloorResult::polarMoment}, {"torsionTotalForce", &FloorResult::torsionTotalForce},
+    {"torsionMoment", &FloorResult::torsionMoment}, {"sumShareX", &FloorResult::sumShareX},
+    {"sumShareY", &FloorResult::sumShareY}, {"sumTuX", &FloorResult::sumTuX},
+    {"sumTuY", &FloorResult::sumTuY}, {"safetyX", &FloorResult::safetyX},
+    {"safetyY", &FloorResult::safetyY},
+}};
+
+inline constexpr std::array<NamedField<BuildingResult, ResultValue>, 7> kBuildingNumbers{{
+    {"totalWeight", &BuildingResult::totalWeight}, {"massHeight", &BuildingResult::massHeight},
+    {"totalForce", &BuildingResult::totalForce}, {"forceHeight", &BuildingResult::forceHeight},
+    {"sideLong", &BuildingResult::sideLong}, {"sideShort", &BuildingResult::sideShort},
+    {"lambda", &BuildingResult::lambda},
+}};
+
+inline constexpr std::array<NamedField<BuildingResult, ResultText>, 3> kBuildingTexts{{
+    {"shearFailList", &BuildingResult::shearFailList},
+    {"sigmaFailList", &BuildingResult::sigmaFailList},
+    {"sectionFailList", &BuildingResult::sectionFailList},
+}};
+
+} // namespace calvex
