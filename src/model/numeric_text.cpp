@@ -143,7 +143,11 @@ std::string numberFieldText(double value) {
     return text;
 }
 
-std::string str(double value) { return (value < 0 ? "" : " ") + shortestNumber(value); }
+std::string str(double value) {
+    std::string text = shortestNumber(value);
+    if (!(value < 0)) text.insert(text.begin(), ' ');
+    return text;
+}
 
 double intPart(double value) { return std::floor(value); }
 

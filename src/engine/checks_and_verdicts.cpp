@@ -1,0 +1,97 @@
+// The three checks of every wall (shear, stress, resultant inside the
+// section), their texts for the wall-check map, the failure lists and the
+// verdicts.
+
+#include <string>
+
+#include "engine_run.h"
+#include "model/numeric_text.h"
+
+namespace calvex::engine {
+
+namespace {
+
+constexpr const char* kVerified = "setto verificato";
+constexpr const char* kNotVerified = "setto non verificato";
+constexpr const char* kNone = "*** nessuno ***";
+
+std::string wallLabel(int s, int w) { return "piano n." + str(s) + " - setto n." + str(w); }
+
+void clearCheckTexts(EngineRun& run) {
+    for (int s = 1; s <= kMaxStoreys; ++s) {
+        for (int w = 1; w <= kMaxWalls; ++w) {
+            WallResult& r = run.result(s, w);
+            r.shearCheckText.assign("");
+            r.sigmaCheckText.assign("");
+            r.sectionCheckText.assign("");
+        }
+    }
+    for (int s = 1; s <= run.storeys; ++s)
+        for (int w = 1; w <= run.walls; ++w) run.result(s, w).verdict.assign(kVerified);
+}
+
+// Appends the failures of one list of walls to the shear list; true when any.
+bool checkShear(EngineRun& run, int s, int firstWall, int lastWall, bool xList, std::string& list) {
+    bool anyFailure = false;
+    for (int w = firstWall; w <= lastWall; ++w) {
+        WallResult& r = run.result(s, w);
+        const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).number();
+        const double h = (xList ? r.horizontalForceX : r.horizontalForceY).number();
+        if (!(tu < h)) continue;
+        const std::string tuText = str(intPart(tu));
+        const std::string hText = str(intPart(h));
+        r.shearCheckText.assign("tonn." + tuText + " < tonn." + hText);
+        list += wallLabel(s, w) + (xList ? " (direzione X) " : " (direzione Y)") + " taglio t.= " + tuText +
+                " < forza orizz. t.= " + hText + " ----- ";
+        r.verdict.assign(kNotVerified);
+        anyFailure = true;
+    }
+    return anyFailure;
+}
+
+bool checkStress(EngineRun& run, int s, int w, std::string& list) {
+    run.zeroIfEmpty(s, w, WallField::sigma);
+    WallResult& r = run.result(s, w);
+    const double sigma = run.in(s, w, WallField::sigma);
+    const double maxStress = r.maxStress.number();
+    if (!(maxStress > sigma)) return false;
+    r.sigmaCheckText.assign("tonn." + str(intPart(sigma)) + " < tonn." + str(intPart(maxStress)));
+    list += wallLabel(s, w) + " sigma ammissibile t.= " + str(sigma) + " <  sigma lavoro t.= " +
+            str(intPart(maxStress)) + " ----- ";
+    r.verdict.assign(kNotVerified);
+    return true;
+}
+
+bool checkSection(EngineRun& run, int s, int w, std::string& list) {
+    WallResult& r = run.result(s, w);
+    if (!r.minStressText.isOutside()) return false;
+    r.minStressText.setEmpty();
+    r.sectionCheckText.assign("sez. parzializzata");
+    list += wallLabel(s, w) + " --- ";
+    r.verdict.assign(kNotVerified);
+    return true;
+}
+
+} // namespace
+
+void buildChecksAndVerdicts(EngineRun& run) {
+    run.at(Phase::Checks);
+    clearCheckTexts(run);
+    BuildingResult& building = run.project.building();
+    std::string shearList, sigmaList, sectionList;
+    bool shearFailures = false, sigmaFailures = false, sectionFailures = false;
+    for (int s = 1; s <= run.storeys; ++s) {
+        shearFailures |= checkShear(run, s, 1, run.xWalls, true, shearList);
+        shearFailures |= checkShear(run, s, run.xWalls + 1, run.walls, false, shearList);
+    }
+    for (int s = 1; s <= run.storeys; ++s)
+        for (int w = 1; w <= run.walls; ++w) sigmaFailures |= checkStress(run, s, w, sigmaList);
+    for (int s = 1; s <= run.storeys; ++s)
+        for (int w = 1; w <= run.walls; ++w) sectionFailures |= checkSection(run, s, w, sectionList);
+
+    building.shearFailList.assign(shearFailures ? shearList : kNone);
+    building.sigmaFailList.assign(sigmaFailures ? sigmaList : kNone);
+    building.sectionFailList.assign(sectionFailures ? sectionList : kNone);
+}
+
+} // namespace calvex::engine

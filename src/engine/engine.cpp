@@ -1,0 +1,45 @@
+// runEngine: the phases of a run in their order, and the outcome.
+
+#include "engine.h"
+
+#include "engine_run.h"
+
+namespace calvex {
+
+RunOutcome runEngine(ProjectData& project, const RunContext& context) {
+    engine::EngineRun run(project, context);
+    try {
+        engine::prepare(run);
+        engine::computeTieStresses(run);
+        engine::computeWallLoads(run);
+        engine::computeStiffness(run);
+        engine::computeStoreyWeights(run);
+        engine::computeSeismicForces(run);
+        engine::computeArmsAndPolarMoment(run);
+        engine::computeAdditionalTorsion(run);
+        engine::shareForces(run);
+        engine::computeSafetyCoefficients(run);
+        engine::computeMaxStresses(run);
+        engine::buildChecksAndVerdicts(run);
+        engine::roundResults(run);
+    } catch (const engine::RunStopped& stopped) {
+        return stopped.outcome;
+    }
+    project.markComputed();
+    return RunOutcome{true};
+}
+
+bool storeyVerified(const ProjectData& project, int storey) {
+    const FloorResult& floor = project.floorResult(storey);
+    return floor.safetyX.isNumber() && floor.safetyY.isNumber() && floor.safetyX.number() >= 1 &&
+           floor.safetyY.number() >= 1;
+}
+
+bool buildingVerified(const ProjectData& project) {
+    const int storeys = project.storeyCount();
+    for (int s = 1; s <= storeys; ++s)
+        if (!storeyVerified(project, s)) return false;
+    return true;
+}
+
+} // namespace calvex

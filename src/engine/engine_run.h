@@ -1,0 +1,99 @@
+#pragma once
+// The state of one engine run, shared by the phase files. Internal to the
+// engine.
+
+#include <cmath>
+
+#include "engine.h"
+
+namespace calvex::engine {
+
+// Thrown to end a run at once; caught by runEngine.
+struct RunStopped {
+    RunOutcome outcome;
+};
+
+class EngineRun {
+public:
+    EngineRun(ProjectData& project, const RunContext& context) : project(project), context(context) {}
+
+    ProjectData& project;
+    const RunContext& context;
+
+    // Sizes of the run.
+    int storeys = 0;
+    int walls = 0;
+    int xWalls = 0;
+
+    // General values as numbers.
+    double grado = 0, strutt = 0, riduz = 0, protez = 0;
+
+    // Where the run is, for the stop reason.
+    Phase phase = Phase::Preparation;
+    int storey = 0;
+    int wall = 0;
+
+    void at(Phase p, int s = 0, int w = 0) {
+        phase = p;
+        storey = s;
+        wall = w;
+    }
+
+    [[noreturn]] void stop(StopReason reason) const {
+        throw RunStopped{RunOutcome{false, reason, phase, storey, wall}};
+    }
+
+    // Every division and square root of the run goes through these, so
+    // that no NaN or infinity can ever reach a result.
+    double divide(double dividend, double divisor) const {
+        if (divisor == 0.0) stop(StopReason::DivisionByZero);
+        return dividend / divisor;
+    }
+    double root(double radicand) const {
+        if (radicand < 0.0) stop(StopReason::NegativeSquareRoot);
+        return std::sqrt(radicand);
+    }
+    void put(ResultValue& slot, double value) const {
+        if (!std::isfinite(value)) stop(StopReason::OutOfRange);
+        slot = value;
+    }
+
+    double in(int s, int w, WallField field) const { return project.wallNumber(s, w, field); }
+    double in(int s, FloorField field) const { return project.floorNumber(s, field); }
+    bool isXWall(int w) const { return w <= xWalls; }
+
+    WallResult& result(int s, int w) { return project.wallResult(s, w); }
+    FloorResult& result(int level) { return project.floorResult(level); }
+
+    // The value of the storey above, for the sums from the top storey down:
+    // above the top storey nothing is accumulated.
+    double above(int s, int w, ResultValue WallResult::*field) {
+        return s + 1 > storeys ? 0.0 : (result(s + 1, w).*field).number();
+    }
+    double above(int s, ResultValue FloorResult::*field) {
+        return s + 1 > storeys ? 0.0 : (result(s + 1).*field).number();
+    }
+
+    // An empty input becomes the integer 0 (written back to the project).
+    void zeroIfEmpty(int s, int w, WallField field) {
+        if (project.wall(s, w, field).isEmpty()) project.setWall(s, w, field, FieldValue::integer(0));
+    }
+};
+
+// The phases, in the order of a run.
+void prepare(EngineRun& run);
+void computeBuildingPlan(EngineRun& run);
+void computeTieStresses(EngineRun& run);
+void computeWallLoads(EngineRun& run);
+void computeStiffness(EngineRun& run);
+void computeStoreyWeights(EngineRun& run);
+void computeSeismicForces(EngineRun& run);
+void computeArmsAndPolarMoment(EngineRun& run);
+void computeAdditionalTorsion(EngineRun& run);
+void shareForces(EngineRun& run);
+void computeSafetyCoefficients(EngineRun& run);
+void computeMaxStresses(EngineRun& run);
+void buildChecksAndVerdicts(EngineRun& run);
+void roundResults(EngineRun& run);
+
+} // namespace calvex::engine

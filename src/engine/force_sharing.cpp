@@ -1,0 +1,124 @@
+// Sharing of each storey force among the walls of the X and Y lists, the
+// horizontal forces from the top storey down, the full-load stress and the
+// ultimate shear of every wall.
+
+#include <cmath>
+
+#include "engine_run.h"
+
+namespace calvex::engine {
+
+namespace {
+
+struct ListOfWalls {
+    ResultValue WallResult::*stiffness;
+    ResultValue WallResult::*arm;
+    ResultValue WallResult::*share;
+    ResultValue WallResult::*horizontalForce;
+    ResultValue WallResult::*ultimateShear;
+    ResultValue FloorResult::*eccentricity;
+    ResultValue FloorResult::*stiffnessSum;
+    ResultValue FloorResult::*shareSum;
+    ResultValue FloorResult::*ultimateShearSum;
+};
+
+constexpr ListOfWalls kXList{&WallResult::stiffnessX, &WallResult::armY, &WallResult::storeyShareX,
+                             &WallResult::horizontalForceX, &WallResult::ultimateShearX, &FloorResult::eccY,
+                             &FloorResult::sumKxList, &FloorResult::sumShareX, &FloorResult::sumTuX};
+constexpr ListOfWalls kYList{&WallResult::stiffnessY, &WallResult::armX, &WallResult::storeyShareY,
+                             &WallResult::horizontalForceY, &WallResult::ultimateShearY, &FloorResult::eccX,
+                             &FloorResult::sumKyList, &FloorResult::sumShareY, &FloorResult::sumTuY};
+
+void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    FloorResult& floor = run.result(s);
+    const double force = floor.storeyForce.number();
+    const double polar = floor.polarMoment.number();
+    const double eccentricity = std::fabs((floor.*list.eccentricity).number());
+    const double stiffnessSum = (floor.*list.stiffnessSum).number();
+    double shareSum = 0;
+    for (int w = firstWall; w <= lastWall; ++w) {
+        run.at(Phase::ForceSharing, s, w);
+        WallResult& r = run.result(s, w);
+        const double k = (r.*list.stiffness).number();
+        const double direct = run.divide(k * force, stiffnessSum);
+        const double share = polar == 0
+                                 ? direct + r.torsionForce.number()
+                                 : run.divide((r.*list.arm).number() * k * eccentricity * force, polar) + direct +
+                                       r.torsionForce.number();
+        run.put(r.*list.share, share);
+        shareSum += share;
+    }
+    run.put(floor.*list.shareSum, shareSum);
+}
+
+void computeStaticStresses(EngineRun& run, int s) {
+    const double permsbalzi = run.in(s, FloorField::permsbalzi), accsbalzi = run.in(s, FloorField::accsbalzi);
+    const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
+    const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
+    for (int w = 1; w <= run.walls; ++w) {
+        run.at(Phase::ForceSharing, s, w);
+        WallResult& r = run.result(s, w);
+        const double area = r.area.number();
+        if (area != 0) {
+            run.put(r.fullLoad, (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
+                                    ((accsolai + permsolai) * run.in(s, w, WallField::solai) + hp * specifico * area));
+            run.put(r.staticStress, run.divide(r.fullLoad.number(), area));
+        }
+        run.put(r.staticStress, r.staticStress.number() + run.above(s, w, &WallResult::staticStress));
+    }
+}
+
+void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    for (int w = firstWall; w <= lastWall; ++w) {
+        run.at(Phase::ForceSharing, s, w);
+        WallResult& r = run.result(s, w);
+        run.put(r.*list.horizontalForce, (r.*list.share).number() + run.above(s, w, list.horizontalForce));
+    }
+}
+
+// Tu = sqrt(1 + (sx + sy + so) / (1.5 tk) + sx (sy + so) / (2.25 tk^2)) * tk * A
+void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    FloorResult& floor = run.result(s);
+    double sum = (floor.*list.ultimateShearSum).number();
+    for (int w = firstWall; w <= lastWall; ++w) {
+        run.at(Phase::ForceSharing, s, w);
+        WallResult& r = run.result(s, w);
+        const double tk = run.in(s, w, WallField::tauk);
+        const double area = r.area.number();
+        double tu = 0;
+        if (tk != 0 && area != 0) {
+            const double so = r.staticStress.number();
+            const double sy = r.tieStressV.number();
+            const double sx = r.tieStressH.number();
+            const double radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
+            tu = run.root(radicand) * (tk * area);
+        }
+        run.put(r.*list.ultimateShear, tu);
+        sum += (r.*list.ultimateShear).number();
+    }
+    run.put(floor.*list.ultimateShearSum, sum);
+}
+
+} // namespace
+
+void shareForces(EngineRun& run) {
+    for (int s = 1; s <= run.storeys; ++s) {
+        FloorResult& floor = run.result(s);
+        floor.sumShareX = floor.sumShareY = floor.sumTuX = floor.sumTuY = 0.0;
+    }
+    const int lastX = run.xWalls;
+    for (int s = run.storeys; s >= 1; --s) {
+        shareStoreyForce(run, s, 1, lastX, kXList);
+        shareStoreyForce(run, s, lastX + 1, run.walls, kYList);
+        computeStaticStresses(run, s);
+        accumulateHorizontalForces(run, s, 1, lastX, kXList);
+        accumulateHorizontalForces(run, s, lastX + 1, run.walls, kYList);
+        computeUltimateShears(run, s, 1, lastX, kXList);
+        computeUltimateShears(run, s, lastX + 1, run.walls, kYList);
+        run.at(Phase::ForceSharing, s);
+        FloorResult& floor = run.result(s);
+        run.put(floor.storeyShear, floor.storeyForce.number() + run.above(s, &FloorResult::storeyShear));
+    }
+}
+
+} // namespace calvex::engine

@@ -1,0 +1,69 @@
+// Safety coefficients of the storeys, and the eccentricity of the normal
+// force and the maximum compressive stress of every wall.
+
+#include <cmath>
+
+#include "engine_run.h"
+
+namespace calvex::engine {
+
+void computeSafetyCoefficients(EngineRun& run) {
+    for (int s = 1; s <= run.storeys; ++s) {
+        run.at(Phase::SafetyCoefficients, s);
+        FloorResult& floor = run.result(s);
+        const double shear = floor.storeyShear.number();
+        run.put(floor.safetyX, std::floor(0.5 + run.divide(100 * floor.sumTuX.number(), shear)) / 100);
+        run.put(floor.safetyY, std::floor(0.5 + run.divide(100 * floor.sumTuY.number(), shear)) / 100);
+    }
+}
+
+namespace {
+
+// 2/3 as the partialised-section formula has always held it: in single precision.
+const double kTwoThirds = static_cast<double>(2.0f / 3.0f);
+
+void computeMaxStress(EngineRun& run, int s, int w, double h) {
+    WallResult& r = run.result(s, w);
+    const double horizontal = (run.isXWall(w) ? r.horizontalForceX : r.horizontalForceY).number();
+    const double normal = run.in(s, w, WallField::tirantiV) + r.normalForce.number();
+    const double area = r.area.number();
+    if (area == 0) {
+        r.maxStress = 0.0;
+        return;
+    }
+    const double e = run.divide(h * horizontal / 2, normal);
+    const double dimx = run.in(s, w, WallField::dimx);
+    const double dimy = run.in(s, w, WallField::dimy);
+    const double length = dimy > dimx ? dimy : dimx;
+    const double thickness = dimy > dimx ? dimx : dimy;
+    if (length / 6 < e && e < length / 2) {
+        run.put(r.maxStress, run.divide(normal * kTwoThirds, (length / 2 - e) * thickness));
+        r.minStressText.setEmpty();
+    } else if (e <= length / 6) {
+        const double bending = 6 * e / length;
+        run.put(r.maxStress, (1 + bending) * normal / area);
+        const double minStress = (1 - bending) * normal / area;
+        if (!std::isfinite(minStress)) run.stop(StopReason::OutOfRange);
+        r.minStressText.setValue(minStress);
+    } else {
+        // The resultant falls outside the section (its edge included).
+        r.minStressText.setOutside();
+        r.maxStress = 0.0;
+        return;
+    }
+    run.put(r.eccentricity, e);
+}
+
+} // namespace
+
+void computeMaxStresses(EngineRun& run) {
+    for (int s = 1; s <= run.storeys; ++s) {
+        const double h = run.in(s, FloorField::hp);
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::Eccentricity, s, w);
+            computeMaxStress(run, s, w, h);
+        }
+    }
+}
+
+} // namespace calvex::engine

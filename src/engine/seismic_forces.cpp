@@ -1,0 +1,82 @@
+// Storey weights lumped at the floor levels, the seismic coefficient, the
+// distribution of the seismic action over the height and the storey forces.
+
+#include "engine_run.h"
+
+namespace calvex::engine {
+
+void computeStoreyWeights(EngineRun& run) {
+    for (int level = run.storeys; level >= 0; --level) {
+        run.at(Phase::StoreyWeights, level);
+        FloorResult& floor = run.result(level);
+        const double hp = run.in(level, FloorField::hp);
+        const double specifico = run.in(level, FloorField::specifico);
+        const bool hasAbove = level + 1 <= run.storeys;
+        const double hpAbove = hasAbove ? run.in(level + 1, FloorField::hp) : 0.0;
+        const double specificoAbove = hasAbove ? run.in(level + 1, FloorField::specifico) : 0.0;
+        const double cantileverLoad =
+            run.riduz * run.in(level, FloorField::accsbalzi) + run.in(level, FloorField::permsbalzi);
+        const double slabLoad = run.riduz * run.in(level, FloorField::accsolai) + run.in(level, FloorField::permsolai);
+        run.put(floor.storeyHeight, hp);
+        double weight = 0;
+        for (int w = 1; w <= run.walls; ++w) {
+            run.wall = w;
+            WallResult& r = run.result(level, w);
+            const double own = level == 0 ? 0.0 : hp * specifico * r.area.number() / 2;
+            const double fromAbove =
+                hasAbove ? hpAbove * specificoAbove * run.result(level + 1, w).area.number() / 2 : 0.0;
+            run.put(r.selfWeightShare, own + fromAbove);
+            run.put(r.slabLoad, level == 0 ? 0.0
+                                           : cantileverLoad * run.in(level, w, WallField::sbalzi) +
+                                                 slabLoad * run.in(level, w, WallField::solai));
+            weight += r.slabLoad.number() + r.selfWeightShare.number();
+        }
+        run.put(floor.storeyWeight, weight);
+    }
+}
+
+void computeSeismicForces(EngineRun& run) {
+    run.at(Phase::SeismicForces);
+    ProjectData& project = run.project;
+    BuildingResult& building = project.building();
+    double totalWeight = 0;
+    for (int level = run.storeys; level >= 0; --level) totalWeight += run.result(level).storeyWeight.number();
+    run.put(building.totalWeight, totalWeight);
+
+    if (run.grado <= 2) {
+        run.grado = 2.001;
+        project.setGeneral(GeneralField::grado, FieldValue::real(2.001));
+    }
+    const double coefficient = (run.grado - 2) / 100;
+    const double k = run.protez * run.strutt * coefficient;
+
+    if (run.storeys >= 1) {
+        FloorResult& first = run.result(1);
+        run.put(first.storeyHeight, first.storeyHeight.number() - 0.1);
+    }
+    double weightedHeights = 0;
+    for (int level = 0; level <= run.storeys; ++level) {
+        FloorResult& floor = run.result(level);
+        const double below = level == 0 ? 0.0 : run.result(level - 1).levelHeight.number();
+        run.put(floor.levelHeight, level == 0 ? 0.0 : floor.storeyHeight.number() + below);
+        weightedHeights += floor.levelHeight.number() * floor.storeyWeight.number();
+    }
+    if (weightedHeights == 0) run.stop(StopReason::ZeroWeightedHeights);
+    run.put(building.massHeight, run.divide(weightedHeights, totalWeight));
+
+    double totalForce = 0, forceMoment = 0;
+    for (int level = 0; level <= run.storeys; ++level) {
+        run.storey = level;
+        FloorResult& floor = run.result(level);
+        const double height = floor.levelHeight.number();
+        run.put(floor.distributionCoeff, run.divide(height * totalWeight, weightedHeights));
+        run.put(floor.storeyForce, floor.distributionCoeff.number() * k * floor.storeyWeight.number());
+        totalForce += floor.storeyForce.number();
+        forceMoment += height * floor.storeyForce.number();
+    }
+    run.put(building.totalForce, totalForce);
+    run.storey = 0;
+    run.put(building.forceHeight, run.divide(forceMoment, totalForce));
+}
+
+} // namespace calvex::engine

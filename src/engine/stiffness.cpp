@@ -1,0 +1,117 @@
+// Shear stiffness of the walls, centres of stiffness, lever arms, polar
+// moment and the additional torsion of elongated buildings.
+
+#include "engine_run.h"
+
+namespace calvex::engine {
+
+void computeStiffness(EngineRun& run) {
+    for (int s = run.storeys; s >= 1; --s) {
+        const double h = run.in(s, FloorField::hp);
+        double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::Stiffness, s, w);
+            WallResult& r = run.result(s, w);
+            run.zeroIfEmpty(s, w, WallField::tauk);
+            run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
+            const double area = r.area.number();
+            if (area == 0) {
+                r.stiffnessX = 0.0;
+                r.stiffnessY = 0.0;
+            } else {
+                const double shearTerm = run.divide(area * r.shearModulus.number(), 1.2 * h);
+                const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
+                const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
+                run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
+                run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
+            }
+            sumKx += r.stiffnessX.number();
+            sumKy += r.stiffnessY.number();
+            sumYKx += run.in(s, w, WallField::ordinata) * r.stiffnessX.number();
+            sumXKy += run.in(s, w, WallField::ascissa) * r.stiffnessY.number();
+        }
+        run.at(Phase::Stiffness, s);
+        FloorResult& floor = run.result(s);
+        run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
+        run.put(floor.stiffCentreY, run.divide(sumYKx, sumKx));
+        run.put(floor.eccX, floor.massCentreX.number() - floor.stiffCentreX.number());
+        run.put(floor.eccY, floor.massCentreY.number() - floor.stiffCentreY.number());
+    }
+}
+
+namespace {
+
+// Distance of a coordinate from the centre of stiffness, with its sign
+// reversed when the eccentricity is negative.
+double arm(double coordinate, double massCentre, double eccentricity) {
+    return eccentricity >= 0 ? eccentricity + (coordinate - massCentre) : (massCentre - coordinate) - eccentricity;
+}
+
+} // namespace
+
+void computeArmsAndPolarMoment(EngineRun& run) {
+    for (int s = run.storeys; s >= 1; --s) {
+        FloorResult& floor = run.result(s);
+        double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::Torsion, s, w);
+            WallResult& r = run.result(s, w);
+            if (r.area.number() == 0) {
+                r.armX = 0.0;
+                r.armY = 0.0;
+            } else {
+                run.put(r.armY, arm(run.in(s, w, WallField::ordinata), floor.massCentreY.number(), floor.eccY.number()));
+                run.put(r.armX, arm(run.in(s, w, WallField::ascissa), floor.massCentreX.number(), floor.eccX.number()));
+            }
+            if (run.isXWall(w)) {
+                sumKxArm2 += r.stiffnessX.number() * (r.armY.number() * r.armY.number());
+                sumKxList += r.stiffnessX.number();
+            } else {
+                sumKyArm2 += r.stiffnessY.number() * (r.armX.number() * r.armX.number());
+                sumKyList += r.stiffnessY.number();
+            }
+        }
+        run.at(Phase::Torsion, s);
+        run.put(floor.sumKxArm2, sumKxArm2);
+        run.put(floor.sumKxList, sumKxList);
+        run.put(floor.sumKyArm2, sumKyArm2);
+        run.put(floor.sumKyList, sumKyList);
+        run.put(floor.polarMoment, sumKyArm2 + sumKxArm2);
+    }
+}
+
+void computeAdditionalTorsion(EngineRun& run) {
+    for (int s = 1; s <= run.storeys; ++s) {
+        FloorResult& floor = run.result(s);
+        floor.torsionTotalForce = 0.0;
+        floor.torsionMoment = 0.0;
+        for (int w = 1; w <= run.walls; ++w) run.result(s, w).torsionForce = 0.0;
+    }
+    const BuildingResult& building = run.project.building();
+    const double lambda = building.lambda.number();
+    if (lambda == 0) return;
+    // An empty plan dimension (cleared by the hand-over) counts as 0.
+    const double sideLong = building.sideLong.number();
+    for (int s = run.storeys; s >= 1; --s) {
+        run.at(Phase::Torsion, s);
+        FloorResult& floor = run.result(s);
+        run.put(floor.torsionTotalForce, floor.storeyForce.number());
+        run.put(floor.torsionMoment, floor.torsionTotalForce.number() * sideLong * lambda);
+    }
+    for (int s = 1; s <= run.storeys; ++s) {
+        const FloorResult& floor = run.result(s);
+        const double moment = floor.torsionMoment.number();
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::Torsion, s, w);
+            WallResult& r = run.result(s, w);
+            const double kx = r.stiffnessX.number();
+            const double ky = r.stiffnessY.number();
+            if (kx > ky)
+                run.put(r.torsionForce, run.divide(r.armY.number() * kx * moment, floor.sumKxArm2.number()));
+            else if (ky > kx)
+                run.put(r.torsionForce, run.divide(r.armX.number() * ky * moment, floor.sumKyArm2.number()));
+        }
+    }
+}
+
+} // namespace calvex::engine

@@ -1,0 +1,63 @@
+// Tie stresses, wall loads with the normal force from the top storey down,
+// and the centres of mass of the storeys.
+
+#include "engine_run.h"
+
+namespace calvex::engine {
+
+void computeTieStresses(EngineRun& run) {
+    ProjectData& project = run.project;
+    for (int s = run.storeys; s >= 1; --s) {
+        const double h = run.in(s, FloorField::hp);
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::TieStresses, s, w);
+            if (project.wall(s, w, WallField::dimx).isEmpty() || project.wall(s, w, WallField::dimy).isEmpty())
+                run.stop(StopReason::EmptyDimension);
+            const double dimx = run.in(s, w, WallField::dimx);
+            const double dimy = run.in(s, w, WallField::dimy);
+            const double thickness = dimy < dimx ? dimy : dimx;
+            if (thickness == 0.0) continue;
+            WallResult& r = run.result(s, w);
+            const double horizontalTies = run.in(s, w, WallField::tirantiO);
+            run.put(r.tieStressH, horizontalTies > 0 ? run.divide(horizontalTies, h * thickness) : 0.0);
+            const double verticalTies = run.in(s, w, WallField::tirantiV);
+            run.put(r.tieStressV, verticalTies > 0 ? run.divide(verticalTies, dimx * dimy) : 0.0);
+        }
+    }
+}
+
+void computeWallLoads(EngineRun& run) {
+    for (int s = run.storeys; s >= 1; --s) {
+        const double specifico = run.in(s, FloorField::specifico);
+        const double hp = run.in(s, FloorField::hp);
+        const double cantileverLoad = run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi);
+        const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
+        double sumN = 0, sumX = 0, sumY = 0;
+        for (int w = 1; w <= run.walls; ++w) {
+            run.at(Phase::WallLoads, s, w);
+            WallResult& r = run.result(s, w);
+            const double area = run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy);
+            run.put(r.area, area);
+            r.baseStress = 0.0;
+            r.staticStress = 0.0;
+            run.zeroIfEmpty(s, w, WallField::solai);
+            run.zeroIfEmpty(s, w, WallField::sbalzi);
+            const double load = cantileverLoad * run.in(s, w, WallField::sbalzi) +
+                                slabLoad * run.in(s, w, WallField::solai) + hp * specifico * area;
+            run.put(r.normalForce, run.above(s, w, &WallResult::normalForce) + load);
+            if (area > 0) run.put(r.baseStress, run.divide(load, area));
+            run.put(r.baseStress, r.baseStress.number() + run.above(s, w, &WallResult::baseStress));
+            run.zeroIfEmpty(s, w, WallField::ascissa);
+            run.zeroIfEmpty(s, w, WallField::ordinata);
+            sumN += r.normalForce.number();
+            sumX += run.in(s, w, WallField::ascissa) * area * r.baseStress.number();
+            sumY += run.in(s, w, WallField::ordinata) * area * r.baseStress.number();
+        }
+        run.at(Phase::WallLoads, s);
+        FloorResult& floor = run.result(s);
+        run.put(floor.massCentreX, run.divide(sumX, sumN));
+        run.put(floor.massCentreY, run.divide(sumY, sumN));
+    }
+}
+
+} // namespace calvex::engine
