@@ -1,0 +1,27 @@
+#include "general_handover.h"
+
+#include "model/general_entry.h"
+
+namespace calvex::cli {
+
+Handover handOverGeneralData(ProjectData& project) {
+    Handover handover;
+    GeneralFieldTexts texts;
+    for (GeneralField field : kGeneralEntryOrder) {
+        const FieldChangeOutcome outcome =
+            applyGeneralFieldChange(project, texts, field, project.general(field).fieldText());
+        if (outcome.message) handover.messages.push_back(outcome.message->text);
+    }
+    const CheckResult check = checkGeneralData(texts, CheckMode::silent);
+    if (!check.passed) {
+        handover.messages.push_back(check.message->text);
+        return handover;
+    }
+    project.prepareWallEntry();
+    project.currentFloor = 1;
+    project.currentWall = 1;
+    handover.passed = true;
+    return handover;
+}
+
+} // namespace calvex::cli

@@ -1,0 +1,27 @@
+// calvex-batch: verifies or copies archive files without the windows.
+
+#include <iostream>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "exit_codes.h"
+
+int main(int argc, char** argv) {
+    using namespace calvex::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        printUsage(std::cerr);
+        return kExitFailure;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        printUsage(std::cout);
+        return kExitOk;
+    }
+    const std::span<const std::string> rest = std::span(args).subspan(1);
+    if (args[0] == "verifica") return verifyCommand(rest, std::cout, std::cerr);
+    if (args[0] == "copia") return copyCommand(rest, std::cerr);
+    printUsage(std::cerr);
+    return kExitFailure;
+}

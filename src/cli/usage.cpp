@@ -1,0 +1,16 @@
+#include "commands.h"
+
+namespace calvex::cli {
+
+void printUsage(std::ostream& out) {
+    out << "uso:\n"
+           "  calvex-batch verifica FILE [--json]\n"
+           "      verifica l'edificio descritto nell'archivio FILE; con --json scrive i risultati\n"
+           "      come un oggetto JSON\n"
+           "  calvex-batch copia IN OUT\n"
+           "      legge l'archivio IN e lo riscrive in OUT\n"
+           "stato di uscita: 0 edificio verificato (o copia riuscita), 1 edificio non verificato,\n"
+           "  2 argomenti errati, archivio illeggibile, dati incompleti o calcolo interrotto\n";
+}
+
+} // namespace calvex::cli
