@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "archive_test_support.h"
+#include "model/archive.h"
+
+namespace calvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ArchiveFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("calvex-archive-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string contents(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void put(const fs::path& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    // Names in the folder, to see that no temporary file was left behind.
+    int entries() const {
+        return static_cast<int>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ArchiveFile, SavingWritesTheEncodingAndReplacesTheOldFileKeepingItsPermissions) {
+    const auto project = archive_test::sampleProject();
+    const fs::path target = folder_ / "Calvex-dati-casa";
+    ArchiveWriteResult result = writeArchiveFile(target, *project);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(contents(target), encodeArchive(*project).bytes);
+    EXPECT_EQ(entries(), 1);
+
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    project->setTitle(TitleField::progetto, "Casa \"Bianca\"");
+    result = writeArchiveFile(target, *project);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.alteredFields, std::vector<std::string>{"progetto"});
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), 1);
+
+    auto back = std::make_unique<ProjectData>();
+    const ArchiveReadResult read = readArchiveFile(target, *back);
+    ASSERT_TRUE(read.complete) << read.problem;
+    EXPECT_EQ(back->title(TitleField::progetto), "Casa 'Bianca'");
+}
+
+TEST_F(ArchiveFile, AFailedSaveLeavesEverythingAsItWas) {
+    const auto project = archive_test::sampleProject();
+    ArchiveWriteResult result = writeArchiveFile(folder_ / "missing" / "Calvex-dati-casa", *project);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "impossibile salvare il file: la cartella scelta non esiste");
+    EXPECT_EQ(entries(), 0);
+
+    // A folder where the file should go cannot be replaced by it.
+    const fs::path occupied = folder_ / "Calvex-dati-casa";
+    fs::create_directories(occupied);
+    put(occupied / "old", "old contents");
+    result = writeArchiveFile(occupied, *project);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(contents(occupied / "old"), "old contents");
+    EXPECT_EQ(entries(), 1);
+
+    result = writeArchiveFile(folder_ / "", *project);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+}
+
+TEST_F(ArchiveFile, OpeningReportsWhyAFileCannotBeRead) {
+    auto project = std::make_unique<ProjectData>();
+    ArchiveReadResult result = readArchiveFile(folder_ / "nothing-here", *project);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.line, 0);
+    EXPECT_EQ(result.problem, "impossibile aprire il file: il file non esiste");
+
+    result = readArchiveFile(folder_, *project);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.line, 0);
+    EXPECT_EQ(result.problem, "impossibile aprire il file: il nome indica una cartella");
+
+    put(folder_ / "short", "\"9\",4,.33\r\n");
+    result = readArchiveFile(folder_ / "short", *project);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.line, 2);
+    EXPECT_EQ(result.field, 4);
+    EXPECT_EQ(project->general(GeneralField::riduz), FieldValue::real(0.33));
+}
+
+} // namespace
+} // namespace calvex
