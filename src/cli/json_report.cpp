@@ -26,8 +26,8 @@ Json wallJson(const ProjectData& project, int storey, int wall) {
     const WallResult& result = project.wallResult(storey, wall);
     Json json = {{"storey", storey}, {"wall", wall}};
     for (const auto& field : kWallResultNumbers) json[std::string(field.name)] = valueJson(result.*field.member);
-    json["minStressText"] = result.minStressText.isWritten() ? Json(result.minStressText.str()) : Json(nullptr);
-    for (const auto& field : kWallResultTexts) json[std::string(field.name)] = textJson(result.*field.member);
+    for (const NamedText& text : wallResultTexts(result))
+        json[std::string(text.name)] = text.written ? Json(text.text) : Json(nullptr);
     return json;
 }
 

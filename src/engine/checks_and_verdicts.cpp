@@ -11,23 +11,26 @@ namespace calvex::engine {
 
 namespace {
 
-constexpr const char* kVerified = "setto verificato";
-constexpr const char* kNotVerified = "setto non verificato";
 constexpr const char* kNone = "*** nessuno ***";
 
-std::string wallLabel(int s, int w) { return "piano n." + str(s) + " - setto n." + str(w); }
+void appendWallLabel(std::string& out, int s, int w) {
+    out += "piano n.";
+    appendStr(out, s);
+    out += " - setto n.";
+    appendStr(out, w);
+}
 
 void clearCheckTexts(EngineRun& run) {
     for (int s = 1; s <= kMaxStoreys; ++s) {
         for (int w = 1; w <= kMaxWalls; ++w) {
             WallResult& r = run.result(s, w);
-            r.shearCheckText.assign("");
-            r.sigmaCheckText.assign("");
-            r.sectionCheckText.assign("");
+            r.shearCheckText.clear();
+            r.sigmaCheckText.clear();
+            r.sectionCheckText.clear();
         }
     }
     for (int s = 1; s <= run.storeys; ++s)
-        for (int w = 1; w <= run.walls; ++w) run.result(s, w).verdict.assign(kVerified);
+        for (int w = 1; w <= run.walls; ++w) run.result(s, w).verdict.setVerified();
 }
 
 // Appends the failures of one list of walls to the shear list; true when any.
@@ -38,12 +41,15 @@ bool checkShear(EngineRun& run, int s, int firstWall, int lastWall, bool xList, 
         const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).number();
         const double h = (xList ? r.horizontalForceX : r.horizontalForceY).number();
         if (!(tu < h)) continue;
-        const std::string tuText = str(intPart(tu));
-        const std::string hText = str(intPart(h));
-        r.shearCheckText.assign("tonn." + tuText + " < tonn." + hText);
-        list += wallLabel(s, w) + (xList ? " (direzione X) " : " (direzione Y)") + " taglio t.= " + tuText +
-                " < forza orizz. t.= " + hText + " ----- ";
-        r.verdict.assign(kNotVerified);
+        r.shearCheckText.set(intPart(tu), intPart(h));
+        appendWallLabel(list, s, w);
+        list += xList ? " (direzione X) " : " (direzione Y)";
+        list += " taglio t.= ";
+        appendStr(list, intPart(tu));
+        list += " < forza orizz. t.= ";
+        appendStr(list, intPart(h));
+        list += " ----- ";
+        r.verdict.setNotVerified();
         anyFailure = true;
     }
     return anyFailure;
@@ -55,10 +61,14 @@ bool checkStress(EngineRun& run, int s, int w, std::string& list) {
     const double sigma = run.in(s, w, WallField::sigma);
     const double maxStress = r.maxStress.number();
     if (!(maxStress > sigma)) return false;
-    r.sigmaCheckText.assign("tonn." + str(intPart(sigma)) + " < tonn." + str(intPart(maxStress)));
-    list += wallLabel(s, w) + " sigma ammissibile t.= " + str(sigma) + " <  sigma lavoro t.= " +
-            str(intPart(maxStress)) + " ----- ";
-    r.verdict.assign(kNotVerified);
+    r.sigmaCheckText.set(intPart(sigma), intPart(maxStress));
+    appendWallLabel(list, s, w);
+    list += " sigma ammissibile t.= ";
+    appendStr(list, sigma);
+    list += " <  sigma lavoro t.= ";
+    appendStr(list, intPart(maxStress));
+    list += " ----- ";
+    r.verdict.setNotVerified();
     return true;
 }
 
@@ -66,9 +76,10 @@ bool checkSection(EngineRun& run, int s, int w, std::string& list) {
     WallResult& r = run.result(s, w);
     if (!r.minStressText.isOutside()) return false;
     r.minStressText.setEmpty();
-    r.sectionCheckText.assign("sez. parzializzata");
-    list += wallLabel(s, w) + " --- ";
-    r.verdict.assign(kNotVerified);
+    r.sectionCheckText.setPartialised();
+    appendWallLabel(list, s, w);
+    list += " --- ";
+    r.verdict.setNotVerified();
     return true;
 }
 

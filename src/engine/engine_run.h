@@ -76,7 +76,7 @@ public:
 
     // An empty input becomes the integer 0 (written back to the project).
     void zeroIfEmpty(int s, int w, WallField field) {
-        if (project.wall(s, w, field).isEmpty()) project.setWall(s, w, field, FieldValue::integer(0));
+        if (project.wallIsEmpty(s, w, field)) project.setWall(s, w, field, FieldValue::integer(0));
     }
 };
 

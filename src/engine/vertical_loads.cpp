@@ -6,12 +6,12 @@
 namespace calvex::engine {
 
 void computeTieStresses(EngineRun& run) {
-    ProjectData& project = run.project;
+    const ProjectData& project = run.project;
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
         for (int w = 1; w <= run.walls; ++w) {
             run.at(Phase::TieStresses, s, w);
-            if (project.wall(s, w, WallField::dimx).isEmpty() || project.wall(s, w, WallField::dimy).isEmpty())
+            if (project.wallIsEmpty(s, w, WallField::dimx) || project.wallIsEmpty(s, w, WallField::dimy))
                 run.stop(StopReason::EmptyDimension);
             const double dimx = run.in(s, w, WallField::dimx);
             const double dimy = run.in(s, w, WallField::dimy);

@@ -1,5 +1,6 @@
 #include "numeric_text.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -105,34 +106,58 @@ std::string formatFixed2(std::string_view numericText, int width) {
     return formatFixed2(readTypedNumber(numericText), width);
 }
 
-std::string shortestNumber(double value) {
-    if (value == 0.0 || !std::isfinite(value)) return "0";
+void appendShortestNumber(std::string& out, double value) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        out += '0';
+        return;
+    }
+    // Whole numbers, the most frequent case (counts, Int() of forces), are
+    // written directly.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char digits[24];
+        auto [end, error] = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value));
+        (void)error;
+        out.append(digits, end);
+        return;
+    }
+    // "d.dddddddddddddde+XX": 15 significant digits.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    // buffer: "d.dddddddddddddde+XX"
-    std::string mantissa;
-    mantissa.push_back(buffer[0]);
-    const char* p = buffer + 2;
-    while (*p != 'e') mantissa.push_back(*p++);
-    const int exponent = std::atoi(p + 1);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    (void)error;
+    char* exponentMark = std::find(buffer, end, 'e');
+    int exponent = 0;
+    std::from_chars(exponentMark + (exponentMark[1] == '+' ? 2 : 1), end, exponent);
+    // The significant digits without the point and without trailing zeros.
+    char* digitsEnd = std::remove(buffer, exponentMark, '.');
+    while (digitsEnd > buffer + 1 && digitsEnd[-1] == '0') --digitsEnd;
+    const std::size_t digitCount = static_cast<std::size_t>(digitsEnd - buffer);
 
-    std::string text = value < 0 ? "-" : "";
+    if (value < 0) out += '-';
     if (exponent >= 0) {
         const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (mantissa.size() <= integerDigits) {
-            text += mantissa;
-            text.append(integerDigits - mantissa.size(), '0');
+        if (digitCount <= integerDigits) {
+            out.append(buffer, digitCount);
+            out.append(integerDigits - digitCount, '0');
         } else {
-            text += mantissa.substr(0, integerDigits);
-            text += '.';
-            text += mantissa.substr(integerDigits);
+            out.append(buffer, integerDigits);
+            out += '.';
+            out.append(buffer + integerDigits, digitCount - integerDigits);
         }
     } else {
-        text += '.';
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += mantissa;
+        out += '.';
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(buffer, digitCount);
     }
+}
+
+void appendStr(std::string& out, double value) {
+    if (!(value < 0)) out += ' ';
+    appendShortestNumber(out, value);
+}
+
+std::string shortestNumber(double value) {
+    std::string text;
+    appendShortestNumber(text, value);
     return text;
 }
 
@@ -144,14 +169,10 @@ std::string numberFieldText(double value) {
 }
 
 std::string str(double value) {
-    std::string text = shortestNumber(value);
-    if (!(value < 0)) text.insert(text.begin(), ' ');
+    std::string text;
+    appendStr(text, value);
     return text;
 }
-
-double intPart(double value) { return std::floor(value); }
-
-double roundHundredth(double value) { return std::floor(100.0 * value + 0.5) / 100.0; }
 
 EntryRuleOutcome applyFirstCharacterRule(std::string_view text) {
     EntryRuleOutcome outcome;

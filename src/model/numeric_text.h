@@ -3,6 +3,7 @@
 // Every part of the program goes through these, so that the same text
 // always yields the same number.
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,11 +43,20 @@ std::string numberFieldText(double value);
 // Str: the shortest form with a leading blank when not negative.
 std::string str(double value);
 
-// Int: the largest whole number not above the value.
-double intPart(double value);
+// The same two forms appended to a text, for texts built piece by piece.
+void appendShortestNumber(std::string& out, double value);
+void appendStr(std::string& out, double value);
+
+// Int: the largest whole number not above the value. Exact like
+// std::floor, without the library call for the values results take.
+inline double intPart(double value) {
+    if (!(value > -1e15 && value < 1e15)) return std::floor(value);
+    const double truncated = static_cast<double>(static_cast<long long>(value));
+    return truncated > value ? truncated - 1.0 : truncated;
+}
 
 // Rounding of results to the hundredth: floor(100 x + 0.5) / 100.
-double roundHundredth(double value);
+inline double roundHundredth(double value) { return intPart(100.0 * value + 0.5) / 100.0; }
 
 // Result of the first-character rule applied to a wall field's new text.
 struct EntryRuleOutcome {

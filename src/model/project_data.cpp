@@ -8,10 +8,6 @@ namespace calvex {
 
 namespace {
 
-void checkRange(int value, int low, int high, const char* what) {
-    if (value < low || value > high) throw std::out_of_range(what);
-}
-
 int idx(auto field) { return static_cast<int>(field); }
 
 int countOf(const FieldValue& value, int limit) {
@@ -38,6 +34,7 @@ const FieldValue kZero = FieldValue::integer(0);
 } // namespace
 
 ProjectData::ProjectData() {
+    for (auto& row : wallEmpty_) row.fill((1u << kWallFieldCount) - 1);
     general_[idx(GeneralField::strutt)] = FieldValue::integer(4);
     general_[idx(GeneralField::riduz)] = FieldValue::real(0.33);
     general_[idx(GeneralField::protez)] = FieldValue::integer(1);
@@ -45,6 +42,8 @@ ProjectData::ProjectData() {
                              FloorField::accsbalzi})
         floors_[0].values[idx(field)] = kZero;
 }
+
+void ProjectData::throwOutOfRange(const char* what) { throw std::out_of_range(what); }
 
 const FieldValue& ProjectData::general(GeneralField field) const { return general_[idx(field)]; }
 
@@ -55,69 +54,28 @@ void ProjectData::setGeneral(GeneralField field, FieldValue value) {
     touch();
 }
 
-const FieldValue& ProjectData::floor(int storey, FloorField field) const {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    return floors_[storey].values[idx(field)];
-}
-
 void ProjectData::setFloor(int storey, FloorField field, FieldValue value) {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    FloorInputs& inputs = floors_[storey];
+    FloorInputs& inputs = floors_[checkedStorey(storey)];
     if (inputs.values[idx(field)] == value) return;
     inputs.numbers[idx(field)] = value.typedNumber();
     inputs.values[idx(field)] = std::move(value);
     touch();
 }
 
-const FieldValue& ProjectData::wall(int storey, int wall, WallField field) const {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    checkRange(wall, 0, kMaxWalls, "wall");
-    return walls_[storey][wall].values[idx(field)];
-}
-
 void ProjectData::setWall(int storey, int wall, WallField field, FieldValue value) {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    checkRange(wall, 0, kMaxWalls, "wall");
-    WallInputs& inputs = walls_[storey][wall];
-    if (inputs.values[idx(field)] == value) return;
-    inputs.numbers[idx(field)] = acceptsDecimalComma(field) ? value.typedNumber() : value.leadingNumber();
-    inputs.values[idx(field)] = std::move(value);
+    const int s = checkedStorey(storey), w = checkedWall(wall), f = idx(field);
+    FieldValue& slot = wallValues_[s][w][f];
+    if (slot == value) return;
+    wallNumbers_[s][w][f] = acceptsDecimalComma(field) ? value.typedNumber() : value.leadingNumber();
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << f);
+    wallEmpty_[s][w] = static_cast<std::uint16_t>(value.isEmpty() ? wallEmpty_[s][w] | bit : wallEmpty_[s][w] & ~bit);
+    slot = std::move(value);
     touch();
-}
-
-double ProjectData::floorNumber(int storey, FloorField field) const {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    return floors_[storey].numbers[idx(field)];
-}
-
-double ProjectData::wallNumber(int storey, int wall, WallField field) const {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    checkRange(wall, 0, kMaxWalls, "wall");
-    return walls_[storey][wall].numbers[idx(field)];
 }
 
 const std::string& ProjectData::title(TitleField field) const { return title_[idx(field)]; }
 
 void ProjectData::setTitle(TitleField field, std::string text) { title_[idx(field)] = std::move(text); }
-
-WallResult& ProjectData::wallResult(int storey, int wall) {
-    checkRange(storey, 0, kStoreyRows - 1, "storey");
-    checkRange(wall, 0, kMaxWalls, "wall");
-    return wallResults_[storey][wall];
-}
-
-const WallResult& ProjectData::wallResult(int storey, int wall) const {
-    return const_cast<ProjectData*>(this)->wallResult(storey, wall);
-}
-
-FloorResult& ProjectData::floorResult(int level) {
-    checkRange(level, 0, kStoreyRows - 1, "level");
-    return floorResults_[level];
-}
-
-const FloorResult& ProjectData::floorResult(int level) const {
-    return const_cast<ProjectData*>(this)->floorResult(level);
-}
 
 int ProjectData::storeyCount() const { return countOf(general(GeneralField::np), kMaxStoreys); }
 
@@ -155,9 +113,9 @@ void ProjectData::resetWalls() {
             WallResult& r = wallResults_[s][w];
             r.torsionForce = ResultValue::emptyText();
             r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
-            r.shearCheckText.assign("");
-            r.sigmaCheckText.assign("");
-            r.sectionCheckText.assign("");
+            r.shearCheckText.clear();
+            r.sigmaCheckText.clear();
+            r.sectionCheckText.clear();
         }
     }
     for (int s = 1; s <= storeys + 1; ++s) {
@@ -190,11 +148,15 @@ void ProjectData::copyStoreyWalls(int fromStorey, int toStorey) {
 }
 
 void ProjectData::swapWalls(int a, int b) {
-    checkRange(a, 0, kMaxWalls, "wall");
-    checkRange(b, 0, kMaxWalls, "wall");
+    checkedWall(a);
+    checkedWall(b);
     if (a == b) return;
     const int storeys = storeyCount();
-    for (int s = 1; s <= storeys; ++s) std::swap(walls_[s][a], walls_[s][b]);
+    for (int s = 1; s <= storeys; ++s) {
+        std::swap(wallValues_[s][a], wallValues_[s][b]);
+        std::swap(wallNumbers_[s][a], wallNumbers_[s][b]);
+        std::swap(wallEmpty_[s][a], wallEmpty_[s][b]);
+    }
     if (storeys > 0) touch();
 }
 
@@ -213,9 +175,9 @@ void ProjectData::prepareWallEntry() {
             for (int f = 0; f < kWallFieldCount; ++f) setWall(s, w, static_cast<WallField>(f), kEmptyText);
             WallResult& r = wallResults_[s][w];
             r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
-            r.shearCheckText.assign("");
-            r.sigmaCheckText.assign("");
-            r.sectionCheckText.assign("");
+            r.shearCheckText.clear();
+            r.sigmaCheckText.clear();
+            r.sectionCheckText.clear();
         }
     }
     for (int s = storeys + 1; s <= kMaxStoreys + 1; ++s) {

@@ -51,25 +51,39 @@ public:
     const FieldValue& general(GeneralField field) const;
     void setGeneral(GeneralField field, FieldValue value);
 
-    const FieldValue& floor(int storey, FloorField field) const;
+    const FieldValue& floor(int storey, FloorField field) const {
+        return floors_[checkedStorey(storey)].values[static_cast<int>(field)];
+    }
     void setFloor(int storey, FloorField field, FieldValue value);
 
-    const FieldValue& wall(int storey, int wall, WallField field) const;
+    const FieldValue& wall(int storey, int wall, WallField field) const {
+        return wallValues_[checkedStorey(storey)][checkedWall(wall)][static_cast<int>(field)];
+    }
+    // Empty kind or empty text, as FieldValue::isEmpty.
+    bool wallIsEmpty(int storey, int wall, WallField field) const {
+        return (wallEmpty_[checkedStorey(storey)][checkedWall(wall)] >> static_cast<int>(field)) & 1u;
+    }
     void setWall(int storey, int wall, WallField field, FieldValue value);
 
     // The engine's readings of the inputs, kept up to date on every change:
     // storey values read with readTypedNumber; wall values with
     // readLeadingNumber, `solai` and `sbalzi` with readTypedNumber.
-    double floorNumber(int storey, FloorField field) const;
-    double wallNumber(int storey, int wall, WallField field) const;
+    double floorNumber(int storey, FloorField field) const {
+        return floors_[checkedStorey(storey)].numbers[static_cast<int>(field)];
+    }
+    double wallNumber(int storey, int wall, WallField field) const {
+        return wallNumbers_[checkedStorey(storey)][checkedWall(wall)][static_cast<int>(field)];
+    }
 
     const std::string& title(TitleField field) const;
     void setTitle(TitleField field, std::string text);
 
-    WallResult& wallResult(int storey, int wall);
-    const WallResult& wallResult(int storey, int wall) const;
-    FloorResult& floorResult(int level);
-    const FloorResult& floorResult(int level) const;
+    WallResult& wallResult(int storey, int wall) { return wallResults_[checkedStorey(storey)][checkedWall(wall)]; }
+    const WallResult& wallResult(int storey, int wall) const {
+        return wallResults_[checkedStorey(storey)][checkedWall(wall)];
+    }
+    FloorResult& floorResult(int level) { return floorResults_[checkedStorey(level)]; }
+    const FloorResult& floorResult(int level) const { return floorResults_[checkedStorey(level)]; }
     BuildingResult& building() { return building_; }
     const BuildingResult& building() const { return building_; }
 
@@ -109,20 +123,33 @@ public:
     std::string currentFileName;
 
 private:
-    struct WallInputs {
-        std::array<FieldValue, kWallFieldCount> values;
-        std::array<double, kWallFieldCount> numbers{};
-    };
     struct FloorInputs {
         std::array<FieldValue, kFloorFieldCount> values;
         std::array<double, kFloorFieldCount> numbers{};
     };
 
     void touch() { ++inputRevision_; }
+    // Indexes outside the storage are programming errors: they throw
+    // std::out_of_range rather than touch memory that is not there.
+    static int checkedStorey(int storey) {
+        if (storey < 0 || storey >= kStoreyRows) throwOutOfRange("storey");
+        return storey;
+    }
+    static int checkedWall(int wall) {
+        if (wall < 0 || wall > kMaxWalls) throwOutOfRange("wall");
+        return wall;
+    }
+    [[noreturn]] static void throwOutOfRange(const char* what);
 
     std::array<FieldValue, kGeneralFieldCount> general_;
     std::array<FloorInputs, kStoreyRows> floors_;
-    std::array<std::array<WallInputs, kWallColumns>, kStoreyRows> walls_;
+    // Wall values, and beside them in dense arrays their readings and a bit
+    // per field telling whether it is empty: the engine reads only these.
+    template <typename T>
+    using WallGrid = std::array<std::array<T, kWallColumns>, kStoreyRows>;
+    WallGrid<std::array<FieldValue, kWallFieldCount>> wallValues_;
+    WallGrid<std::array<double, kWallFieldCount>> wallNumbers_{};
+    WallGrid<std::uint16_t> wallEmpty_;
     std::array<std::string, kTitleFieldCount> title_;
 
     std::array<std::array<WallResult, kWallColumns>, kStoreyRows> wallResults_;

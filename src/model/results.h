@@ -21,7 +21,7 @@ public:
     constexpr ResultValue(double value) : bits_(std::bit_cast<std::uint64_t>(value)) {}
     static constexpr ResultValue emptyText() { return ResultValue(kEmptyText, 0); }
 
-    constexpr bool isNumber() const { return bits_ != kNeverWritten && bits_ != kEmptyText; }
+    constexpr bool isNumber() const { return (bits_ >> 32) != (kNeverWritten >> 32); }
     constexpr bool isNeverWritten() const { return bits_ == kNeverWritten; }
     constexpr bool isEmptyText() const { return bits_ == kEmptyText; }
     constexpr double number() const { return isNumber() ? std::bit_cast<double>(bits_) : 0.0; }
@@ -57,6 +57,57 @@ private:
     double value_ = 0.0;
 };
 
+// The verdict of a wall: "setto verificato" or "setto non verificato".
+class VerdictText {
+public:
+    bool isWritten() const { return state_ != State::NeverWritten; }
+    bool isVerified() const { return state_ == State::Verified; }
+    void setVerified() { state_ = State::Verified; }
+    void setNotVerified() { state_ = State::NotVerified; }
+    std::string str() const;
+
+private:
+    enum class State : unsigned char { NeverWritten, Verified, NotVerified };
+    State state_ = State::NeverWritten;
+};
+
+// A failed comparison for the wall-check map, "tonn. 16 < tonn. 20", or
+// the empty text when the check passed. The two whole numbers are kept and
+// written out only when the text is asked for.
+class ComparisonText {
+public:
+    bool isWritten() const { return state_ != State::NeverWritten; }
+    bool isEmpty() const { return state_ != State::Failed; }
+    void clear() { state_ = State::Empty; }
+    void set(double resisting, double acting) {
+        state_ = State::Failed;
+        resisting_ = resisting;
+        acting_ = acting;
+    }
+    std::string str() const;
+
+private:
+    enum class State : unsigned char { NeverWritten, Empty, Failed };
+    State state_ = State::NeverWritten;
+    double resisting_ = 0.0;
+    double acting_ = 0.0;
+};
+
+// "sez. parzializzata" when the resultant falls outside the section, or
+// the empty text.
+class SectionText {
+public:
+    bool isWritten() const { return state_ != State::NeverWritten; }
+    bool isEmpty() const { return state_ != State::Partialised; }
+    void clear() { state_ = State::Empty; }
+    void setPartialised() { state_ = State::Partialised; }
+    std::string str() const;
+
+private:
+    enum class State : unsigned char { NeverWritten, Empty, Partialised };
+    State state_ = State::NeverWritten;
+};
+
 // A text result; "never written" until the engine first sets it.
 class ResultText {
 public:
@@ -64,10 +115,6 @@ public:
     const std::string& str() const { return text_; }
     void assign(std::string_view text) {
         text_.assign(text);
-        written_ = true;
-    }
-    void append(std::string_view text) {
-        text_.append(text);
         written_ = true;
     }
     bool operator==(std::string_view text) const { return written_ && text_ == text; }
@@ -86,7 +133,9 @@ struct WallResult {
     // Checks
     ResultValue fullLoad, staticStress, ultimateShearX, ultimateShearY, eccentricity, maxStress;
     MinStressText minStressText;
-    ResultText verdict, shearCheckText, sigmaCheckText, sectionCheckText;
+    VerdictText verdict;
+    ComparisonText shearCheckText, sigmaCheckText;
+    SectionText sectionCheckText;
 };
 
 struct FloorResult {
@@ -126,12 +175,13 @@ inline constexpr std::array<NamedField<WallResult, ResultValue>, 23> kWallResult
     {"maxStress", &WallResult::maxStress},
 }};
 
-// minStressText is the one wall text outside this table (see MinStressText).
-inline constexpr std::array<NamedField<WallResult, ResultText>, 4> kWallResultTexts{{
-    {"verdict", &WallResult::verdict},
-    {"shearCheckText", &WallResult::shearCheckText}, {"sigmaCheckText", &WallResult::sigmaCheckText},
-    {"sectionCheckText", &WallResult::sectionCheckText},
-}};
+// The texts of a wall by name, as they read: written or not, and the text.
+struct NamedText {
+    std::string_view name;
+    bool written;
+    std::string text;
+};
+std::array<NamedText, 5> wallResultTexts(const WallResult& result);
 
 inline constexpr std::array<NamedField<FloorResult, ResultValue>, 25> kFloorResultNumbers{{
     {"massCentreX", &FloorResult::massCentreX}, {"massCentreY", &FloorResult::massCentreY},
