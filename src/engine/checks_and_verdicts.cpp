@@ -89,7 +89,9 @@ void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearCheckTexts(run);
     BuildingResult& building = run.project.building();
-    std::string shearList, sigmaList, sectionList;
+    std::string& shearList = building.shearFailList.rewrite();
+    std::string& sigmaList = building.sigmaFailList.rewrite();
+    std::string& sectionList = building.sectionFailList.rewrite();
     bool shearFailures = false, sigmaFailures = false, sectionFailures = false;
     for (int s = 1; s <= run.storeys; ++s) {
         shearFailures |= checkShear(run, s, 1, run.xWalls, true, shearList);
@@ -100,9 +102,10 @@ void buildChecksAndVerdicts(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s)
         for (int w = 1; w <= run.walls; ++w) sectionFailures |= checkSection(run, s, w, sectionList);
 
-    building.shearFailList.assign(shearFailures ? shearList : kNone);
-    building.sigmaFailList.assign(sigmaFailures ? sigmaList : kNone);
-    building.sectionFailList.assign(sectionFailures ? sectionList : kNone);
+    // A list without failures keeps its marker.
+    if (!shearFailures) shearList = kNone;
+    if (!sigmaFailures) sigmaList = kNone;
+    if (!sectionFailures) sectionList = kNone;
 }
 
 } // namespace calvex::engine

@@ -117,6 +117,12 @@ public:
         text_.assign(text);
         written_ = true;
     }
+    // The text emptied for rebuilding in place, keeping its capacity.
+    std::string& rewrite() {
+        text_.clear();
+        written_ = true;
+        return text_;
+    }
     bool operator==(std::string_view text) const { return written_ && text_ == text; }
 
 private:
