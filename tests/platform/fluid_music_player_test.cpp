@@ -1,0 +1,96 @@
+#include "platform/fluid_music_player.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <chrono>
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
+
+namespace calvex {
+namespace {
+
+const QString tune = QStringLiteral(CALVEX_SOURCE_DIR "/resources/Internet.mid");
+
+TEST(FluidMusicPlayer, StaysSilentAndQuickWithoutAPlayableTune) {
+    const QString notMidi = QStringLiteral(CALVEX_SOURCE_DIR "/tools/make_tune.py");
+    ASSERT_TRUE(QFileInfo(notMidi).isFile());
+    const auto start = std::chrono::steady_clock::now();
+
+    FluidMusicPlayer player;
+    player.play();
+    player.pause();
+    player.close();
+    for (const QString& file : {QStringLiteral("nessuna-musica.mid"), notMidi, QString(),
+                                QStringLiteral(CALVEX_SOURCE_DIR "/resources")}) {
+        player.open(file);
+        player.pause();
+        player.play();
+        EXPECT_FALSE(player.isSounding()) << file.toStdString();
+        player.play();
+        player.pause();
+        player.open(file);
+        player.close();
+        player.close();
+        player.play();
+        EXPECT_FALSE(player.isSounding()) << file.toStdString();
+    }
+
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+}
+
+TEST(FluidMusicPlayer, TuneRunsOnTheSystemOutputOrStaysSilent) {
+    FluidMusicPlayer player;
+    player.open(tune);
+    player.play();
+    const bool sounding = player.isSounding(); // false on machines without sound
+    player.pause();
+    EXPECT_FALSE(player.isSounding());
+    player.play();
+    EXPECT_EQ(player.isSounding(), sounding);
+    player.close();
+    EXPECT_FALSE(player.isSounding());
+}
+
+bool fileOutputAvailable() {
+    fluid_settings_t* settings = new_fluid_settings();
+    char* drivers = fluid_settings_option_concat(settings, "audio.driver", ",");
+    const bool available = drivers && QByteArray(drivers).split(',').contains("file");
+    fluid_free(drivers);
+    delete_fluid_settings(settings);
+    return available;
+}
+
+TEST(FluidMusicPlayer, PlaysPausesResumesAndClosesTheTune) {
+    if (!QFileInfo(QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")).isFile() || !fileOutputAvailable())
+        GTEST_SKIP() << "no soundfont or no file output in this FluidSynth";
+    QTemporaryDir folder;
+    FluidMusicPlayer player({{"audio.driver", "file"}, {"audio.file.name", folder.filePath("tune.wav").toStdString()}});
+
+    player.pause();
+    player.open(tune);
+    EXPECT_FALSE(player.isSounding()) << "opening does not start the music";
+    player.play();
+    EXPECT_TRUE(player.isSounding());
+    player.play();
+    EXPECT_TRUE(player.isSounding());
+    player.pause();
+    EXPECT_FALSE(player.isSounding());
+    player.pause();
+    player.play();
+    EXPECT_TRUE(player.isSounding()) << "a paused tune plays again";
+    player.open(QStringLiteral("nessuna-musica.mid"));
+    EXPECT_FALSE(player.isSounding()) << "opening another file closes the tune";
+    player.open(tune);
+    EXPECT_FALSE(player.isSounding());
+    player.play();
+    EXPECT_TRUE(player.isSounding());
+    player.close();
+    EXPECT_FALSE(player.isSounding());
+    player.play();
+    EXPECT_FALSE(player.isSounding());
+}
+
+} // namespace
+} // namespace calvex
