@@ -27,8 +27,6 @@ TEST(FluidMusicPlayer, StaysSilentAndQuickWithoutAPlayableTune) {
         player.pause();
         player.play();
         EXPECT_FALSE(player.isSounding()) << file.toStdString();
-        player.play();
-        player.pause();
         player.open(file);
         player.close();
         player.close();
@@ -72,7 +70,6 @@ TEST(FluidMusicPlayer, PlaysPausesResumesAndClosesTheTune) {
     player.open(tune);
     EXPECT_FALSE(player.isSounding()) << "opening does not start the music";
     player.play();
-    EXPECT_TRUE(player.isSounding());
     player.play();
     EXPECT_TRUE(player.isSounding());
     player.pause();
