@@ -1,7 +1,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build
 # needs and builds the project in build/.
 
-CALVEX_PACKAGES=(cmake g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev)
+CALVEX_PACKAGES=(cmake g++ pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
+    qt6-base-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2)
 
 calvex_install_packages() {
     local missing=()

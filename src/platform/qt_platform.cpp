@@ -1,0 +1,100 @@
+#include "qt_platform.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace calvex {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::question: return QMessageBox::Question;
+    case MessageIcon::critical: return QMessageBox::Critical;
+    case MessageIcon::exclamation: return QMessageBox::Warning;
+    case MessageIcon::information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::optional<QString> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+QFileDialog::Options dialogOptions() {
+    // The Qt dialog keeps the titles and filters exactly as given on every desktop.
+    return QFileDialog::DontUseNativeDialog;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music) : music_(std::move(music)) {}
+
+MessageAnswer QtPlatform::showMessage(QWidget* parent, const MessageRequest& request) {
+    QMessageBox box(qtIcon(request.icon), request.title, request.text, QMessageBox::NoButton, parent);
+    if (request.buttons == MessageButtons::yesNo) {
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        yes->setText(QStringLiteral("&S\u00ec"));
+        no->setText(QStringLiteral("&No"));
+        box.setDefaultButton(request.defaultAnswer == MessageAnswer::no ? no : yes);
+        box.exec();
+        return box.clickedButton() == static_cast<QAbstractButton*>(yes) ? MessageAnswer::yes : MessageAnswer::no;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::ok;
+}
+
+QStringList qtNameFilters(const QString& filters) {
+    const QStringList parts = filters.split('|');
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1].trimmed();
+        if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        result << parts[i].trimmed() + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return result;
+}
+
+std::optional<QString> QtPlatform::chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) {
+    const QStringList nameFilters = qtNameFilters(request.filters);
+    QString selected = nameFilters.value(request.selectedFilter);
+    return chosen(QFileDialog::getOpenFileName(parent, request.title, request.proposedName, nameFilters.join(";;"),
+                                               &selected, dialogOptions()));
+}
+
+std::optional<QString> QtPlatform::chooseFileToSave(QWidget* parent, const FileDialogRequest& request) {
+    const QStringList nameFilters = qtNameFilters(request.filters);
+    QString selected = nameFilters.value(request.selectedFilter);
+    return chosen(QFileDialog::getSaveFileName(parent, request.title, request.proposedName, nameFilters.join(";;"),
+                                               &selected, dialogOptions()));
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, parent, QStringLiteral("Colore di sfondo"));
+    if (!color.isValid()) return std::nullopt;
+    return color;
+}
+
+QSize QtPlatform::screenSizeTwips() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    const double twips = twipsPerPixel();
+    return QSize(static_cast<int>(pixels.width() * twips), static_cast<int>(pixels.height() * twips));
+}
+
+double QtPlatform::twipsPerPixel() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+QDate QtPlatform::currentDate() const { return QDate::currentDate(); }
+
+} // namespace calvex

@@ -1,0 +1,32 @@
+#pragma once
+// The platform layer on Qt: standard message boxes and dialogs, the
+// primary screen and the system clock.
+
+#include <memory>
+
+#include "platform.h"
+
+namespace calvex {
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(std::unique_ptr<MusicPlayer> music);
+
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    std::optional<QString> chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    QSize screenSizeTwips() const override;
+    double twipsPerPixel() const override;
+    QDate currentDate() const override;
+    MusicPlayer& music() override { return *music_; }
+
+private:
+    std::unique_ptr<MusicPlayer> music_;
+};
+
+// "desc|pattern|desc|pattern" as Qt's name filters ("desc (pattern)").
+// "*.*" stands for every file, also those without a dot in their name.
+QStringList qtNameFilters(const QString& filters);
+
+} // namespace calvex

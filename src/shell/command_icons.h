@@ -1,0 +1,12 @@
+#pragma once
+// The pictures of the toolbar buttons, drawn by the program.
+
+#include <QIcon>
+
+#include "shell/commands.h"
+
+namespace calvex {
+
+QIcon commandIcon(Command command);
+
+} // namespace calvex

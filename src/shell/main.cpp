@@ -1,0 +1,32 @@
+// Calvex: starts the splash and hands over to the windows.
+
+#include <QApplication>
+#include <QSettings>
+#include <memory>
+
+#include "model/project_data.h"
+#include "platform/fluid_music_player.h"
+#include "platform/qt_platform.h"
+#include "shell/shell.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Calvex"));
+    QApplication::setApplicationName(QStringLiteral("Calvex"));
+
+    // The calculator's name and address are set by whoever installs the
+    // program; the user cannot change them from the windows.
+    const QSettings settings;
+    calvex::ShellSettings shellSettings{
+        settings.value(QStringLiteral("calcolatore/nome"), QStringLiteral("Studio tecnico (nome da configurare)"))
+            .toString(),
+        settings.value(QStringLiteral("calcolatore/indirizzo"), QStringLiteral("Indirizzo dello studio (da configurare)"))
+            .toString(),
+        QApplication::applicationDirPath()};
+
+    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>());
+    auto project = std::make_unique<calvex::ProjectData>();
+    calvex::Shell shell(platform, *project, shellSettings);
+    shell.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,116 @@
+#include "shell/shell.h"
+
+#include "shell/app_texts.h"
+#include "shell/info_windows.h"
+#include "shell/splash_window.h"
+#include "windows/general_data_window.h"
+#include "windows/help_index_window.h"
+#include "windows/help_page_window.h"
+#include "windows/tip_window.h"
+#include "windows/title_page_window.h"
+
+namespace calvex {
+
+namespace {
+
+// Brings a window up in front of the others.
+void raise(QWidget& window) {
+    if (window.isMinimized()) window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+Shell::Shell(Platform& platform, ProjectData& project, ShellSettings settings)
+    : platform_(platform), project_(project), settings_(std::move(settings)) {}
+
+Shell::~Shell() {
+    closeAllWindows();
+    delete splash_;
+}
+
+void Shell::start() {
+    if (!splash_) splash_ = new SplashWindow(*this);
+    splash_->startMusic();
+    raise(*splash_);
+}
+
+template <typename Window, typename... Args>
+Window& Shell::ensure(QPointer<QWidget>& slot, Args&&... args) {
+    if (!slot) slot = new Window(*this, std::forward<Args>(args)...);
+    return static_cast<Window&>(*slot);
+}
+
+bool Shell::isAvailable(WorkWindowId id) { return id == WorkWindowId::dati || id == WorkWindowId::frontespizio; }
+
+GeneralDataWindow& Shell::generalWindow() { return ensure<GeneralDataWindow>(workWindows_[WorkWindowId::dati]); }
+
+TitlePageWindow& Shell::titlePageWindow() {
+    return ensure<TitlePageWindow>(workWindows_[WorkWindowId::frontespizio]);
+}
+
+WorkWindow* Shell::showWorkWindow(WorkWindowId id) {
+    WorkWindow* window = nullptr;
+    if (id == WorkWindowId::dati) window = &generalWindow();
+    if (id == WorkWindowId::frontespizio) window = &titlePageWindow();
+    if (window) raise(*window);
+    return window;
+}
+
+WorkWindow* Shell::existingWorkWindow(WorkWindowId id) const {
+    const auto found = workWindows_.find(id);
+    return found == workWindows_.end() ? nullptr : static_cast<WorkWindow*>(found->second.data());
+}
+
+void Shell::showHelpIndex() { raise(ensure<HelpIndexWindow>(helpIndex_)); }
+
+void Shell::showHelpPage(HelpPage page) { raise(ensure<HelpPageWindow>(helpPages_[page], page)); }
+
+void Shell::showTips() { raise(ensure<TipWindow>(tips_)); }
+
+void Shell::showAbout() { raise(ensure<AboutWindow>(about_)); }
+
+void Shell::showSupport() { raise(ensure<SupportWindow>(support_)); }
+
+void Shell::closeAllWindows() {
+    auto dispose = [](QPointer<QWidget>& window) {
+        if (!window) return;
+        window->hide();
+        window->deleteLater();
+        window = nullptr;
+    };
+    for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
+                            WorkWindowId::frontespizio, WorkWindowId::controllasetti})
+        dispose(workWindows_[id]);
+    dispose(helpIndex_);
+    for (auto& [page, window] : helpPages_) dispose(window);
+    dispose(tips_);
+    dispose(support_);
+    dispose(about_);
+}
+
+void Shell::exitProgram(QWidget* asker) {
+    const MessageRequest question{QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                                  QStringLiteral("Vuoi uscire da Calvex?"), MessageIcon::question,
+                                  MessageButtons::yesNo, MessageAnswer::no};
+    if (platform_.showMessage(asker, question) != MessageAnswer::yes) return;
+    closeAllWindows();
+    if (!splash_) splash_ = new SplashWindow(*this);
+    platform_.music().play();
+    splash_->showClosingCredit();
+    raise(*splash_);
+}
+
+void Shell::splashClicked() {
+    platform_.music().pause();
+    showWorkWindow(WorkWindowId::dati);
+}
+
+void Shell::splashKeyPressed() {
+    platform_.music().close();
+    splash_->close();
+}
+
+} // namespace calvex

@@ -1,0 +1,229 @@
+#include "shell/work_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+#include <cmath>
+
+#include "shell/app_texts.h"
+#include "shell/cls_resize.h"
+#include "shell/command_icons.h"
+#include "shell/shell.h"
+#include "windows/archive_commands.h"
+
+namespace calvex {
+
+namespace {
+
+struct MenuItem {
+    Command command;
+    const char* name;
+    QString caption;
+};
+
+const QString kOwnWindowQuestions[] = {
+    QStringLiteral("E' questa la finestra 'Dati': si vuole la guida della finestra?"),
+    QStringLiteral("E' questa la finestra 'Verifica Sismica': si vuole la guida della finestra?"),
+    QStringLiteral("E' questa la finestra 'Risultati': si vuole la guida della finestra?"),
+    QStringLiteral("E' questa la finestra 'Controllo setti': si vuole la guida della finestra?"),
+    QStringLiteral("E' questa la finestra 'Frontespizio': si vuole la guida della finestra?"),
+};
+
+constexpr HelpPage kOwnHelpPage[] = {HelpPage::guidadati, HelpPage::guidasismica, HelpPage::guidarisultati,
+                                     HelpPage::guidacontrollo, HelpPage::guidafrontespizio};
+
+WorkWindowId windowOf(Command command) {
+    return static_cast<WorkWindowId>(static_cast<int>(command) - static_cast<int>(Command::fin1) + 1);
+}
+
+bool isPrintCommand(Command command) {
+    return command == Command::solodati || command == Command::stampaModello || command == Command::stampatutto;
+}
+
+} // namespace
+
+WorkWindow::WorkWindow(Shell& shell, WorkWindowId id, const QString& caption)
+    : shell_(shell), id_(id), form_(new QWidget(this)), resize_(new ClsResize(shell.platform(), this)) {
+    setWindowTitle(caption);
+    setCentralWidget(form_);
+    form_->setAutoFillBackground(true);
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+    buildMenus();
+    buildToolbar();
+    if (shell.sharedBackground) setBackground(*shell.sharedBackground);
+}
+
+WorkWindow::~WorkWindow() = default;
+
+void WorkWindow::buildMenus() {
+    auto addItem = [this](QMenu* menu, const MenuItem& item) {
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(QString::fromLatin1(item.name));
+        actions_.emplace(item.command, action);
+        connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    for (const MenuItem& item : {MenuItem{Command::apri, "apri", QStringLiteral("&Apri...")},
+                                 MenuItem{Command::salva, "salva", QStringLiteral("&Salva")},
+                                 MenuItem{Command::salvanome, "salvanome", QStringLiteral("Salva con &nome...")},
+                                 MenuItem{Command::eliminare, "eliminare", QStringLiteral("&Elimina...")}})
+        addItem(file, item);
+    QMenu* print = file->addMenu(QStringLiteral("S&tampa"));
+    print->setObjectName(QStringLiteral("stamp"));
+    if (id_ == WorkWindowId::dati || id_ == WorkWindowId::sismica)
+        addItem(print, {Command::stampaModello, "modello", QStringLiteral("&Modello acquisizione dati finestra")});
+    addItem(print, {Command::solodati, "solodati", QStringLiteral("&Solo dati finestra")});
+    if (id_ == WorkWindowId::frontespizio)
+        addItem(print, {Command::stampatutto, "stampatutto", QStringLiteral("&Intera elaborazione")});
+    addItem(file, {Command::esci, "esci", QStringLiteral("Es&ci")});
+
+    QMenu* modify = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    modify->setObjectName(QStringLiteral("modi"));
+    for (const MenuItem& item :
+         {MenuItem{Command::colorare, "colorare", QStringLiteral("&Colore di sfondo")},
+          MenuItem{Command::controllodat, "controllodat", QStringLiteral("Controllo &dati immessi")},
+          MenuItem{Command::copiadati, "copiadati", QStringLiteral("Copia dati nel &piano successivo")},
+          MenuItem{Command::cancella, "cancella", QStringLiteral("Cancella dati &finestra")}})
+        addItem(modify, item);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Visualizza"));
+    view->setObjectName(QStringLiteral("visu"));
+    for (const MenuItem& item :
+         {MenuItem{Command::fin1, "fin1", QStringLiteral("Finestra 'Dati'")},
+          MenuItem{Command::fin2, "fin2", QStringLiteral("Finestra 'Verifica sismica'")},
+          MenuItem{Command::fin3, "fin3", QStringLiteral("Finestra 'Risultati dei piani'")},
+          MenuItem{Command::fin4, "fin4", QStringLiteral("Finestra 'Controllo dei setti'")},
+          MenuItem{Command::fin5, "fin5", QStringLiteral("Finestra 'Frontespizio'")}})
+        addItem(view, item);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->setObjectName(QStringLiteral("help"));
+    for (const MenuItem& item :
+         {MenuItem{Command::guida, "guida", QStringLiteral("&Guida in linea")},
+          MenuItem{Command::sugger, "sugger", QStringLiteral("&Suggerimenti...")},
+          MenuItem{Command::supporto, "supporto", QStringLiteral("Supporto &prodotto")},
+          MenuItem{Command::informazioni, "informazioni", QStringLiteral("&Informazioni su Calvex")}})
+        addItem(help, item);
+
+    // "Finestra n.k di 5" stands at the right end of the menu bar and opens
+    // the window's own help page.
+    auto* corner = new QMenuBar(menuBar());
+    QAction* own = corner->addAction(QStringLiteral("Fi&nestra n.%1 di 5").arg(number()));
+    own->setObjectName(QStringLiteral("finestra"));
+    connect(own, &QAction::triggered, this, [this] { shell_.showHelpPage(kOwnHelpPage[number() - 1]); });
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
+
+}
+
+void WorkWindow::enableCommands() {
+    for (auto& [command, action] : actions_) {
+        if (isPrintCommand(command)) action->setEnabled(false);
+        if (command >= Command::fin1 && command <= Command::fin5)
+            action->setEnabled(Shell::isAvailable(windowOf(command)));
+        if (command == Command::controllodat || command == Command::copiadati || command == Command::cancella)
+            action->setEnabled(offers(command));
+    }
+}
+
+void WorkWindow::buildToolbar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Strumenti"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(20, 20));
+    for (const ToolbarButton& button : toolbarButtons(number())) {
+        if (button.separatorBefore) toolbar->addSeparator();
+        QAction* menuAction = actions_.at(button.command);
+        QAction* tool = toolbar->addAction(commandIcon(button.command), button.toolTip);
+        tool->setToolTip(button.toolTip);
+        tool->setEnabled(menuAction->isEnabled());
+        connect(menuAction, &QAction::changed, tool, [tool, menuAction] { tool->setEnabled(menuAction->isEnabled()); });
+        connect(tool, &QAction::triggered, this, [this, command = button.command] { run(command); });
+    }
+}
+
+QAction* WorkWindow::action(Command command) const { return actions_.at(command); }
+
+bool WorkWindow::offers(Command) const { return false; }
+
+void WorkWindow::run(Command command) {
+    ArchiveCommands archive(shell_);
+    switch (command) {
+    case Command::apri: archive.open(*this); break;
+    case Command::salva: archive.save(*this, false); break;
+    case Command::salvanome: archive.save(*this, true); break;
+    case Command::eliminare: archive.deleteFile(*this); break;
+    case Command::esci: shell_.exitProgram(this); break;
+    case Command::colorare: chooseBackground(); break;
+    case Command::controllodat: checkData(); break;
+    case Command::copiadati: copyToNextStorey(); break;
+    case Command::cancella: clearWindow(); break;
+    case Command::fin1:
+    case Command::fin2:
+    case Command::fin3:
+    case Command::fin4:
+    case Command::fin5: showWindow(windowOf(command)); break;
+    case Command::guida: shell_.showHelpIndex(); break;
+    case Command::sugger: shell_.showTips(); break;
+    case Command::supporto: shell_.showSupport(); break;
+    case Command::informazioni: shell_.showAbout(); break;
+    case Command::stampaModello:
+    case Command::solodati:
+    case Command::stampatutto: break;
+    }
+}
+
+void WorkWindow::showWindow(WorkWindowId target) {
+    if (target != id_) {
+        shell_.showWorkWindow(target);
+        return;
+    }
+    if (shell_.platform().askYesNo(this, app::kProductName, kOwnWindowQuestions[number() - 1]))
+        shell_.showHelpPage(kOwnHelpPage[number() - 1]);
+}
+
+QLabel* WorkWindow::addCaption(const QString& text, const QString& toolTip, int left, int top, int width,
+                               int height) {
+    auto* label = place(new QLabel(text, form_), left, top, width, height);
+    label->setToolTip(toolTip);
+    return label;
+}
+
+QColor WorkWindow::background() const { return form_->palette().color(QPalette::Window); }
+
+void WorkWindow::setBackground(const QColor& colour) {
+    QPalette palette = form_->palette();
+    palette.setColor(QPalette::Window, colour);
+    form_->setPalette(palette);
+}
+
+void WorkWindow::chooseBackground() {
+    if (const auto colour = shell_.platform().chooseColor(this, background())) setBackground(*colour);
+}
+
+int WorkWindow::twipsToPixels(int twips) const {
+    return static_cast<int>(std::lround(twips / shell_.platform().twipsPerPixel()));
+}
+
+void WorkWindow::placeControl(QWidget* control, int left, int top, int width, int height) {
+    if (control->parentWidget() != form_) control->setParent(form_);
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+void WorkWindow::finishLayout() {
+    // The window's own commands are known only once the window is complete.
+    enableCommands();
+    // The drawing area is laid out at the design size; the scaler captures
+    // it there and follows the window from then on.
+    const int chrome = menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height();
+    resize(twipsToPixels(app::kWorkWindowWidth), twipsToPixels(app::kWorkWindowHeight));
+    form_->resize(twipsToPixels(app::kWorkWindowWidth), twipsToPixels(app::kWorkWindowHeight) - chrome);
+    resize_->setSourceForm(this, form_);
+    resize_->sizeFormToScreen(75);
+    resize(twipsToPixels(app::kWorkWindowWidth), twipsToPixels(app::kWorkWindowHeight));
+}
+
+} // namespace calvex

@@ -1,0 +1,79 @@
+#pragma once
+// The common part of the five work windows: caption, menu bar, toolbar,
+// background colour, the drawing area laid out in twips and scaled with
+// the window, and the dispatch of the common commands.
+
+#include <QMainWindow>
+#include <map>
+
+#include "shell/commands.h"
+#include "shell/window_ids.h"
+
+class QAction;
+class QLabel;
+
+namespace calvex {
+
+class ClsResize;
+class Shell;
+
+class WorkWindow : public QMainWindow {
+public:
+    WorkWindow(Shell& shell, WorkWindowId id, const QString& caption);
+    ~WorkWindow() override;
+
+    WorkWindowId id() const { return id_; }
+    int number() const { return static_cast<int>(id_); }
+    Shell& shell() { return shell_; }
+
+    // The drawing area below the toolbar, where the controls stand.
+    QWidget* form() const { return form_; }
+    // Puts a control of the drawing area at a position and size in twips.
+    template <typename Control>
+    Control* place(Control* control, int left, int top, int width, int height) {
+        placeControl(control, left, top, width, height);
+        return control;
+    }
+    // A caption label with its tool-tip.
+    QLabel* addCaption(const QString& text, const QString& toolTip, int left, int top, int width, int height);
+
+    QColor background() const;
+    void setBackground(const QColor& colour);
+
+    QAction* action(Command command) const;
+
+    // Commands that depend on the window. The defaults belong to windows
+    // without them: checkData, copyToNextStorey and clearWindow do nothing.
+    virtual void checkData() {}
+    virtual void copyToNextStorey() {}
+    virtual void clearWindow() {}
+    // Background colour: by default the colour dialog for this window only.
+    virtual void chooseBackground();
+    // After an archive was opened from this window.
+    virtual void showOpenedArchive() {}
+
+protected:
+    // Which of the window's own commands it offers (the others are disabled).
+    virtual bool offers(Command command) const;
+    // Call once all controls are placed: scales the window to the screen
+    // and gives it its design size.
+    void finishLayout();
+
+    void placeControl(QWidget* control, int left, int top, int width, int height);
+    int twipsToPixels(int twips) const;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void enableCommands();
+    void run(Command command);
+    void showWindow(WorkWindowId target);
+
+    Shell& shell_;
+    WorkWindowId id_;
+    QWidget* form_;
+    ClsResize* resize_;
+    std::map<Command, QAction*> actions_;
+};
+
+} // namespace calvex

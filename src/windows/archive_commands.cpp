@@ -1,0 +1,124 @@
+#include "windows/archive_commands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QFileInfo>
+#include <QString>
+
+#include "model/archive.h"
+#include "shell/app_texts.h"
+#include "shell/shell.h"
+#include "windows/general_data_window.h"
+#include "windows/title_page_window.h"
+
+namespace calvex {
+
+const QString ArchiveCommands::kOpenFilters =
+    QStringLiteral("Tutti i file (*.*)|*.*|File Calvex-dati- | Calvex-dati-*");
+const QString ArchiveCommands::kSaveFilters = QStringLiteral("File Calvex-dati- | Calvex-dati-*");
+
+namespace {
+
+std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
+
+bool moveToTrash(const QString& file) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop trash of the user's data folder is used only when it can
+    // be there: without it the move would go astray.
+    const QString trash =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    if (!QDir().mkpath(trash + QStringLiteral("/files")) || !QDir().mkpath(trash + QStringLiteral("/info")))
+        return false;
+#endif
+    return QFile::moveToTrash(file);
+}
+
+QString quoted(const QString& file) { return QStringLiteral("\"") + QFileInfo(file).fileName() + QStringLiteral("\""); }
+
+} // namespace
+
+void ArchiveCommands::open(WorkWindow& from) {
+    Platform& platform = shell_.platform();
+    const auto chosen = platform.chooseFileToOpen(&from, {QStringLiteral("Apri file"), kOpenFilters, 1, QString()});
+    if (!chosen) return;
+    ProjectData& project = shell_.project();
+    project.currentFileName = chosen->toStdString();
+
+    GeneralDataWindow& general = shell_.generalWindow();
+    project.resetWalls();
+    general.clearWindow();
+
+    const ArchiveReadResult result = readArchiveFile(pathOf(*chosen), project);
+    if (!result.complete) {
+        const QString where = result.line > 0 ? QStringLiteral(" (riga %1, campo %2)").arg(result.line).arg(result.field)
+                                              : QString();
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Il file ") + quoted(*chosen) +
+                            QStringLiteral(" non \u00e8 stato letto per intero") + where + QStringLiteral(": ") +
+                            QString::fromStdString(result.problem) +
+                            QStringLiteral(". I dati letti fino a quel punto sono stati caricati."),
+                        MessageIcon::exclamation);
+    }
+    general.loadGeneralValues();
+    general.showStorey(1);
+    if (auto* titlePage = static_cast<TitlePageWindow*>(shell_.existingWorkWindow(WorkWindowId::frontespizio)))
+        titlePage->refreshFromProject();
+    if (&from != &general) from.showOpenedArchive();
+}
+
+void ArchiveCommands::save(WorkWindow& from, bool saveAs) {
+    Platform& platform = shell_.platform();
+    ProjectData& project = shell_.project();
+    if (!shell_.generalWindow().validate(CheckMode::silent)) return;
+    if (project.title(TitleField::progetto).empty()) {
+        platform.inform(&from, app::kCheckTitle, QStringLiteral("Digitare almeno il nome del progetto."),
+                        MessageIcon::information);
+        shell_.showWorkWindow(WorkWindowId::frontespizio);
+        return;
+    }
+    if (saveAs) project.currentFileName.clear();
+    if (project.currentFileName.empty()) {
+        const QString title = saveAs ? QStringLiteral("Salva file con nome") : QStringLiteral("Salva file");
+        const auto chosen = platform.chooseFileToSave(&from, {title, kSaveFilters, 0, shell_.lastSaveName});
+        if (!chosen) return;
+        shell_.lastSaveName = *chosen;
+        project.currentFileName = chosen->toStdString();
+    }
+    const QString file = QString::fromStdString(project.currentFileName);
+    const ArchiveWriteResult result = writeArchiveFile(pathOf(file), project);
+    if (!result.ok) {
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Il file ") + quoted(file) + QStringLiteral(" non \u00e8 stato salvato: ") +
+                            QString::fromStdString(result.error) +
+                            QStringLiteral(". L'eventuale file precedente \u00e8 rimasto invariato."),
+                        MessageIcon::critical);
+        return;
+    }
+    if (!result.alteredFields.empty()) {
+        QStringList fields;
+        for (const std::string& field : result.alteredFields) fields << QString::fromStdString(field);
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Il file \u00e8 stato salvato, ma nei campi seguenti le virgolette sono state "
+                                       "sostituite da apostrofi e gli a capo da spazi (o sono stati sostituiti "
+                                       "caratteri non archiviabili):\n") +
+                            fields.join(QStringLiteral("\n")),
+                        MessageIcon::exclamation);
+    }
+}
+
+void ArchiveCommands::deleteFile(WorkWindow& from) {
+    Platform& platform = shell_.platform();
+    const auto chosen = platform.chooseFileToOpen(
+        &from, {QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"), kOpenFilters, 1,
+                shell_.lastDeleteName});
+    if (!chosen) return;
+    shell_.lastDeleteName = *chosen;
+    // The trash keeps a wrong click undoable; where there is none the file goes.
+    if (moveToTrash(*chosen) || QFile::remove(*chosen)) return;
+    platform.inform(&from, app::kCheckTitle,
+                    QStringLiteral("Impossibile eliminare il file ") + quoted(*chosen) + QStringLiteral("."),
+                    MessageIcon::critical);
+}
+
+} // namespace calvex

@@ -1,0 +1,73 @@
+#pragma once
+// Work window 1: the general data of the building and the six values of
+// every storey, with the hint box that names the next thing to do.
+
+#include <array>
+
+#include "model/general_entry.h"
+#include "shell/work_window.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+
+namespace calvex {
+
+class GeneralDataWindow : public WorkWindow {
+public:
+    explicit GeneralDataWindow(Shell& shell);
+
+    // The check of the general fields; its failure message is shown in
+    // both modes, the success message only when interactive.
+    bool validate(CheckMode mode);
+    // Puts the project's seven general values into the fields, each
+    // through the field's change handling (after an archive was read).
+    void loadGeneralValues();
+    // Shows a storey through the scroll bar, as the user would.
+    void showStorey(int storey);
+
+    const GeneralFieldTexts& fieldTexts() const { return texts_; }
+    QString hintText() const;
+    int shownStorey() const;
+
+    void checkData() override { validate(CheckMode::interactive); }
+    void copyToNextStorey() override;
+    void clearWindow() override;
+    void chooseBackground() override;
+    void showOpenedArchive() override { showStorey(1); }
+    // AVANTI: the check, then the hand-over to the wall data.
+    void goAhead();
+
+protected:
+    bool offers(Command command) const override;
+
+private:
+    void buildGeneralColumn();
+    void buildStoreyColumn();
+    void buildHintAndButtons();
+
+    void generalFieldChanged(GeneralField field, const QString& text);
+    void storeyFieldChanged(FloorField field, const QString& text);
+    void storeyScrolled(int value);
+    void updateHint();
+    void setFieldText(GeneralField field, const QString& text);
+    void fillStoreyFields();
+    void setStoreyColumnEnabled(bool enabled);
+    void show(const WindowMessage& message);
+    void showHelp();
+
+    GeneralFieldTexts texts_;
+    std::array<QWidget*, 7> generalFields_{};
+    std::array<QLineEdit*, kFloorFieldCount> storeyFields_{};
+    QLabel* storeyLabel_ = nullptr;
+    QScrollBar* storeyScroll_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QPushButton* ahead_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    bool updatingHint_ = false;
+};
+
+} // namespace calvex

@@ -1,0 +1,54 @@
+#include "support/scripted_platform.h"
+
+namespace calvex::testing {
+
+MessageAnswer ScriptedPlatform::showMessage(QWidget* parent, const MessageRequest& request) {
+    messages.push_back({request, parent});
+    if (answers.empty()) return request.buttons == MessageButtons::ok ? MessageAnswer::ok : request.defaultAnswer;
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+namespace {
+
+template <typename Value>
+std::optional<Value> next(std::deque<Value>& queue, bool (*chosen)(const Value&)) {
+    if (queue.empty()) return std::nullopt;
+    const Value value = queue.front();
+    queue.pop_front();
+    if (!chosen(value)) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<QString> ScriptedPlatform::chooseFileToOpen(QWidget*, const FileDialogRequest& request) {
+    fileDialogs.push_back({false, request});
+    return next<QString>(files, [](const QString& file) { return !file.isEmpty(); });
+}
+
+std::optional<QString> ScriptedPlatform::chooseFileToSave(QWidget*, const FileDialogRequest& request) {
+    fileDialogs.push_back({true, request});
+    return next<QString>(files, [](const QString& file) { return !file.isEmpty(); });
+}
+
+std::optional<QColor> ScriptedPlatform::chooseColor(QWidget*, const QColor& initial) {
+    colorDialogs.push_back(initial);
+    return next<QColor>(colors, [](const QColor& colour) { return colour.isValid(); });
+}
+
+QStringList ScriptedPlatform::messageTexts() const {
+    QStringList texts;
+    for (const Message& message : messages) texts << message.request.text;
+    return texts;
+}
+
+void ScriptedPlatform::clearRecords() {
+    messages.clear();
+    fileDialogs.clear();
+    colorDialogs.clear();
+    musicPlayer.commands.clear();
+}
+
+} // namespace calvex::testing
