@@ -20,7 +20,7 @@ IconLook lookOf(Command command) {
     case Command::eliminare: return {QStringLiteral("\u2715"), QColor(180, 40, 40)};
     case Command::solodati:
     case Command::stampaModello:
-    case Command::stampatutto: return {QStringLiteral("\u2399"), QColor(70, 70, 70)};
+    case Command::stampatutto: return {QStringLiteral("\u25a4"), QColor(70, 70, 70)};
     case Command::fin1: return {QStringLiteral("1"), QColor(30, 110, 60)};
     case Command::fin2: return {QStringLiteral("2"), QColor(30, 110, 60)};
     case Command::fin3: return {QStringLiteral("3"), QColor(30, 110, 60)};
@@ -34,7 +34,7 @@ IconLook lookOf(Command command) {
     case Command::controllodat: return {QStringLiteral("ABC"), QColor(30, 110, 60)};
     case Command::copiadati: return {QStringLiteral("\u21a7"), QColor(70, 70, 70)};
     case Command::cancella: return {QStringLiteral("\u232b"), QColor(180, 40, 40)};
-    case Command::esci: return {QStringLiteral("\u23fb"), QColor(180, 40, 40)};
+    case Command::esci: return {QStringLiteral("\u2716"), QColor(180, 40, 40)};
     }
     return {};
 }

@@ -48,8 +48,10 @@ WorkWindow::WorkWindow(Shell& shell, WorkWindowId id, const QString& caption)
     setWindowTitle(caption);
     setCentralWidget(form_);
     form_->setAutoFillBackground(true);
-    QFont font = this->font();
-    font.setPointSize(8);
+    // A face with the metrics of the classic sans serif: the layouts in
+    // twips are drawn for it.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
     setFont(font);
     buildMenus();
     buildToolbar();

@@ -87,9 +87,9 @@ const QStringList kHelpLines{
 };
 
 // Layout of the drawing area, in twips.
-constexpr int kRowTop = 600, kRowStep = 450, kRowHeight = 315;
-constexpr int kLeftCaption = 120, kLeftCaptionWidth = 3250, kLeftField = 3420, kLeftFieldWidth = 1080;
-constexpr int kRightCaption = 4800, kRightCaptionWidth = 3300, kRightField = 8150, kRightFieldWidth = 800;
+constexpr int kRowTop = 650, kRowStep = 480, kRowHeight = 315;
+constexpr int kLeftCaption = 120, kLeftCaptionWidth = 3450, kLeftField = 3600, kLeftFieldWidth = 900;
+constexpr int kRightCaption = 4700, kRightCaptionWidth = 3600, kRightField = 8340, kRightFieldWidth = 660;
 
 // Shows a text without running the field's change handling.
 void display(QWidget* field, const QString& text) {
@@ -181,18 +181,17 @@ void GeneralDataWindow::buildStoreyColumn() {
         });
         storeyFields_[f] = edit;
     }
-    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 90,
+    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
                           kRowTop + kRowStep - 15, 255, kFloorFieldCount * kRowStep - 120);
     storeyScroll_->setObjectName(QStringLiteral("VScroll1"));
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
     storeyScroll_->setRange(1, kMaxStoreys);
-    storeyScroll_->setInvertedAppearance(true);
     connect(storeyScroll_, &QScrollBar::valueChanged, this, &GeneralDataWindow::storeyScrolled);
 }
 
 void GeneralDataWindow::buildHintAndButtons() {
     const int top = kRowTop + 7 * kRowStep + 120;
-    hint_ = place(new QLabel(form()), kLeftCaption, top, 6900, 700);
+    hint_ = place(new QLabel(form()), kLeftCaption, top, 6900, 800);
     hint_->setObjectName(QStringLiteral("passo"));
     hint_->setToolTip(QStringLiteral("indicazioni progressive sull'uso della finestra"));
     hint_->setAccessibleName(QStringLiteral("indicazioni"));
