@@ -1,0 +1,32 @@
+#include "tip_file.h"
+
+#include <QFile>
+
+#include "model/cp1252.h"
+
+namespace calvex {
+
+QStringList splitTipLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return lines;
+}
+
+std::optional<QStringList> readTipsFile(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return splitTipLines(QString::fromStdString(cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
+}
+
+} // namespace calvex

@@ -1,0 +1,34 @@
+#pragma once
+// The rules of the title-page window, kept apart from its widgets: the
+// length a printed title text may have, the date proposed for the report
+// and the completeness check of the eight texts.
+
+#include <QDate>
+#include <QString>
+#include <string_view>
+
+#include "model/general_entry.h"
+#include "model/project_data.h"
+
+namespace calvex {
+
+inline constexpr int kTitleTextPrintLimit = 60;
+
+inline constexpr std::string_view kMessageTitleTooLong =
+    "Per una stampa corretta non digitare dati lunghi più di 60 spazi.";
+inline constexpr std::string_view kMessageNoTitleData = "Non è stato immesso alcun dato.";
+inline constexpr std::string_view kMessageTitleIncomplete = "Inserire dati in ogni campo.";
+inline constexpr std::string_view kMessageTitleComplete = "I dati sono stati immessi correttamente.";
+
+// More characters (not bytes) than the report's title lines hold.
+bool exceedsPrintLimit(const QString& text);
+
+// The date as the title page proposes it: weekday in full, day, abbreviated
+// month and year, in Italian ("martedì, 8 dic 2026").
+QString titlePageDate(const QDate& date);
+
+// The message of the completeness check. `luogo` takes part in no test and
+// `data` only in the second; a text of blanks counts as filled in.
+WindowMessage checkTitlePage(const ProjectData& project);
+
+} // namespace calvex
