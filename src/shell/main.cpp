@@ -1,6 +1,7 @@
 // Calvex: starts the splash and hands over to the windows.
 
 #include <QApplication>
+#include <QFont>
 #include <QSettings>
 #include <memory>
 
@@ -13,6 +14,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Calvex"));
     QApplication::setApplicationName(QStringLiteral("Calvex"));
+    // A face with the metrics of the classic sans serif: the layouts in
+    // twips are drawn for it.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.

@@ -48,11 +48,6 @@ WorkWindow::WorkWindow(Shell& shell, WorkWindowId id, const QString& caption)
     setWindowTitle(caption);
     setCentralWidget(form_);
     form_->setAutoFillBackground(true);
-    // A face with the metrics of the classic sans serif: the layouts in
-    // twips are drawn for it.
-    QFont font(QStringLiteral("Liberation Sans"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
     buildMenus();
     buildToolbar();
     if (shell.sharedBackground) setBackground(*shell.sharedBackground);
