@@ -4,6 +4,9 @@
 #include "shell/info_windows.h"
 #include "shell/splash_window.h"
 #include "windows/general_data_window.h"
+#include "windows/results_window.h"
+#include "windows/wall_check_window.h"
+#include "windows/wall_data_window.h"
 #include "windows/help_index_window.h"
 #include "windows/help_page_window.h"
 #include "windows/tip_window.h"
@@ -43,7 +46,7 @@ Window& Shell::ensure(QPointer<QWidget>& slot, Args&&... args) {
     return static_cast<Window&>(*slot);
 }
 
-bool Shell::isAvailable(WorkWindowId id) { return id == WorkWindowId::dati || id == WorkWindowId::frontespizio; }
+bool Shell::isAvailable(WorkWindowId) { return true; }
 
 GeneralDataWindow& Shell::generalWindow() { return ensure<GeneralDataWindow>(workWindows_[WorkWindowId::dati]); }
 
@@ -51,11 +54,44 @@ TitlePageWindow& Shell::titlePageWindow() {
     return ensure<TitlePageWindow>(workWindows_[WorkWindowId::frontespizio]);
 }
 
+WallDataWindow& Shell::wallWindow() { return ensure<WallDataWindow>(workWindows_[WorkWindowId::sismica]); }
+
+ResultsWindow& Shell::resultsWindow() { return ensure<ResultsWindow>(workWindows_[WorkWindowId::risultati]); }
+
+namespace {
+
+void dispose(QPointer<QWidget>& window) {
+    if (!window) return;
+    window->hide();
+    window->deleteLater();
+    window = nullptr;
+}
+
+} // namespace
+
+WallDataWindow& Shell::recreateWallWindow() {
+    dispose(workWindows_[WorkWindowId::sismica]);
+    return wallWindow();
+}
+
+WallCheckWindow& Shell::recreateWallCheckWindow() {
+    QPointer<QWidget>& slot = workWindows_[WorkWindowId::controllasetti];
+    dispose(slot);
+    return ensure<WallCheckWindow>(slot);
+}
+
 WorkWindow* Shell::showWorkWindow(WorkWindowId id) {
     WorkWindow* window = nullptr;
-    if (id == WorkWindowId::dati) window = &generalWindow();
-    if (id == WorkWindowId::frontespizio) window = &titlePageWindow();
-    if (window) raise(*window);
+    switch (id) {
+    case WorkWindowId::dati: window = &generalWindow(); break;
+    case WorkWindowId::sismica: window = &wallWindow(); break;
+    case WorkWindowId::risultati: window = &resultsWindow(); break;
+    case WorkWindowId::controllasetti:
+        window = &ensure<WallCheckWindow>(workWindows_[WorkWindowId::controllasetti]);
+        break;
+    case WorkWindowId::frontespizio: window = &titlePageWindow(); break;
+    }
+    raise(*window);
     return window;
 }
 
@@ -75,12 +111,6 @@ void Shell::showAbout() { raise(ensure<AboutWindow>(about_)); }
 void Shell::showSupport() { raise(ensure<SupportWindow>(support_)); }
 
 void Shell::closeAllWindows() {
-    auto dispose = [](QPointer<QWidget>& window) {
-        if (!window) return;
-        window->hide();
-        window->deleteLater();
-        window = nullptr;
-    };
     for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
                             WorkWindowId::frontespizio, WorkWindowId::controllasetti})
         dispose(workWindows_[id]);

@@ -20,6 +20,9 @@ namespace calvex {
 class WorkWindow;
 class GeneralDataWindow;
 class TitlePageWindow;
+class WallDataWindow;
+class ResultsWindow;
+class WallCheckWindow;
 class SplashWindow;
 
 struct ShellSettings {
@@ -49,6 +52,11 @@ public:
     // The two windows other windows rely on, created (hidden) if needed.
     GeneralDataWindow& generalWindow();
     TitlePageWindow& titlePageWindow();
+    WallDataWindow& wallWindow();
+    ResultsWindow& resultsWindow();
+    // Closes the window and creates it anew (hidden), with fresh fields.
+    WallDataWindow& recreateWallWindow();
+    WallCheckWindow& recreateWallCheckWindow();
     // Whether the window of this number is part of the program yet.
     static bool isAvailable(WorkWindowId id);
 

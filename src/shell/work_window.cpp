@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <functional>
 #include <QToolBar>
 #include <cmath>
 
@@ -148,11 +150,17 @@ bool WorkWindow::offers(Command) const { return false; }
 
 void WorkWindow::run(Command command) {
     ArchiveCommands archive(shell_);
+    // The read-only windows leave saving and deleting to the wall window.
+    const bool readOnly = id_ == WorkWindowId::risultati || id_ == WorkWindowId::controllasetti;
+    WorkWindow& owner = readOnly && (command == Command::salva || command == Command::salvanome ||
+                                     command == Command::eliminare)
+                            ? *shell_.showWorkWindow(WorkWindowId::sismica)
+                            : *this;
     switch (command) {
     case Command::apri: archive.open(*this); break;
-    case Command::salva: archive.save(*this, false); break;
-    case Command::salvanome: archive.save(*this, true); break;
-    case Command::eliminare: archive.deleteFile(*this); break;
+    case Command::salva: archive.save(owner, false); break;
+    case Command::salvanome: archive.save(owner, true); break;
+    case Command::eliminare: archive.deleteFile(owner); break;
     case Command::esci: shell_.exitProgram(this); break;
     case Command::colorare: chooseBackground(); break;
     case Command::controllodat: checkData(); break;
@@ -180,6 +188,34 @@ void WorkWindow::showWindow(WorkWindowId target) {
     }
     if (shell_.platform().askYesNo(this, app::kProductName, kOwnWindowQuestions[number() - 1]))
         shell_.showHelpPage(kOwnHelpPage[number() - 1]);
+}
+
+void WorkWindow::addBottomButtons(int top) {
+    struct Button {
+        const char* name;
+        QString caption;
+        std::function<void()> action;
+    };
+    const std::vector<Button> buttons{
+        {"aiuto", QStringLiteral("&AIUTO"), [this] { showWindowHelp(); }},
+        {"guida", QStringLiteral("&Guida in linea"), [this] { shell_.showHelpIndex(); }},
+        {"dati", QStringLiteral("&Dati"), [this] { showWindow(WorkWindowId::dati); }},
+        {"sismica", QStringLiteral("Verifica &sismica"), [this] { showWindow(WorkWindowId::sismica); }},
+        {"risultati", QStringLiteral("&Risultati dei piani"),
+         [this] {
+             if (beforeResults()) showWindow(WorkWindowId::risultati);
+         }},
+        {"frontespizio", QStringLiteral(" Fr&ontespizio"), [this] { showWindow(WorkWindowId::frontespizio); }},
+        {"uscita", QStringLiteral("&USCITA"), [this] { shell_.exitProgram(this); }},
+    };
+    const int width = 1260, gap = 60;
+    int left = 120;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        auto* button = place(new QPushButton(buttons[i].caption, form_), left, top, width, 400);
+        button->setObjectName(QStringLiteral("pulsante%1").arg(i + 1));
+        connect(button, &QPushButton::clicked, this, buttons[i].action);
+        left += width + gap;
+    }
 }
 
 QLabel* WorkWindow::addCaption(const QString& text, const QString& toolTip, int left, int top, int width,

@@ -51,6 +51,11 @@ public:
     virtual void chooseBackground();
     // After an archive was opened from this window.
     virtual void showOpenedArchive() {}
+    // The window's own help message (its "&AIUTO" button).
+    virtual void showWindowHelp() {}
+    // The own-window rule: in its own window a window is offered its help
+    // page; elsewhere it is shown.
+    void showWindow(WorkWindowId target);
 
 protected:
     // Which of the window's own commands it offers (the others are disabled).
@@ -60,6 +65,11 @@ protected:
     void finishLayout();
 
     void placeControl(QWidget* control, int left, int top, int width, int height);
+    // The row of seven buttons of windows 2 to 4 ("&AIUTO" ... "&USCITA"),
+    // at `top` twips. "&Risultati dei piani" runs `beforeResults` first and
+    // goes on only when it returns true.
+    void addBottomButtons(int top);
+    virtual bool beforeResults() { return true; }
     int twipsToPixels(int twips) const;
 
 private:
@@ -67,7 +77,6 @@ private:
     void buildToolbar();
     void enableCommands();
     void run(Command command);
-    void showWindow(WorkWindowId target);
 
     Shell& shell_;
     WorkWindowId id_;

@@ -10,7 +10,9 @@
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
+#include "windows/results_window.h"
 #include "windows/title_page_window.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 
@@ -46,7 +48,10 @@ void ArchiveCommands::open(WorkWindow& from) {
     project.currentFileName = chosen->toStdString();
 
     GeneralDataWindow& general = shell_.generalWindow();
-    project.resetWalls();
+    // Opened from the general window, the wall window starts afresh (with
+    // its live calculation on).
+    WallDataWindow& walls = &from == &general ? shell_.recreateWallWindow() : shell_.wallWindow();
+    walls.clearWindow();
     general.clearWindow();
 
     const ArchiveReadResult result = readArchiveFile(pathOf(*chosen), project);
@@ -64,7 +69,11 @@ void ArchiveCommands::open(WorkWindow& from) {
     general.showStorey(1);
     if (auto* titlePage = static_cast<TitlePageWindow*>(shell_.existingWorkWindow(WorkWindowId::frontespizio)))
         titlePage->refreshFromProject();
-    if (&from != &general) from.showOpenedArchive();
+    if (&from != &general) {
+        walls.showStoreyAndWall(1, 1);
+        shell_.resultsWindow().setStoreySelector(1);
+        from.showOpenedArchive();
+    }
 }
 
 void ArchiveCommands::save(WorkWindow& from, bool saveAs) {

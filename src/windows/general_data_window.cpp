@@ -11,6 +11,8 @@
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/captions.h"
+#include "windows/results_window.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 
@@ -341,6 +343,9 @@ void GeneralDataWindow::goAhead() {
     progress_->setValue(2);
     progress_->show();
     shell().project().prepareWallEntry();
+    shell().wallWindow().showStoreyAndWall(1, 1);
+    shell().resultsWindow().setStoreySelector(1);
+    shell().showWorkWindow(WorkWindowId::sismica);
     progress_->hide();
     QApplication::restoreOverrideCursor();
 }

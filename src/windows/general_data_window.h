@@ -26,6 +26,9 @@ public:
     // Puts the project's seven general values into the fields, each
     // through the field's change handling (after an archive was read).
     void loadGeneralValues();
+    // Puts a count into numsetx or numsety through the field's change
+    // handling (the wall window's ordering).
+    void enterCount(GeneralField field, const QString& text) { setFieldText(field, text); }
     // Shows a storey through the scroll bar, as the user would.
     void showStorey(int storey);
 

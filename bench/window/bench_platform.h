@@ -1,0 +1,38 @@
+#pragma once
+// A platform that answers without a person: messages get their default
+// answer, the open dialog the file set beforehand.
+
+#include "platform/platform.h"
+
+namespace calvex::bench {
+
+class SilentMusic : public MusicPlayer {
+public:
+    void open(const QString&) override {}
+    void play() override {}
+    void pause() override {}
+    void close() override {}
+};
+
+class BenchPlatform : public Platform {
+public:
+    MessageAnswer showMessage(QWidget*, const MessageRequest& request) override {
+        ++messages;
+        return request.buttons == MessageButtons::ok ? MessageAnswer::ok : request.defaultAnswer;
+    }
+    std::optional<QString> chooseFileToOpen(QWidget*, const FileDialogRequest&) override { return fileToOpen; }
+    std::optional<QString> chooseFileToSave(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    QSize screenSizeTwips() const override { return {19200, 14400}; }
+    double twipsPerPixel() const override { return 15.0; }
+    QDate currentDate() const override { return {2026, 12, 8}; }
+    MusicPlayer& music() override { return music_; }
+
+    QString fileToOpen;
+    int messages = 0;
+
+private:
+    SilentMusic music_;
+};
+
+} // namespace calvex::bench

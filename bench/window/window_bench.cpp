@@ -1,0 +1,73 @@
+// The wall window driven as a user drives it, on the largest building:
+// one edit of a wall value, and opening the archive then AVANTI.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "bench_platform.h"
+#include "large_building.h"
+#include "model/archive.h"
+#include "shell/shell.h"
+#include "windows/general_data_window.h"
+#include "windows/wall_data_window.h"
+
+namespace calvex::bench {
+namespace {
+
+struct LargeBuildingSession {
+    LargeBuildingSession() : project(std::make_unique<ProjectData>()), shell(platform, *project, {}) {
+        const auto building = makeLargeBuilding();
+        file = folder.filePath(QStringLiteral("Calvex-dati-grande"));
+        writeArchiveFile(file.toStdString(), *building);
+        platform.fileToOpen = file;
+    }
+    void openAndGoAhead() {
+        shell.generalWindow().findChild<QAction*>(QStringLiteral("apri"))->trigger();
+        shell.generalWindow().goAhead();
+    }
+
+    BenchPlatform platform;
+    std::unique_ptr<ProjectData> project;
+    Shell shell;
+    QTemporaryDir folder;
+    QString file;
+};
+
+void BM_WallEdit_20x100(benchmark::State& state) {
+    LargeBuildingSession session;
+    session.openAndGoAhead();
+    WallDataWindow& window = session.shell.wallWindow();
+    auto* slabs = window.findChild<QLineEdit*>(QStringLiteral("datisismici9"));
+    int edit = 0;
+    for (auto _ : state) {
+        slabs->setText(QString::number(10 + (++edit % 2)));
+        QApplication::processEvents();
+    }
+    if (!session.project->resultsCurrent()) state.SkipWithError("the edits were not computed");
+}
+BENCHMARK(BM_WallEdit_20x100)->Unit(benchmark::kMillisecond);
+
+void BM_OpenArchiveAndAvanti_20x100(benchmark::State& state) {
+    LargeBuildingSession session;
+    for (auto _ : state) {
+        session.openAndGoAhead();
+        QApplication::processEvents();
+    }
+    if (session.project->storeyCount() != 20) state.SkipWithError("the archive was not read");
+}
+BENCHMARK(BM_OpenArchiveAndAvanti_20x100)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace calvex::bench
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// Work window 2: the ten values of every wall, storey by storey and wall
+// by wall, with the verification of the wall shown recomputed at every
+// accepted change.
+
+#include <array>
+
+#include "engine/engine.h"
+#include "model/general_entry.h"
+#include "shell/work_window.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QProgressBar;
+class QScrollBar;
+
+namespace calvex {
+
+class WallDataWindow : public WorkWindow {
+public:
+    explicit WallDataWindow(Shell& shell);
+
+    // The wall check; the failure message is shown in both modes.
+    bool validate(CheckMode mode);
+    // Selects and shows a storey and a wall (and recomputes).
+    void showStoreyAndWall(int storey, int wall);
+    void showStorey(int storey);
+    void showWall(int wall);
+    // Runs the engine as the window does after every accepted change.
+    RunOutcome recompute();
+
+    bool liveCalculation() const { return live_; }
+    void toggleLiveCalculation();
+    // Wall ordering: the X walls first ("Ordi&na").
+    void orderWalls();
+
+    QString resultField(int field) const; // 1 to 14
+    QString verdictText() const;
+
+    void checkData() override { validate(CheckMode::interactive); }
+    void copyToNextStorey() override;
+    void clearWindow() override;
+    void showWindowHelp() override;
+    void showOpenedArchive() override { showStoreyAndWall(1, 1); }
+
+protected:
+    bool offers(Command command) const override;
+    bool beforeResults() override;
+
+private:
+    void buildEntryFields();
+    void buildResultFields();
+    void fieldChanged(int field, const QString& text);
+    void copyFromPreviousWall(int field);
+    void storeyScrolled(int value);
+    void wallScrolled(int value);
+    void showCurrentValues();
+    void refreshResults();
+    void resetFieldColours();
+    void resetResultColours();
+    void setColours(QWidget* widget, const QColor& background, const QColor& text);
+    void showMessage(const QString& text, MessageIcon icon);
+    void markRed(int field);
+
+    std::array<QLineEdit*, kWallFieldCount> fields_{};
+    std::array<QLabel*, 14> results_{};
+    QLabel* storeyLabel_ = nullptr;
+    QLabel* wallLabel_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QPushButton* liveButton_ = nullptr;
+    QScrollBar* storeyScroll_ = nullptr;
+    QScrollBar* wallScroll_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    bool live_ = true;
+    bool showing_ = false;
+};
+
+} // namespace calvex
