@@ -1,0 +1,23 @@
+#include "windows/results_data_check.h"
+
+#include "shell/app_texts.h"
+#include "shell/shell.h"
+#include "windows/general_data_window.h"
+#include "windows/wall_data_window.h"
+
+namespace calvex {
+
+void checkEnteredData(Shell& shell, QWidget* asker) {
+    if (!shell.generalWindow().validate(CheckMode::silent)) {
+        shell.showWorkWindow(WorkWindowId::dati);
+        return;
+    }
+    if (!shell.wallWindow().validate(CheckMode::silent)) {
+        shell.showWorkWindow(WorkWindowId::sismica);
+        return;
+    }
+    shell.platform().inform(asker, app::kCheckTitle, QStringLiteral("I dati sono stati immessi correttamente."),
+                            MessageIcon::information);
+}
+
+} // namespace calvex

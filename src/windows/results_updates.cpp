@@ -1,0 +1,85 @@
+// What changes the results window: the engine's runs, the wall window's
+// clear, the storey selector and the two verdicts.
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "model/numeric_text.h"
+#include "shell/app_texts.h"
+#include "shell/shell.h"
+#include "windows/number_display.h"
+#include "windows/results_verdicts.h"
+#include "windows/results_window.h"
+
+namespace calvex {
+
+namespace {
+
+// Items 1 to 12 of the storey column; items 13 and 14 are the safety coefficients.
+constexpr std::array<ResultValue FloorResult::*, 12> kStoreyItems{
+    &FloorResult::storeyWeight, &FloorResult::distributionCoeff, &FloorResult::storeyForce,
+    &FloorResult::massCentreX,  &FloorResult::massCentreY,       &FloorResult::stiffCentreX,
+    &FloorResult::stiffCentreY, &FloorResult::eccX,              &FloorResult::eccY,
+    &FloorResult::polarMoment,  &FloorResult::torsionMoment,     &FloorResult::torsionTotalForce,
+};
+
+bool computedAndNonZero(const ResultValue& value) { return value.isNumber() && value.number() != 0; }
+
+} // namespace
+
+void ResultsWindow::publishRun() {
+    const BuildingResult& building = shell().project().building();
+    for (std::size_t row = 0; row < general_.size(); ++row)
+        general_[row]->setText(displayResult(building.*kBuildingNumbers[row].member));
+    for (std::size_t box = 0; box < lists_.size(); ++box)
+        lists_[box]->setPlainText(QString::fromStdString((building.*kBuildingTexts[box].member).str()));
+    refreshCurrency();
+}
+
+void ResultsWindow::clearResults() {
+    for (QLabel* field : general_) field->clear();
+    for (QPlainTextEdit* list : lists_) list->clear();
+    setStoreySelector(0);
+}
+
+void ResultsWindow::refreshCurrency() {
+    buildingVerdict_->setText(shell().project().resultsCurrent() ? buildingVerdictText_ : kResultsNotCurrent);
+}
+
+void ResultsWindow::setStoreySelector(int storey) {
+    const int position = std::clamp(storey, selector_->minimum(), selector_->maximum());
+    if (position == selector_->value()) showStorey(position);
+    else selector_->setValue(position);
+}
+
+int ResultsWindow::storeySelector() const { return selector_->value(); }
+
+void ResultsWindow::showStorey(int storey) {
+    ProjectData& project = shell().project();
+    const int storeys = project.storeyCount();
+    if (storey > storeys) {
+        // Putting the selector back shows the top storey.
+        selector_->setValue(storeys);
+        shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Non vi sono altri piani."),
+                                  MessageIcon::exclamation);
+        return;
+    }
+    project.currentFloor = storey;
+    storeyCaption_->setText(QStringLiteral("Piano n.") + QString::fromStdString(str(storey)));
+    const FloorResult& floor = project.floorResult(storey);
+    for (std::size_t item = 0; item < kStoreyItems.size(); ++item)
+        items_[item]->setText(displayResult(floor.*kStoreyItems[item]));
+    if (computedAndNonZero(floor.safetyX) && computedAndNonZero(floor.safetyY)) {
+        items_[12]->setText(displayResult(floor.safetyX));
+        items_[13]->setText(displayResult(floor.safetyY));
+        storeyVerdict_->setText(storeyVerdictText(storey, items_[12]->text(), items_[13]->text()));
+        storeyVerdict_->show();
+        buildingVerdictText_ = buildingVerdictText(project);
+    }
+    refreshCurrency();
+}
+
+} // namespace calvex

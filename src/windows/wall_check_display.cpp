@@ -1,0 +1,105 @@
+// What the wall-check map shows as its two selectors move: the wall's
+// three check texts over ten storeys and whether the wall must change.
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include "model/numeric_text.h"
+#include "shell/app_texts.h"
+#include "shell/shell.h"
+#include "windows/results_fields.h"
+#include "windows/wall_check_window.h"
+
+namespace calvex {
+
+namespace {
+
+const QString kNoData = QStringLiteral("Attenzione: non risultano inseriti i dati.");
+
+void report(WallCheckWindow& window, const QString& text, MessageIcon icon) {
+    window.shell().platform().inform(&window, app::kCheckTitle, text, icon);
+}
+
+bool hasFailure(const WallResult& result) {
+    return !result.shearCheckText.isEmpty() || !result.sigmaCheckText.isEmpty() || !result.sectionCheckText.isEmpty();
+}
+
+// Moves a selector; when it already stands there, `show` runs as a move would.
+template <typename Show>
+void moveSelector(QScrollBar* selector, int position, Show show) {
+    const int clamped = std::clamp(position, selector->minimum(), selector->maximum());
+    if (clamped == selector->value()) show();
+    else selector->setValue(clamped);
+}
+
+} // namespace
+
+void WallCheckWindow::setSelectors(int storey, int wall) {
+    const QSignalBlocker storeyBlocker(storeySelector_), wallBlocker(wallSelector_);
+    storeySelector_->setValue(storey);
+    wallSelector_->setValue(wall);
+}
+
+void WallCheckWindow::setStoreySelector(int storey) {
+    moveSelector(storeySelector_, storey, [this] { showStoreys(); });
+}
+
+void WallCheckWindow::setWallSelector(int wall) {
+    moveSelector(wallSelector_, wall, [this] { showWall(); });
+}
+
+void WallCheckWindow::showStoreys() {
+    ProjectData& project = shell().project();
+    if (project.general(GeneralField::np).isEmpty()) {
+        report(*this, kNoData, MessageIcon::critical);
+        return;
+    }
+    const int first = storeySelector_->value();
+    const int storeys = project.storeyCount();
+    if (first > storeys) {
+        // Putting the selector back shows the rows from the top storey.
+        storeySelector_->setValue(storeys);
+        report(*this, QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation);
+        return;
+    }
+    project.currentFloor = first;
+    for (int row = 0; row < 10; ++row) {
+        const int storey = first + row;
+        rows_[row][0]->setText(QString::number(storey));
+        const bool inUse = storey <= storeys;
+        const WallResult& result = project.wallResult(storey, project.currentWall);
+        rows_[row][1]->setText(inUse ? QString::fromStdString(result.shearCheckText.str()) : QString());
+        rows_[row][2]->setText(inUse ? QString::fromStdString(result.sigmaCheckText.str()) : QString());
+        rows_[row][3]->setText(inUse ? QString::fromStdString(result.sectionCheckText.str()) : QString());
+    }
+}
+
+void WallCheckWindow::showWall() {
+    ProjectData& project = shell().project();
+    if (project.general(GeneralField::wallCount).isEmpty()) {
+        report(*this, kNoData, MessageIcon::critical);
+        return;
+    }
+    const int wall = wallSelector_->value();
+    const int walls = project.wallCount();
+    if (wall > walls) {
+        // Putting the selector back shows the last wall.
+        wallSelector_->setValue(walls);
+        report(*this, QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation);
+        return;
+    }
+    project.currentWall = wall;
+    wallCaption_->setText(QStringLiteral("Setto n.") + QString::fromStdString(str(wall)) +
+                          (wall > project.xWallCount() ? QStringLiteral(" (direzione Y)")
+                                                       : QStringLiteral(" (direzione X)")));
+    showStoreys();
+    bool failing = false;
+    for (int storey = 1; storey <= project.storeyCount() && !failing; ++storey)
+        failing = hasFailure(project.wallResult(storey, wall));
+    wallMark_->setText(failing ? QStringLiteral("modificare") : QStringLiteral("corretto"));
+    setTextColour(wallMark_, failing ? kMarkRed : kVerdictBlue);
+}
+
+} // namespace calvex
