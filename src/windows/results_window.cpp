@@ -195,6 +195,6 @@ QString ResultsWindow::storeyVerdict() const { return storeyVerdict_->isHidden()
 
 QString ResultsWindow::buildingVerdict() const { return buildingVerdict_->text(); }
 
-QString ResultsWindow::failureList(int box) const { return lists_.at(box - 1)->toPlainText(); }
+QString ResultsWindow::failureList(int box) const { return QString::fromStdString(listTexts_.at(box - 1)); }
 
 } // namespace calvex

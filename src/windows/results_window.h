@@ -4,6 +4,7 @@
 // Read-only; the engine's runs publish into it.
 
 #include <array>
+#include <string>
 
 #include "shell/work_window.h"
 
@@ -44,15 +45,20 @@ public:
 
 protected:
     bool offers(Command command) const override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildGeneralColumn();
     void buildStoreyColumn();
     void showStorey(int storey);
+    void showPendingLists();
 
     std::array<QLabel*, 7> general_{};
     std::array<QLabel*, 14> items_{};
     std::array<QPlainTextEdit*, 3> lists_{};
+    // The lists as last published, and whether the boxes still show older ones.
+    std::array<std::string, 3> listTexts_;
+    bool listsPending_ = false;
     QLabel* storeyCaption_ = nullptr;
     QLabel* storeyVerdict_ = nullptr;
     QLabel* buildingVerdict_ = nullptr;

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -223,6 +224,14 @@ TEST_F(WallWindowTest, TypedBuildingMatchesTheBatchTool) {
         EXPECT_EQ(project->floorResult(floor["level"]).safetyX.number(),
                   floor["safetyX"].is_number() ? floor["safetyX"].get<double>() : 0.0);
     EXPECT_EQ(project->building().shearFailList.str(), json["shearFailList"].get<std::string>());
+
+    // The hidden results window lays its lists out when it is shown.
+    ResultsWindow& results = shell.resultsWindow();
+    auto* shearBox = results.findChild<QPlainTextEdit*>("comm1");
+    ASSERT_NE(shearBox, nullptr);
+    EXPECT_TRUE(shearBox->toPlainText().isEmpty());
+    shell.showWorkWindow(WorkWindowId::risultati);
+    EXPECT_EQ(shearBox->toPlainText().toStdString(), json["shearFailList"].get<std::string>());
 }
 
 } // namespace
