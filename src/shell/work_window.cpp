@@ -208,7 +208,7 @@ void WorkWindow::addBottomButtons(int top) {
         {"frontespizio", QStringLiteral(" Fr&ontespizio"), [this] { showWindow(WorkWindowId::frontespizio); }},
         {"uscita", QStringLiteral("&USCITA"), [this] { shell_.exitProgram(this); }},
     };
-    const int width = 1260, gap = 60;
+    const int width = 1300, gap = 30;
     int left = 120;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = place(new QPushButton(buttons[i].caption, form_), left, top, width, 400);

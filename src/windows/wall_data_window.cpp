@@ -118,8 +118,8 @@ void WallDataWindow::buildEntryFields() {
     for (int f = 0; f < kWallFieldCount; ++f) {
         const EntryFieldSpec& spec = kEntryFields[f];
         const int top = kEntryTop + f * kEntryStep;
-        QLabel* caption = addCaption(spec.caption, spec.captionTip, 120, top, 3150, kEntryHeight);
-        auto* field = place(new QLineEdit(form()), 3300, top - 15, 1000, kEntryHeight + 30);
+        QLabel* caption = addCaption(spec.caption, spec.captionTip, 120, top, 3280, kEntryHeight);
+        auto* field = place(new QLineEdit(form()), 3420, top - 15, 880, kEntryHeight + 30);
         field->setObjectName(QStringLiteral("datisismici%1").arg(f + 1));
         field->setAccessibleName(accessibleCaption(spec.caption));
         caption->setBuddy(field);
