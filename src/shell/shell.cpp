@@ -46,8 +46,6 @@ Window& Shell::ensure(QPointer<QWidget>& slot, Args&&... args) {
     return static_cast<Window&>(*slot);
 }
 
-bool Shell::isAvailable(WorkWindowId) { return true; }
-
 GeneralDataWindow& Shell::generalWindow() { return ensure<GeneralDataWindow>(workWindows_[WorkWindowId::dati]); }
 
 TitlePageWindow& Shell::titlePageWindow() {

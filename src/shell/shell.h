@@ -45,7 +45,7 @@ public:
     SplashWindow* splash() const { return splash_; }
 
     // Creates the work window on first use; shows it and brings it to the
-    // front. Windows whose part of the program is not there yet give nullptr.
+    // front.
     WorkWindow* showWorkWindow(WorkWindowId id);
     // The work window if it exists, without creating or showing it.
     WorkWindow* existingWorkWindow(WorkWindowId id) const;
@@ -57,8 +57,6 @@ public:
     // Closes the window and creates it anew (hidden), with fresh fields.
     WallDataWindow& recreateWallWindow();
     WallCheckWindow& recreateWallCheckWindow();
-    // Whether the window of this number is part of the program yet.
-    static bool isAvailable(WorkWindowId id);
 
     void showHelpIndex();
     void showHelpPage(HelpPage page);

@@ -121,8 +121,6 @@ void WorkWindow::buildMenus() {
 void WorkWindow::enableCommands() {
     for (auto& [command, action] : actions_) {
         if (isPrintCommand(command)) action->setEnabled(false);
-        if (command >= Command::fin1 && command <= Command::fin5)
-            action->setEnabled(Shell::isAvailable(windowOf(command)));
         if (command == Command::controllodat || command == Command::copiadati || command == Command::cancella)
             action->setEnabled(offers(command));
     }

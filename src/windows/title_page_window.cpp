@@ -175,8 +175,6 @@ void TitlePageWindow::buildButtons() {
     connect(buttons[3], &QPushButton::clicked, this, show(WorkWindowId::sismica));
     connect(buttons[4], &QPushButton::clicked, this, show(WorkWindowId::risultati));
     connect(buttons[6], &QPushButton::clicked, this, [this] { shell().exitProgram(this); });
-    buttons[3]->setEnabled(Shell::isAvailable(WorkWindowId::sismica));
-    buttons[4]->setEnabled(Shell::isAvailable(WorkWindowId::risultati));
     // The complete report is not printed from here yet.
     buttons[5]->setEnabled(false);
 }
