@@ -41,7 +41,7 @@ private:
     void buildReportChoice();
     void buildButtons();
     void textEdited(TitleField field, const QString& text);
-    void showWindowHelp();
+    void showWindowHelp() override;
 
     std::array<QLineEdit*, kTitleFieldCount> fields_{};
     QButtonGroup* reportChoice_ = nullptr;
