@@ -1,0 +1,97 @@
+#include "print/text_device.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace calvex {
+
+std::string shortestNumberText(double value)
+{
+    if (value == 0)
+        return "0";
+    std::array<char, 32> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+void TextDevice::setFont(const std::string& name, double points)
+{
+    fontName_ = name;
+    fontSize_ = points;
+    fontChanged();
+}
+
+void TextDevice::setFontName(const std::string& name)
+{
+    setFont(name, fontSize_);
+}
+
+void TextDevice::setFontSize(double points)
+{
+    setFont(fontName_, points);
+}
+
+void TextDevice::printText(std::string_view text)
+{
+    if (text.empty())
+        return;
+    if (y_ + lineHeight() > pageHeight()) {
+        const int x = x_;
+        newPage();
+        x_ = x;
+    }
+    drawText(x_, y_, text);
+    x_ += textWidth(text);
+}
+
+void TextDevice::jumpToColumn(int column)
+{
+    const int target = (column - 1) * characterWidth();
+    if (x_ > target)
+        endLine();
+    x_ = target;
+}
+
+void TextDevice::printAtColumn(int column, std::string_view text)
+{
+    jumpToColumn(column);
+    printText(text);
+}
+
+void TextDevice::printNumber(double value)
+{
+    std::string text = value < 0 ? "" : " ";
+    text += formatNumber_(value);
+    text += ' ';
+    printText(text);
+}
+
+void TextDevice::setNumberFormatter(NumberFormatter formatter)
+{
+    formatNumber_ = std::move(formatter);
+}
+
+void TextDevice::endLine()
+{
+    x_ = 0;
+    y_ += lineHeight();
+}
+
+void TextDevice::newPage()
+{
+    pageEnded();
+    ++page_;
+    x_ = 0;
+    y_ = 0;
+}
+
+void TextDevice::endDocument()
+{
+    documentEnded();
+    page_ = 1;
+    x_ = 0;
+    y_ = 0;
+}
+
+}  // namespace calvex

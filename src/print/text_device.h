@@ -1,0 +1,89 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace calvex {
+
+// Writes a number as its shortest round-trip decimal form with "." as the
+// separator: 3 -> "3", 2.5 -> "2.5", -0.125 -> "-0.125".
+std::string shortestNumberText(double value);
+
+// A printer driven as a text device. Positions are in twips (1/1440 inch)
+// from the top left corner of the printable area; y is the top of the line
+// being written. Texts are UTF-8.
+//
+// The column, number and line logic lives here; a concrete device supplies
+// the font metrics and the drawing.
+class TextDevice {
+public:
+    using NumberFormatter = std::function<std::string(double)>;
+
+    virtual ~TextDevice() = default;
+
+    void setFont(const std::string& name, double points);
+    void setFontName(const std::string& name);
+    void setFontSize(double points);
+    const std::string& fontName() const { return fontName_; }
+    double fontSize() const { return fontSize_; }
+
+    int currentX() const { return x_; }
+    int currentY() const { return y_; }
+    void setCurrentX(int twips) { x_ = twips; }
+    void setCurrentY(int twips) { y_ = twips; }
+
+    // Width of one character and height of one line of the current font.
+    virtual int characterWidth() const = 0;
+    virtual int lineHeight() const = 0;
+    // Advance of a text in the current font.
+    virtual int textWidth(std::string_view text) const = 0;
+    // Height of the printable area of a page.
+    virtual int pageHeight() const = 0;
+
+    // Draws the text at the current position and moves x past it. A text
+    // whose line would pass the bottom of the page goes to the top of a new
+    // page, as a printer does by itself.
+    void printText(std::string_view text);
+
+    // Moves to column n (counted from 1) of the current line: column n starts
+    // at (n - 1) character widths. When x is already beyond that column, the
+    // jump goes to column n of the next line.
+    void jumpToColumn(int column);
+    void printAtColumn(int column, std::string_view text);
+
+    // A blank when the value is not negative, the number written by the
+    // number formatter, one blank after.
+    void printNumber(double value);
+    // The formatter is shortestNumberText unless a printout sets another
+    // (for instance one using the user's locale).
+    void setNumberFormatter(NumberFormatter formatter);
+
+    // x back to 0, y down by one line of the current font.
+    void endLine();
+
+    virtual void drawLine(int x1, int y1, int x2, int y2, int widthTwips) = 0;
+
+    // Pages are counted from 1 within a document.
+    int pageNumber() const { return page_; }
+    // Ends the current page; the position goes to the top left corner.
+    void newPage();
+    // Sends the document; a following document starts again at page 1.
+    void endDocument();
+
+protected:
+    virtual void fontChanged() = 0;
+    virtual void drawText(int x, int y, std::string_view text) = 0;
+    virtual void pageEnded() = 0;
+    virtual void documentEnded() = 0;
+
+private:
+    std::string fontName_ = "Courier New";
+    double fontSize_ = 12;
+    int x_ = 0;
+    int y_ = 0;
+    int page_ = 1;
+    NumberFormatter formatNumber_ = shortestNumberText;
+};
+
+}  // namespace calvex

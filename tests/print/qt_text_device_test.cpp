@@ -1,0 +1,89 @@
+#include "print/page_frame.h"
+#include "print/qt_text_device.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace calvex {
+namespace {
+
+class QtTextDeviceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (QGuiApplication::instance() == nullptr) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            static int argc = 1;
+            static char name[] = "calvex_print_tests";
+            static char* argv[] = {name, nullptr};
+            static QGuiApplication application(argc, argv);
+        }
+    }
+};
+
+int countPages(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString pdf = QString::fromLatin1(file.readAll());
+    return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page(?![a-zA-Z])")));
+}
+
+TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QPdfWriter writer(directory.filePath("metrics.pdf"));
+    QtTextDevice device(writer);
+    ASSERT_TRUE(device.isActive());
+
+    device.setFont("Courier New", 8);
+    EXPECT_EQ(device.characterWidth(), 96);
+    EXPECT_EQ(device.textWidth("iiii"), device.textWidth("WWWW"));
+    EXPECT_NEAR(device.lineHeight(), 180, 10);
+    device.setFontSize(12);
+    EXPECT_EQ(device.characterWidth(), 144);
+    // An A4 page, less the writer's margins, below its full height.
+    EXPECT_GT(device.pageHeight(), 15800 + device.lineHeight());
+    EXPECT_LE(device.pageHeight(), 16838);
+
+    // The serif face is proportional.
+    device.setFont("Roman", 12);
+    EXPECT_LT(device.textWidth("iiii"), device.textWidth("WWWW"));
+    device.endDocument();
+    EXPECT_FALSE(device.isActive());
+}
+
+TEST_F(QtTextDeviceTest, WritesPagesToPdf)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString fileName = directory.filePath("frame.pdf");
+    {
+        QPdfWriter writer(fileName);
+        QtTextDevice device(writer);
+        printTitleLine(device);
+        printProjectLine(device, "Prova à");
+        device.drawLine(1440, 2000, 10000, 2000, 15);
+        printPageFooter(device);
+        device.newPage();
+        device.setCurrentY(1000);
+        device.printAtColumn(10, "seconda pagina");
+        printPageFooter(device);
+        EXPECT_EQ(device.pageNumber(), 2);
+        device.endDocument();
+    }
+    ASSERT_TRUE(QFile::exists(fileName));
+    EXPECT_EQ(countPages(fileName), 2);
+}
+
+}  // namespace
+}  // namespace calvex
