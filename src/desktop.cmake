@@ -11,7 +11,9 @@ file(GLOB desktop_sources CONFIGURE_DEPENDS
 list(REMOVE_ITEM desktop_sources ${CMAKE_CURRENT_LIST_DIR}/shell/main.cpp)
 add_library(calvex_desktop STATIC ${desktop_sources})
 target_include_directories(calvex_desktop PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(calvex_desktop PUBLIC calvex_engine Qt6::Widgets PkgConfig::FLUIDSYNTH)
+find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
+target_link_libraries(calvex_desktop PUBLIC calvex_engine calvex_print_qt Qt6::Widgets Qt6::PrintSupport
+                      PkgConfig::FLUIDSYNTH)
 set_target_properties(calvex_desktop PROPERTIES AUTOMOC ON)
 
 add_executable(calvex ${CMAKE_CURRENT_LIST_DIR}/shell/main.cpp)

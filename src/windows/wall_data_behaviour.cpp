@@ -170,12 +170,12 @@ void WallDataWindow::showCurrentValues() {
     progress_->hide();
 }
 
-RunOutcome WallDataWindow::recompute() {
+RunOutcome WallDataWindow::run(bool live) {
     ProjectData& project = shell().project();
     bool filled = true;
     for (const QLabel* field : results_) filled = filled && !field->text().isEmpty();
     const RunOutcome outcome =
-        runEngine(project, RunContext{live_, project.currentFloor, project.currentWall, filled});
+        runEngine(project, RunContext{live, project.currentFloor, project.currentWall, filled});
     if (outcome.complete) {
         shell().resultsWindow().publishRun();
         progress_->setValue(std::min(100, progress_->value() + project.storeyCount() + 1));

@@ -28,7 +28,9 @@ public:
     void showStorey(int storey);
     void showWall(int wall);
     // Runs the engine as the window does after every accepted change.
-    RunOutcome recompute();
+    RunOutcome recompute() { return run(live_); }
+    // Runs it even with the live calculation off (before a printout).
+    RunOutcome computeNow() { return run(true); }
 
     bool liveCalculation() const { return live_; }
     void toggleLiveCalculation();
@@ -56,6 +58,7 @@ private:
     void storeyScrolled(int value);
     void wallScrolled(int value);
     void showCurrentValues();
+    RunOutcome run(bool live);
     void refreshResults();
     void resetFieldColours();
     void resetResultColours();
