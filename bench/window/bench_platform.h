@@ -3,6 +3,7 @@
 // answer, the open dialog the file set beforehand.
 
 #include "platform/platform.h"
+#include "print/text_device.h"
 
 namespace calvex::bench {
 
@@ -23,6 +24,7 @@ public:
     std::optional<QString> chooseFileToOpen(QWidget*, const FileDialogRequest&) override { return fileToOpen; }
     std::optional<QString> chooseFileToSave(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    std::unique_ptr<TextDevice> choosePrinter(QWidget*) override { return nullptr; }
     QSize screenSizeTwips() const override { return {19200, 14400}; }
     double twipsPerPixel() const override { return 15.0; }
     QDate currentDate() const override { return {2026, 12, 8}; }

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "model/general_entry.h"
@@ -16,6 +17,8 @@
 class QWidget;
 
 namespace calvex {
+
+class TextDevice;
 
 enum class MessageButtons { ok, yesNo };
 enum class MessageAnswer { ok, yes, no };
@@ -57,6 +60,9 @@ public:
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // The printer chosen in the printer-selection dialog, ready to print
+    // on, or nothing when the user cancels or the printer cannot start.
+    virtual std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) = 0;
 
     // The screen in twips (1440 to the inch) and the size of one pixel in twips.
     virtual QSize screenSizeTwips() const = 0;

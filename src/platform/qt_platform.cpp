@@ -5,7 +5,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+
+#include "print/qt_text_device.h"
 
 namespace calvex {
 
@@ -80,6 +84,30 @@ std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& ini
     const QColor color = QColorDialog::getColor(initial, parent, QStringLiteral("Colore di sfondo"));
     if (!color.isValid()) return std::nullopt;
     return color;
+}
+
+namespace {
+
+// The printer comes first so that it outlives the painting on it.
+struct PrinterOwner {
+    std::unique_ptr<QPrinter> printer;
+};
+
+class PrinterTextDevice : private PrinterOwner, public QtTextDevice {
+public:
+    explicit PrinterTextDevice(std::unique_ptr<QPrinter> chosen)
+        : PrinterOwner{std::move(chosen)}, QtTextDevice(*printer) {}
+};
+
+} // namespace
+
+std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    auto device = std::make_unique<PrinterTextDevice>(std::move(printer));
+    if (!device->isActive()) return nullptr;
+    return device;
 }
 
 QSize QtPlatform::screenSizeTwips() const {

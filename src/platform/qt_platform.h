@@ -16,6 +16,7 @@ public:
     std::optional<QString> chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
     QSize screenSizeTwips() const override;
     double twipsPerPixel() const override;
     QDate currentDate() const override;

@@ -120,8 +120,8 @@ void WorkWindow::buildMenus() {
 
 void WorkWindow::enableCommands() {
     for (auto& [command, action] : actions_) {
-        if (isPrintCommand(command)) action->setEnabled(false);
-        if (command == Command::controllodat || command == Command::copiadati || command == Command::cancella)
+        if (isPrintCommand(command) || command == Command::controllodat || command == Command::copiadati ||
+            command == Command::cancella)
             action->setEnabled(offers(command));
     }
 }
@@ -173,9 +173,9 @@ void WorkWindow::run(Command command) {
     case Command::sugger: shell_.showTips(); break;
     case Command::supporto: shell_.showSupport(); break;
     case Command::informazioni: shell_.showAbout(); break;
-    case Command::stampaModello:
-    case Command::solodati:
-    case Command::stampatutto: break;
+    case Command::stampaModello: printTemplate(); break;
+    case Command::solodati: printWindowData(); break;
+    case Command::stampatutto: printAll(); break;
     }
 }
 

@@ -51,6 +51,11 @@ public:
     virtual void chooseBackground();
     // After an archive was opened from this window.
     virtual void showOpenedArchive() {}
+    // The window's printouts: the blank template, the data (or results) of
+    // the window, the complete report.
+    virtual void printTemplate() {}
+    virtual void printWindowData() {}
+    virtual void printAll() {}
     // The window's own help message (its "&AIUTO" button).
     virtual void showWindowHelp() {}
     // The own-window rule: in its own window a window is offered its help

@@ -10,6 +10,7 @@
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
@@ -220,8 +221,13 @@ void GeneralDataWindow::buildHintAndButtons() {
 }
 
 bool GeneralDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella;
+    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
+           command == Command::stampaModello || command == Command::solodati;
 }
+
+void GeneralDataWindow::printTemplate() { PrintCommands(shell()).generalTemplate(*this); }
+
+void GeneralDataWindow::printWindowData() { PrintCommands(shell()).generalTable(*this); }
 
 void GeneralDataWindow::show(const WindowMessage& message) {
     shell().platform().inform(this, app::kCheckTitle, QString::fromStdString(message.text), message.icon);

@@ -44,6 +44,9 @@ public:
     // AVANTI: the check, then the hand-over to the wall data.
     void goAhead();
 
+    void printTemplate() override;
+    void printWindowData() override;
+
 protected:
     bool offers(Command command) const override;
 

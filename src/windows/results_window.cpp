@@ -9,6 +9,7 @@
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
@@ -156,7 +157,11 @@ void ResultsWindow::buildStoreyColumn() {
     setEmphasis(buildingVerdict_, 10, kVerdictBlue);
 }
 
-bool ResultsWindow::offers(Command command) const { return command == Command::controllodat; }
+bool ResultsWindow::offers(Command command) const {
+    return command == Command::controllodat || command == Command::solodati;
+}
+
+void ResultsWindow::printWindowData() { PrintCommands(shell()).resultsTable(*this); }
 
 void ResultsWindow::checkData() { checkEnteredData(shell(), this); }
 

@@ -43,6 +43,8 @@ public:
     // "S&ETTI DA MODIFICARE:": opens the wall-check map.
     void openWallCheck();
 
+    void printWindowData() override;
+
 protected:
     bool offers(Command command) const override;
     void showEvent(QShowEvent* event) override;

@@ -12,6 +12,7 @@
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/print_commands.h"
 #include "windows/title_page_rules.h"
 
 namespace calvex {
@@ -216,7 +217,9 @@ TitlePageWindow::ReportForm TitlePageWindow::reportForm() const {
 }
 
 bool TitlePageWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::cancella;
+    return command == Command::controllodat || command == Command::cancella || command == Command::solodati;
 }
+
+void TitlePageWindow::printWindowData() { PrintCommands(shell()).titlePageData(*this); }
 
 } // namespace calvex

@@ -32,6 +32,8 @@ public:
 
     ReportForm reportForm() const;
 
+    void printWindowData() override;
+
 protected:
     bool offers(Command command) const override;
 

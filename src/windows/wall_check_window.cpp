@@ -8,6 +8,7 @@
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 
@@ -137,7 +138,11 @@ void WallCheckWindow::buildWallLine() {
     setEmphasis(wallMark_, 10, kVerdictBlue);
 }
 
-bool WallCheckWindow::offers(Command command) const { return command == Command::controllodat; }
+bool WallCheckWindow::offers(Command command) const {
+    return command == Command::controllodat || command == Command::solodati;
+}
+
+void WallCheckWindow::printWindowData() { PrintCommands(shell()).wallsToModify(*this); }
 
 void WallCheckWindow::checkData() { checkEnteredData(shell(), this); }
 

@@ -29,6 +29,8 @@ public:
     void checkData() override;
     void showWindowHelp() override;
 
+    void printWindowData() override;
+
 protected:
     bool offers(Command command) const override;
 

@@ -38,6 +38,27 @@ std::optional<QColor> ScriptedPlatform::chooseColor(QWidget*, const QColor& init
     return next<QColor>(colors, [](const QColor& colour) { return colour.isValid(); });
 }
 
+namespace {
+
+class KeptRecording : public RecordingDevice {
+public:
+    explicit KeptRecording(std::vector<std::vector<Item>>& sink) : sink_(sink) {}
+    ~KeptRecording() override { sink_.push_back(items()); }
+
+private:
+    std::vector<std::vector<Item>>& sink_;
+};
+
+} // namespace
+
+std::unique_ptr<TextDevice> ScriptedPlatform::choosePrinter(QWidget*) {
+    ++printerDialogs;
+    const bool print = printers.empty() || printers.front();
+    if (!printers.empty()) printers.pop_front();
+    if (!print) return nullptr;
+    return std::make_unique<KeptRecording>(printouts);
+}
+
 QStringList ScriptedPlatform::messageTexts() const {
     QStringList texts;
     for (const Message& message : messages) texts << message.request.text;
@@ -48,6 +69,8 @@ void ScriptedPlatform::clearRecords() {
     messages.clear();
     fileDialogs.clear();
     colorDialogs.clear();
+    printerDialogs = 0;
+    printouts.clear();
     musicPlayer.commands.clear();
 }
 

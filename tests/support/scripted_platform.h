@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "print/recording_device.h"
 
 namespace calvex::testing {
 
@@ -36,6 +37,9 @@ public:
     std::optional<QString> chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    // A recording device; what it recorded lands in `printouts` when the
+    // printout is over.
+    std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
     QSize screenSizeTwips() const override { return screen; }
     double twipsPerPixel() const override { return 15.0; }
     QDate currentDate() const override { return today; }
@@ -49,10 +53,13 @@ public:
     std::deque<MessageAnswer> answers;
     std::deque<QString> files;  // an empty name cancels the dialog
     std::deque<QColor> colors;  // an invalid colour cancels the dialog
+    std::deque<bool> printers;  // false cancels the printer dialog
 
     std::vector<Message> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<QColor> colorDialogs; // the initial colour of each
+    int printerDialogs = 0;
+    std::vector<std::vector<RecordingDevice::Item>> printouts;
 
     QSize screen{19200, 14400};
     QDate today{2026, 12, 8};

@@ -142,9 +142,9 @@ TEST_F(GeneralWindowTest, OwnWindowQuestionAndBackground) {
     EXPECT_EQ(shell.lastChosenColour, QColor(10, 20, 30));
 }
 
-TEST_F(GeneralWindowTest, PrintingIsDisabledUntilItExists) {
+TEST_F(GeneralWindowTest, CommandsOfTheWindow) {
     EXPECT_TRUE(window.findChild<QAction*>("fin2")->isEnabled());
-    EXPECT_FALSE(window.findChild<QAction*>("solodati")->isEnabled());
+    EXPECT_TRUE(window.findChild<QAction*>("solodati")->isEnabled());
     EXPECT_TRUE(window.findChild<QAction*>("fin5")->isEnabled());
     EXPECT_TRUE(window.findChild<QAction*>("copiadati")->isEnabled());
     EXPECT_EQ(window.findChild<QWidget*>("np")->accessibleName(), "Numero massimo dei piani");

@@ -1,0 +1,79 @@
+#include "windows/print_commands.h"
+
+#include <memory>
+
+#include "print/general_printouts.h"
+#include "print/results_printouts.h"
+#include "print/title_page_printout.h"
+#include "shell/app_texts.h"
+#include "shell/shell.h"
+#include "windows/general_data_window.h"
+#include "windows/number_display.h"
+#include "windows/wall_data_window.h"
+
+namespace calvex {
+
+namespace {
+
+// Numbers printed as numbers take the user's locale, as on screen.
+std::string localeNumber(double value) { return displayNumber(value).toStdString(); }
+
+} // namespace
+
+template <typename Printout>
+void PrintCommands::print(WorkWindow& from, Printout printout) {
+    std::unique_ptr<TextDevice> device = shell_.platform().choosePrinter(&from);
+    if (!device) return;
+    printout(*device);
+}
+
+bool PrintCommands::wallDataChecked(WorkWindow& from) {
+    if (shell_.wallWindow().validate(CheckMode::silent)) return true;
+    shell_.platform().inform(&from, app::kCheckTitle, QStringLiteral("Immettere correttamente i dati."),
+                             MessageIcon::critical);
+    shell_.showWorkWindow(WorkWindowId::sismica);
+    return false;
+}
+
+bool PrintCommands::resultsCurrent(WorkWindow& from) {
+    if (shell_.project().resultsCurrent()) return true;
+    const RunOutcome outcome = shell_.wallWindow().computeNow();
+    if (outcome.complete) return true;
+    shell_.platform().inform(&from, app::kCheckTitle,
+                             QStringLiteral("La verifica non pu\u00f2 essere completata con i dati immessi (") +
+                                 QString::fromStdString(outcome.describe()) +
+                                 QStringLiteral("): la stampa non viene eseguita."),
+                             MessageIcon::critical);
+    return false;
+}
+
+void PrintCommands::generalTemplate(WorkWindow& from) {
+    print(from, [](TextDevice& device) { printGeneralDataTemplate(device, localeNumber); });
+}
+
+void PrintCommands::generalTable(WorkWindow& from) {
+    GeneralDataWindow& general = shell_.generalWindow();
+    if (!general.validate(CheckMode::silent)) return;
+    print(from, [&](TextDevice& device) {
+        printGeneralDataTable(device, shell_.project(), general.fieldTexts(), localeNumber);
+    });
+}
+
+void PrintCommands::titlePageData(WorkWindow& from) {
+    const ShellSettings& settings = shell_.settings();
+    const std::string name = settings.calculatorName.toStdString();
+    const std::string address = settings.calculatorAddress.toStdString();
+    print(from, [&](TextDevice& device) { printTitlePageData(device, shell_.project(), name, address); });
+}
+
+void PrintCommands::resultsTable(WorkWindow& from) {
+    if (!wallDataChecked(from) || !resultsCurrent(from)) return;
+    print(from, [&](TextDevice& device) { printResultsTable(device, shell_.project(), localeNumber); });
+}
+
+void PrintCommands::wallsToModify(WorkWindow& from) {
+    if (!wallDataChecked(from) || !resultsCurrent(from)) return;
+    print(from, [&](TextDevice& device) { printWallsToModify(device, shell_.project(), localeNumber); });
+}
+
+} // namespace calvex

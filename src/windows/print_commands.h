@@ -1,0 +1,34 @@
+#pragma once
+// What every printout of the windows does around its text: the check of
+// the data it prints, fresh results when they are not current, the printer
+// dialog, and the printout on the chosen printer.
+
+namespace calvex {
+
+class Shell;
+class WorkWindow;
+
+class PrintCommands {
+public:
+    explicit PrintCommands(Shell& shell) : shell_(shell) {}
+
+    void generalTemplate(WorkWindow& from);
+    void generalTable(WorkWindow& from);
+    void titlePageData(WorkWindow& from);
+    void resultsTable(WorkWindow& from);
+    void wallsToModify(WorkWindow& from);
+
+private:
+    // The wall check; when it fails, "Immettere correttamente i dati." and
+    // the wall window.
+    bool wallDataChecked(WorkWindow& from);
+    // Results that belong to the data: a run when they do not, and a
+    // message when that run cannot complete.
+    bool resultsCurrent(WorkWindow& from);
+    template <typename Printout>
+    void print(WorkWindow& from, Printout printout);
+
+    Shell& shell_;
+};
+
+} // namespace calvex

@@ -1,0 +1,98 @@
+#include <QAction>
+#include <QLineEdit>
+
+#include "windows/general_data_window.h"
+#include "windows/results_window.h"
+#include "windows/title_page_window.h"
+#include "windows/wall_data_window.h"
+#include "windows/window_fixture.h"
+
+namespace calvex::testing {
+namespace {
+
+class PrintCommandsTest : public WindowTest {
+protected:
+    GeneralDataWindow& general = shell.generalWindow();
+
+    // One storey with an X and a Y wall, typed and computed.
+    WallDataWindow& typeBuilding() {
+        type(general, "grado", "9");
+        type(general, "np", "1");
+        type(general, "numsetx", "1");
+        type(general, "numsety", "1");
+        general.goAhead();
+        WallDataWindow& walls = shell.wallWindow();
+        const QStringList x{"5", "0.3", "2.5", "0", "0", "0", "8", "250", "10", "0"};
+        const QStringList y{"0.3", "5", "0", "2.5", "0", "0", "8", "250", "10", "0"};
+        for (int w = 1; w <= 2; ++w) {
+            walls.showStoreyAndWall(1, w);
+            for (int k = 1; k <= 10; ++k)
+                walls.findChild<QLineEdit*>(QStringLiteral("datisismici%1").arg(k))->setText((w == 1 ? x : y)[k - 1]);
+        }
+        platform.clearRecords();
+        return walls;
+    }
+    bool printed(const std::string& text) const {
+        for (const auto& printout : platform.printouts)
+            for (const auto& item : printout)
+                if (item.text.find(text) != std::string::npos) return true;
+        return false;
+    }
+};
+
+TEST_F(PrintCommandsTest, TemplateAndTitlePageNeedNoCheck) {
+    platform.printers.push_back(false);
+    general.findChild<QAction*>("modello")->trigger();
+    EXPECT_EQ(platform.printerDialogs, 1);
+    EXPECT_TRUE(platform.printouts.empty());
+
+    general.findChild<QAction*>("modello")->trigger();
+    ASSERT_EQ(platform.printouts.size(), 1u);
+    EXPECT_TRUE(printed("CALVEX - verifica antisismica di edifici in muratura"));
+    EXPECT_TRUE(printed("ACQUISIZIONE DATI GENERALI"));
+
+    TitlePageWindow& title = shell.titlePageWindow();
+    EXPECT_FALSE(title.findChild<QAction*>("stampatutto")->isEnabled());
+    title.findChild<QAction*>("solodati")->trigger();
+    ASSERT_EQ(platform.printouts.size(), 2u);
+    EXPECT_EQ(platform.printouts.back().front().font, "Roman");
+}
+
+TEST_F(PrintCommandsTest, ChecksComeBeforeThePrinter) {
+    general.findChild<QAction*>("solodati")->trigger();
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("Immettere il grado di sismicità."));
+    EXPECT_EQ(platform.printerDialogs, 0);
+
+    ResultsWindow& results = shell.resultsWindow();
+    type(general, "grado", "9");
+    type(general, "np", "1");
+    type(general, "numsetx", "1");
+    type(general, "numsety", "1");
+    platform.clearRecords();
+    results.findChild<QAction*>("solodati")->trigger();
+    EXPECT_EQ(lastMessage(), "Immettere correttamente i dati.");
+    EXPECT_EQ(platform.messages.back().request.icon, MessageIcon::critical);
+    EXPECT_TRUE(shell.wallWindow().isVisible());
+    EXPECT_EQ(platform.printerDialogs, 0);
+}
+
+TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
+    WallDataWindow& walls = typeBuilding();
+    walls.toggleLiveCalculation();
+    project->setWall(1, 1, WallField::solai, FieldValue::text("20"));
+    ASSERT_FALSE(project->resultsCurrent());
+    shell.resultsWindow().findChild<QAction*>("solodati")->trigger();
+    EXPECT_TRUE(project->resultsCurrent());
+    ASSERT_EQ(platform.printouts.size(), 1u);
+
+    // A run that cannot complete prints nothing and says why.
+    project->setFloor(1, FloorField::hp, FieldValue::text("0.1"));
+    platform.clearRecords();
+    shell.resultsWindow().findChild<QAction*>("solodati")->trigger();
+    EXPECT_TRUE(lastMessage().contains(QString::fromUtf8("non può essere completata"))) << lastMessage().toStdString();
+    EXPECT_EQ(platform.printerDialogs, 0);
+    EXPECT_TRUE(platform.printouts.empty());
+}
+
+} // namespace
+} // namespace calvex::testing
