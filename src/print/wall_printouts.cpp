@@ -1,0 +1,20 @@
+#include "print/wall_printouts.h"
+
+#include "print/page_frame.h"
+#include "print/wall_tables.h"
+
+#include <utility>
+
+namespace calvex {
+
+void printWallDataAndResults(TextDevice& device, const ProjectData& project,
+                             TextDevice::NumberFormatter formatNumber)
+{
+    device.setNumberFormatter(std::move(formatNumber));
+    printTitleLine(device);
+    printWallDataTable(device, project);
+    printWallResultsTable(device, project);
+    device.endDocument();
+}
+
+}  // namespace calvex
