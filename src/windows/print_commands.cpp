@@ -5,6 +5,7 @@
 #include "print/general_printouts.h"
 #include "print/results_printouts.h"
 #include "print/title_page_printout.h"
+#include "print/wall_printouts.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
@@ -74,6 +75,15 @@ void PrintCommands::resultsTable(WorkWindow& from) {
 void PrintCommands::wallsToModify(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
     print(from, [&](TextDevice& device) { printWallsToModify(device, shell_.project(), localeNumber); });
+}
+
+void PrintCommands::wallTemplate(WorkWindow& from) {
+    print(from, [](TextDevice& device) { printWallTemplate(device); });
+}
+
+void PrintCommands::wallDataAndResults(WorkWindow& from) {
+    if (!shell_.wallWindow().validate(CheckMode::silent) || !resultsCurrent(from)) return;
+    print(from, [&](TextDevice& device) { printWallDataAndResults(device, shell_.project(), localeNumber); });
 }
 
 } // namespace calvex

@@ -17,6 +17,8 @@ public:
     void titlePageData(WorkWindow& from);
     void resultsTable(WorkWindow& from);
     void wallsToModify(WorkWindow& from);
+    void wallTemplate(WorkWindow& from);
+    void wallDataAndResults(WorkWindow& from);
 
 private:
     // The wall check; when it fails, "Immettere correttamente i dati." and

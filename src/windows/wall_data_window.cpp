@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "shell/shell.h"
+#include "windows/print_commands.h"
 #include "windows/captions.h"
 
 namespace calvex {
@@ -162,8 +163,13 @@ void WallDataWindow::buildResultFields() {
 }
 
 bool WallDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella;
+    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
+           command == Command::stampaModello || command == Command::solodati;
 }
+
+void WallDataWindow::printTemplate() { PrintCommands(shell()).wallTemplate(*this); }
+
+void WallDataWindow::printWindowData() { PrintCommands(shell()).wallDataAndResults(*this); }
 
 QString WallDataWindow::resultField(int field) const { return results_[field - 1]->text(); }
 

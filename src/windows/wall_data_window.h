@@ -45,6 +45,8 @@ public:
     void clearWindow() override;
     void showWindowHelp() override;
     void showOpenedArchive() override { showStoreyAndWall(1, 1); }
+    void printTemplate() override;
+    void printWindowData() override;
 
 protected:
     bool offers(Command command) const override;

@@ -85,6 +85,14 @@ TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     EXPECT_TRUE(project->resultsCurrent());
     ASSERT_EQ(platform.printouts.size(), 1u);
 
+    walls.findChild<QAction*>("solodati")->trigger();
+    ASSERT_EQ(platform.printouts.size(), 2u);
+    EXPECT_TRUE(printed("DATI DEI SETTI"));
+    EXPECT_TRUE(printed("RISULTATI DELLA VERIFICA"));
+    walls.findChild<QAction*>("modello")->trigger();
+    ASSERT_EQ(platform.printouts.size(), 3u);
+    EXPECT_TRUE(printed("ACQUISIZIONE DATI PER LA VERIFICA"));
+
     // A run that cannot complete prints nothing and says why.
     project->setFloor(1, FloorField::hp, FieldValue::text("0.1"));
     platform.clearRecords();
