@@ -1,0 +1,37 @@
+#include "print/general_printouts_lines.h"
+#include "print/page_frame.h"
+#include "print/report_lines.h"
+#include "print/report_sections.h"
+
+#include <string>
+
+namespace calvex::report {
+
+namespace {
+constexpr int closingColumn = 8;
+constexpr int signatureColumn = 50;
+}  // namespace
+
+void printClosing(TextDevice& device, const ProjectData& project, std::string_view calculatorName)
+{
+    device.setFontSize(frame::headingSize);
+    printout::emptyLines(device, 3);
+    device.printAtColumn(closingColumn, "La presente relazione \u00e8 composta di n.");
+    device.printNumber(device.pageNumber());
+    device.printText(" pagine.");
+    device.endLine();
+    printLineAt(device, closingColumn, "Si allegano: " + project.title(TitleField::allegati));
+    device.endLine();
+    printLineAt(device, closingColumn, project.title(TitleField::luogo) + ": " + project.title(TitleField::data));
+
+    printLineAt(device, signatureColumn, "il calcolatore");
+    std::string signature = "(";
+    signature += calculatorName;
+    signature += ")";
+    printLineAt(device, signatureColumn, signature);
+
+    printPageFooter(device);
+    device.endDocument();
+}
+
+}  // namespace calvex::report
