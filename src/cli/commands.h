@@ -11,6 +11,9 @@ namespace calvex::cli {
 // verifica FILE [--json]
 int verifyCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// relazione FILE -o OUT.pdf
+int reportCommand(std::span<const std::string> args, std::ostream& err);
+
 // copia IN OUT
 int copyCommand(std::span<const std::string> args, std::ostream& err);
 

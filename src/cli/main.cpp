@@ -1,4 +1,4 @@
-// calvex-batch: verifies or copies archive files without the windows.
+// calvex-batch: verifies, copies or reports on archive files without the windows.
 
 #include <iostream>
 #include <span>
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     const std::span<const std::string> rest = std::span(args).subspan(1);
     if (args[0] == "verifica") return verifyCommand(rest, std::cout, std::cerr);
     if (args[0] == "copia") return copyCommand(rest, std::cerr);
+    if (args[0] == "relazione") return reportCommand(rest, std::cerr);
     printUsage(std::cerr);
     return kExitFailure;
 }

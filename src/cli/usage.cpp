@@ -7,9 +7,11 @@ void printUsage(std::ostream& out) {
            "  calvex-batch verifica FILE [--json]\n"
            "      verifica l'edificio descritto nell'archivio FILE; con --json scrive i risultati\n"
            "      come un oggetto JSON\n"
+           "  calvex-batch relazione FILE -o OUT.pdf\n"
+           "      scrive in OUT.pdf la relazione di calcolo stampata dell'edificio\n"
            "  calvex-batch copia IN OUT\n"
            "      legge l'archivio IN e lo riscrive in OUT\n"
-           "stato di uscita: 0 edificio verificato (o copia riuscita), 1 edificio non verificato,\n"
+           "stato di uscita: 0 edificio verificato (o copia o relazione riuscita), 1 edificio non verificato,\n"
            "  2 argomenti errati, archivio illeggibile, dati incompleti o calcolo interrotto\n";
 }
 

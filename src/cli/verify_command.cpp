@@ -2,15 +2,12 @@
 // it, handed over to wall entry as AVANTI does, and computed once.
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 
-#include "archive_problem.h"
 #include "commands.h"
-#include "engine/engine.h"
 #include "exit_codes.h"
-#include "general_handover.h"
 #include "json_report.h"
+#include "loaded_project.h"
 #include "text_report.h"
 
 namespace calvex::cli {
@@ -47,33 +44,19 @@ int verifyCommand(std::span<const std::string> args, std::ostream& out, std::ost
         printUsage(err);
         return kExitFailure;
     }
-    const std::string fileName = parsed->file.string();
-
-    auto project = std::make_unique<ProjectData>();
-    const ArchiveReadResult read = readArchiveFile(parsed->file, *project);
-    if (!read.complete) {
-        err << describeReadProblem(parsed->file, read) << '\n';
-        return kExitFailure;
-    }
-    project->currentFileName = fileName;
-
-    const Handover handover = handOverGeneralData(*project);
-    for (const std::string& message : handover.messages) err << "calvex-batch: " << fileName << ": " << message << '\n';
-    if (!handover.passed) return kExitFailure;
-
-    const RunContext context{true, project->currentFloor, project->currentWall, false};
-    const RunOutcome outcome = runEngine(*project, context);
-    if (!outcome.complete)
-        err << "calvex-batch: " << fileName << ": calcolo non completato: " << outcome.describe() << '\n';
+    const std::optional<LoadedProject> loaded = loadAndCompute(parsed->file, err);
+    if (!loaded) return kExitFailure;
+    const ProjectData& project = *loaded->project;
+    const RunOutcome& outcome = loaded->outcome;
 
     if (parsed->json)
-        out << jsonReport(*project, outcome).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        out << jsonReport(project, outcome).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     else if (outcome.complete)
-        printTextReport(*project, out);
+        printTextReport(project, out);
 
     if (!outcome.complete) return kExitFailure;
-    return buildingVerified(*project) ? kExitVerified : kExitNotVerified;
+    return buildingVerified(project) ? kExitVerified : kExitNotVerified;
 }
 
 } // namespace calvex::cli

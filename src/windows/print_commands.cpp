@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "print/general_printouts.h"
+#include "print/report_printout.h"
 #include "print/results_printouts.h"
 #include "print/title_page_printout.h"
 #include "print/wall_printouts.h"
@@ -84,6 +85,27 @@ void PrintCommands::wallTemplate(WorkWindow& from) {
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
     if (!shell_.wallWindow().validate(CheckMode::silent) || !resultsCurrent(from)) return;
     print(from, [&](TextDevice& device) { printWallDataAndResults(device, shell_.project(), localeNumber); });
+}
+
+void PrintCommands::calculationReport(WorkWindow& from) {
+    if (!shell_.generalWindow().validate(CheckMode::silent)) {
+        shell_.showWorkWindow(WorkWindowId::dati);
+        return;
+    }
+    if (!shell_.wallWindow().validate(CheckMode::silent)) {
+        shell_.showWorkWindow(WorkWindowId::sismica);
+        return;
+    }
+    if (!resultsCurrent(from)) return;
+    if (!buildingVerified(shell_.project()) &&
+        !shell_.platform().askYesNo(
+            &from, app::kProductName,
+            QStringLiteral("Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?")))
+        return;
+    const ShellSettings& settings = shell_.settings();
+    const std::string name = settings.calculatorName.toStdString();
+    const std::string address = settings.calculatorAddress.toStdString();
+    print(from, [&](TextDevice& device) { printCalculationReport(device, shell_.project(), name, address); });
 }
 
 } // namespace calvex

@@ -19,6 +19,8 @@ public:
     void wallsToModify(WorkWindow& from);
     void wallTemplate(WorkWindow& from);
     void wallDataAndResults(WorkWindow& from);
+    // The complete report, printed on the printer.
+    void calculationReport(WorkWindow& from);
 
 private:
     // The wall check; when it fails, "Immettere correttamente i dati." and

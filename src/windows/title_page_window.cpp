@@ -140,7 +140,10 @@ void TitlePageWindow::buildReportChoice() {
         reportChoice_->addButton(option, index);
         layout->addWidget(option);
     }
-    reportChoice_->button(static_cast<int>(ReportForm::wordDocument))->setChecked(true);
+    // The editable document comes with the word-processor report; until
+    // then the report is printed directly.
+    reportChoice_->button(static_cast<int>(ReportForm::wordDocument))->setEnabled(false);
+    reportChoice_->button(static_cast<int>(ReportForm::directPrint))->setChecked(true);
 }
 
 void TitlePageWindow::buildButtons() {
@@ -175,9 +178,8 @@ void TitlePageWindow::buildButtons() {
     connect(buttons[2], &QPushButton::clicked, this, show(WorkWindowId::dati));
     connect(buttons[3], &QPushButton::clicked, this, show(WorkWindowId::sismica));
     connect(buttons[4], &QPushButton::clicked, this, show(WorkWindowId::risultati));
+    connect(buttons[5], &QPushButton::clicked, this, [this] { printAll(); });
     connect(buttons[6], &QPushButton::clicked, this, [this] { shell().exitProgram(this); });
-    // The complete report is not printed from here yet.
-    buttons[5]->setEnabled(false);
 }
 
 void TitlePageWindow::textEdited(TitleField field, const QString& text) {
@@ -217,7 +219,12 @@ TitlePageWindow::ReportForm TitlePageWindow::reportForm() const {
 }
 
 bool TitlePageWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::cancella || command == Command::solodati;
+    return command == Command::controllodat || command == Command::cancella || command == Command::solodati ||
+           command == Command::stampatutto;
+}
+
+void TitlePageWindow::printAll() {
+    if (reportForm() == ReportForm::directPrint) PrintCommands(shell()).calculationReport(*this);
 }
 
 void TitlePageWindow::printWindowData() { PrintCommands(shell()).titlePageData(*this); }

@@ -33,6 +33,7 @@ public:
     ReportForm reportForm() const;
 
     void printWindowData() override;
+    void printAll() override;
 
 protected:
     bool offers(Command command) const override;

@@ -52,7 +52,7 @@ TEST_F(PrintCommandsTest, TemplateAndTitlePageNeedNoCheck) {
     EXPECT_TRUE(printed("ACQUISIZIONE DATI GENERALI"));
 
     TitlePageWindow& title = shell.titlePageWindow();
-    EXPECT_FALSE(title.findChild<QAction*>("stampatutto")->isEnabled());
+    EXPECT_TRUE(title.findChild<QAction*>("stampatutto")->isEnabled());
     title.findChild<QAction*>("solodati")->trigger();
     ASSERT_EQ(platform.printouts.size(), 2u);
     EXPECT_EQ(platform.printouts.back().front().font, "Roman");
@@ -92,6 +92,20 @@ TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     walls.findChild<QAction*>("modello")->trigger();
     ASSERT_EQ(platform.printouts.size(), 3u);
     EXPECT_TRUE(printed("ACQUISIZIONE DATI PER LA VERIFICA"));
+
+    // The report asks before printing an unverified building; No prints nothing.
+    project->setWall(1, 1, WallField::tauk, FieldValue::text("0.5"));
+    walls.computeNow();
+    ASSERT_FALSE(buildingVerified(*project));
+    platform.clearRecords();
+    platform.answers.push_back(MessageAnswer::no);
+    shell.titlePageWindow().findChild<QAction*>("stampatutto")->trigger();
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
+    EXPECT_EQ(platform.printerDialogs, 0);
+    platform.answers.push_back(MessageAnswer::yes);
+    shell.titlePageWindow().findChild<QAction*>("stampatutto")->trigger();
+    ASSERT_EQ(platform.printouts.size(), 1u);
+    EXPECT_TRUE(printed("VERIFICA ANTISISMICA"));
 
     // A run that cannot complete prints nothing and says why.
     project->setFloor(1, FloorField::hp, FieldValue::text("0.1"));
