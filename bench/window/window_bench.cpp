@@ -1,15 +1,18 @@
-// The wall window driven as a user drives it, on the largest building:
-// one edit of a wall value, and opening the archive then AVANTI.
+// The windows driven as a user drives them, on the largest building: one
+// edit of a wall value, opening the archive then AVANTI, and the report.
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "bench_platform.h"
 #include "large_building.h"
 #include "model/archive.h"
+#include "print/qt_text_device.h"
+#include "print/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
 #include "windows/wall_data_window.h"
@@ -59,6 +62,21 @@ void BM_OpenArchiveAndAvanti_20x100(benchmark::State& state) {
     if (session.project->storeyCount() != 20) state.SkipWithError("the archive was not read");
 }
 BENCHMARK(BM_OpenArchiveAndAvanti_20x100)->Unit(benchmark::kMillisecond);
+
+// The printed report of the largest building written to a PDF file.
+void BM_ReportPdf_20x100(benchmark::State& state) {
+    const auto building = makeLargeBuilding();
+    building->prepareWallEntry();
+    if (!runEngine(*building, RunContext{true, 1, 1, false}).complete) state.SkipWithError("the run did not complete");
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        QPdfWriter pdf(folder.filePath(QStringLiteral("relazione.pdf")));
+        pdf.setResolution(1440);
+        QtTextDevice device(pdf);
+        printCalculationReport(device, *building, "Studio", "Via Roma 1");
+    }
+}
+BENCHMARK(BM_ReportPdf_20x100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace calvex::bench
