@@ -1,6 +1,8 @@
 #pragma once
 // Pieces shared by the wall data and wall results tables.
 
+#include "model/project_data.h"
+#include "print/page_breaker.h"
 #include "print/text_device.h"
 
 #include <span>
@@ -28,5 +30,12 @@ struct LegendEntry {
 void printWallTableIntroduction(TextDevice& device, std::string_view heading,
                                 std::span<const LegendEntry> legend,
                                 std::string_view projectName);
+
+// The two column-heading lines of the wall data table.
+void printWallDataHeadings(TextDevice& device);
+
+// The rows of the wall data table, storey by storey and wall by wall, each
+// announced to the page breaker before it is printed.
+void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
 }  // namespace calvex
