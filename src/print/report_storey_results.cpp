@@ -3,6 +3,7 @@
 #include "print/page_frame.h"
 #include "print/report_lines.h"
 #include "print/report_sections.h"
+#include "print/result_legends.h"
 #include "print/wall_table_parts.h"
 
 #include <array>
@@ -31,24 +32,6 @@ constexpr std::array<BuildingLine, 7> buildingLines{{
     {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
     {"Dimensione minore B.............:", &BuildingResult::sideShort},
     {"Valore di lambda................:", &BuildingResult::lambda},
-}};
-
-constexpr std::array<LegendEntry, 15> legend{{
-    {"piano", "= numero del piano"},
-    {"peso", "= peso totale del piano"},
-    {"gamma", "= coefficiente di distribuzione gamma"},
-    {"fp", "= forza di piano"},
-    {"xm", "= ascissa del baricentro delle masse"},
-    {"ym", "= ordinata del baricentro delle masse"},
-    {"xr", "= ascissa del baricentro delle rigidezze"},
-    {"yr", "= ordinata del baricentro delle rigidezze"},
-    {"ex", "= eccentricit\u00e0 lungo l'asse X"},
-    {"ey", "= eccentricit\u00e0 lungo l'asse Y"},
-    {"mp", "= momento d'inerzia polare"},
-    {"mt", "= momento torcente dovuto a D/B"},
-    {"ft", "= forza dovuta al momento torcente"},
-    {"cfx", "= coefficiente di sicurezza in direzione X"},
-    {"cfy", "= coefficiente di sicurezza in direzione Y"},
 }};
 
 constexpr std::array<ColumnText, 15> headings{{
@@ -93,7 +76,7 @@ void printStoreyResults(TextDevice& device, const ProjectData& project)
     device.endLine();
     printBuildingLines(device, project.building());
     device.endLine();
-    printLegend(device, legend, 16);
+    printLegend(device, kStoreyResultsLegend, 16);
     printout::emptyLines(device, 2);
 
     device.setFontSize(frame::tableSize);

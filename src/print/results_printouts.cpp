@@ -3,6 +3,7 @@
 #include "model/numeric_text.h"
 #include "print/general_printouts_lines.h"
 #include "print/page_frame.h"
+#include "print/result_legends.h"
 
 #include <array>
 #include <string>
@@ -41,28 +42,11 @@ void printBuildingLines(TextDevice& device, const BuildingResult& building)
 
 void printLegend(TextDevice& device)
 {
-    constexpr std::array<std::array<std::string_view, 2>, 15> legend{{
-        {"piano", "= numero del piano"},
-        {"peso", "= peso totale del piano"},
-        {"gamma", "= coefficiente di distribuzione gamma"},
-        {"fp", "= forza di piano"},
-        {"xm", "= ascissa del baricentro delle masse"},
-        {"ym", "= ordinata del baricentro delle masse"},
-        {"xr", "= ascissa del baricentro delle rigidezze"},
-        {"yr", "= ordinata del baricentro delle rigidezze"},
-        {"ex", "= eccentricit\u00e0 lungo l'asse X"},
-        {"ey", "= eccentricit\u00e0 lungo l'asse Y"},
-        {"mp", "= momento d'inerzia polare"},
-        {"mt", "= momento torcente dovuto a D/B"},
-        {"ft", "= forza dovuta al momento torcente"},
-        {"cfx", "= coefficiente di sicurezza in direzione X"},
-        {"cfy", "= coefficiente di sicurezza in direzione Y"},
-    }};
     headingLine(device, "Legenda:");
     device.endLine();
-    for (const auto& [symbol, meaning] : legend) {
-        device.printAtColumn(frame::headingColumn, symbol);
-        device.printAtColumn(16, meaning);
+    for (const LegendEntry& entry : kStoreyResultsLegend) {
+        device.printAtColumn(frame::headingColumn, entry.symbol);
+        device.printAtColumn(16, entry.meaning);
         device.endLine();
     }
 }

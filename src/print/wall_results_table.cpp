@@ -3,6 +3,7 @@
 #include "model/numeric_text.h"
 #include "print/page_breaker.h"
 #include "print/page_frame.h"
+#include "print/result_legends.h"
 #include "print/wall_table_parts.h"
 
 #include <array>
@@ -14,25 +15,6 @@ namespace {
 
 constexpr TableBreakRule resultsTableBreaks{82, 1000, true};
 constexpr int firstPageLineCount = 25;
-
-constexpr std::array<LegendEntry, 16> legend{{
-    {"piano", "= numero del piano"},
-    {"setto", "= numero del setto"},
-    {"peso", "= peso proprio del setto murario"},
-    {"car.", "= carichi sismici gravanti sul setto"},
-    {"sn", "= sforzo normale alla base del setto"},
-    {"sigma", "= tensione di compressione alla base"},
-    {"rig.x", "= rigidezza in direzione X"},
-    {"rig.y", "= rigidezza in direzione Y"},
-    {"asc.", "= ascissa dal baricentro delle rigidezze"},
-    {"ord.", "= ordinata dal baricentro delle rigidezze"},
-    {"dir.", "= direzione delle forze agenti"},
-    {"f.p.", "= forza di piano"},
-    {"f.o.", "= forza orizzontale agente sul setto"},
-    {"ultima", "= forza ultima tagliante"},
-    {"t.max", "= tensione massima nel setto"},
-    {"torc.", "= forza dovuta al momento torcente"},
-}};
 
 constexpr std::array<ColumnText, 16> headings{{
     {4, "piano"}, {10, "setto"}, {16, "peso"}, {23, "car."}, {31, "sn"}, {38, "sigma"},
@@ -80,7 +62,7 @@ void printValues(TextDevice& device, const WallResult& result, const std::array<
 
 void printWallResultsTable(TextDevice& device, const ProjectData& project)
 {
-    printWallTableIntroduction(device, "RISULTATI DELLA VERIFICA", legend,
+    printWallTableIntroduction(device, "RISULTATI DELLA VERIFICA", kWallResultsLegend,
                                project.title(TitleField::progetto));
 
     PageBreaker breaker(device, resultsTableBreaks, printHeadings);
