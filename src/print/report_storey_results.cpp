@@ -20,20 +20,6 @@ constexpr std::array<std::string_view, 4> introduction{
     "non pi\u00f9 efficaci, ad un terremoto come quello ipotizzato.",
 };
 
-struct BuildingLine {
-    std::string_view caption;
-    ResultValue BuildingResult::*value;
-};
-constexpr std::array<BuildingLine, 7> buildingLines{{
-    {"Peso totale dell'edificio.......:", &BuildingResult::totalWeight},
-    {"Baricentro verticale delle masse:", &BuildingResult::massHeight},
-    {"Totale forze orizzontali........:", &BuildingResult::totalForce},
-    {"Centro delle forze orizzontali..:", &BuildingResult::forceHeight},
-    {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
-    {"Dimensione minore B.............:", &BuildingResult::sideShort},
-    {"Valore di lambda................:", &BuildingResult::lambda},
-}};
-
 constexpr std::array<ColumnText, 15> headings{{
     {5, "piano"}, {12, "peso"}, {19, "gamma"}, {28, "fp"}, {35, "xm"}, {42, "ym"}, {49, "xr"},
     {56, "yr"}, {63, "ex"}, {70, "ey"}, {82, "mp"}, {94, "mt"}, {101, "ft"}, {108, "cfx"}, {115, "cfy"},
@@ -59,7 +45,7 @@ constexpr std::array<Cell, 14> cells{{
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building)
 {
-    for (const BuildingLine& line : buildingLines) {
+    for (const BuildingValueLine& line : kBuildingValueLines) {
         std::string text(line.caption);
         text += formatFixed2((building.*line.value).number(), 5);
         printLineAt(device, frame::headingColumn, text);

@@ -1,9 +1,10 @@
 #pragma once
-// The legends of the two result tables, the same in the window printouts
-// and in the calculation report.
+// The legends of the two result tables and the captions of the seven
+// building values, the same in the window printouts and in the report.
 
 #include <array>
 
+#include "model/results.h"
 #include "print/wall_table_parts.h"
 
 namespace calvex {
@@ -43,6 +44,21 @@ inline constexpr std::array<LegendEntry, 15> kStoreyResultsLegend{{
     {"ft", "= forza dovuta al momento torcente"},
     {"cfx", "= coefficiente di sicurezza in direzione X"},
     {"cfy", "= coefficiente di sicurezza in direzione Y"},
+}};
+
+struct BuildingValueLine {
+    std::string_view caption;
+    ResultValue BuildingResult::*value;
+};
+
+inline constexpr std::array<BuildingValueLine, 7> kBuildingValueLines{{
+    {"Peso totale dell'edificio.......:", &BuildingResult::totalWeight},
+    {"Baricentro verticale delle masse:", &BuildingResult::massHeight},
+    {"Totale forze orizzontali........:", &BuildingResult::totalForce},
+    {"Centro delle forze orizzontali..:", &BuildingResult::forceHeight},
+    {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
+    {"Dimensione minore B.............:", &BuildingResult::sideShort},
+    {"Valore di lambda................:", &BuildingResult::lambda},
 }};
 
 }  // namespace calvex

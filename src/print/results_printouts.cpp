@@ -18,21 +18,8 @@ using printout::headingLine;
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building)
 {
-    struct Line {
-        std::string_view caption;
-        ResultValue BuildingResult::*value;
-    };
-    constexpr std::array<Line, 7> lines{{
-        {"Peso totale dell'edificio.......:", &BuildingResult::totalWeight},
-        {"Baricentro verticale delle masse:", &BuildingResult::massHeight},
-        {"Totale forze orizzontali........:", &BuildingResult::totalForce},
-        {"Centro delle forze orizzontali..:", &BuildingResult::forceHeight},
-        {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
-        {"Dimensione minore B.............:", &BuildingResult::sideShort},
-        {"Valore di lambda................:", &BuildingResult::lambda},
-    }};
     constexpr int valueEnd = 51;
-    for (const Line& line : lines) {
+    for (const BuildingValueLine& line : kBuildingValueLines) {
         const std::string value = formatFixed2((building.*line.value).number(), 5);
         device.printAtColumn(frame::headingColumn, line.caption);
         device.printAtColumn(valueEnd + 1 - static_cast<int>(value.size()), value);

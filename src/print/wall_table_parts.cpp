@@ -71,6 +71,34 @@ std::string fixedValue(const FieldValue& value, int width)
                           : formatFixed2(value.numberValue(), width);
 }
 
+struct ResultCell {
+    ResultValue WallResult::*value;
+    int width;
+};
+
+// Before the direction, then the direction's own values, then after it.
+constexpr std::array<ResultCell, 8> leadingCells{{
+    {&WallResult::selfWeightShare, 6}, {&WallResult::slabLoad, 7},
+    {&WallResult::normalForce, 8}, {&WallResult::baseStress, 8},
+    {&WallResult::stiffnessX, 10}, {&WallResult::stiffnessY, 10},
+    {&WallResult::armX, 7}, {&WallResult::armY, 7},
+}};
+constexpr std::array<ResultCell, 3> xCells{{
+    {&WallResult::storeyShareX, 7}, {&WallResult::horizontalForceX, 8}, {&WallResult::ultimateShearX, 8},
+}};
+constexpr std::array<ResultCell, 3> yCells{{
+    {&WallResult::storeyShareY, 7}, {&WallResult::horizontalForceY, 8}, {&WallResult::ultimateShearY, 8},
+}};
+constexpr std::array<ResultCell, 2> trailingCells{{
+    {&WallResult::maxStress, 8}, {&WallResult::torsionForce, 7},
+}};
+
+void printCells(TextDevice& device, const WallResult& result, std::span<const ResultCell> cells)
+{
+    for (const ResultCell& cell : cells)
+        device.printText(formatFixed2((result.*cell.value).number(), cell.width));
+}
+
 }  // namespace
 
 void printWallDataHeadings(TextDevice& device) { printHeadingLines(device); }
@@ -84,6 +112,24 @@ void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreak
             printNumberEndingAt(device, 20, wall);
             for (const auto& [field, width] : valueColumns)
                 device.printText(fixedValue(project.wall(storey, wall, field), width));
+            device.endLine();
+        }
+    }
+}
+
+void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker)
+{
+    for (int storey = 1; storey <= project.storeyCount(); ++storey) {
+        for (int wall = 1; wall <= project.wallCount(); ++wall) {
+            const WallResult& result = project.wallResult(storey, wall);
+            const bool xWall = wall <= project.xWallCount();
+            breaker.beforeRow();
+            printNumberEndingAt(device, 6, storey);
+            printNumberEndingAt(device, 12, wall);
+            printCells(device, result, leadingCells);
+            device.printText(xWall ? "  X" : "  Y");
+            printCells(device, result, xWall ? std::span<const ResultCell>(xCells) : std::span<const ResultCell>(yCells));
+            printCells(device, result, trailingCells);
             device.endLine();
         }
     }

@@ -38,4 +38,8 @@ void printWallDataHeadings(TextDevice& device);
 // announced to the page breaker before it is printed.
 void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
+// The rows of the wall results table: each wall prints the values of its
+// own direction's list, and is announced to the page breaker first.
+void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
+
 }  // namespace calvex
