@@ -1,7 +1,7 @@
 #include "print/page_breaker.h"
 #include "print/report_lines.h"
 #include "print/report_sections.h"
-#include "print/result_legends.h"
+#include "print/result_tables.h"
 #include "print/wall_table_parts.h"
 
 #include <array>

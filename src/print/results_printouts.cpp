@@ -3,9 +3,8 @@
 #include "model/numeric_text.h"
 #include "print/general_printouts_lines.h"
 #include "print/page_frame.h"
-#include "print/result_legends.h"
+#include "print/result_tables.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -40,41 +39,15 @@ void printLegend(TextDevice& device)
 
 void printStoreyHeadings(TextDevice& device)
 {
-    constexpr std::array<std::pair<int, std::string_view>, 15> headings{{
-        {5, "piano"}, {12, "peso"}, {19, "gamma"}, {28, "fp"}, {35, "xm"},
-        {42, "ym"}, {49, "xr"}, {56, "yr"}, {63, "ex"}, {70, "ey"},
-        {82, "mp"}, {94, "mt"}, {101, "ft"}, {108, "cfx"}, {115, "cfy"},
-    }};
-    constexpr std::array<std::pair<int, std::string_view>, 12> units{{
-        {7, "n"}, {14, "t"}, {29, "t"}, {36, "m"}, {43, "m"}, {50, "m"},
-        {57, "m"}, {64, "m"}, {71, "m"}, {82, "tm"}, {94, "tm"}, {102, "t"},
-    }};
-    for (const auto& [column, text] : headings)
-        device.printAtColumn(column, text);
-    device.endLine();
-    for (const auto& [column, text] : units)
-        device.printAtColumn(column, text);
-    device.endLine();
+    printColumnLine(device, kStoreyResultsHeadings);
+    printColumnLine(device, kStoreyResultsUnits);
 }
 
 // The row is left open: the next row's first column jump starts a new line.
 void printStoreyRow(TextDevice& device, const FloorResult& result, int storey)
 {
-    struct Cell {
-        ResultValue FloorResult::*value;
-        int width;
-    };
-    constexpr std::array<Cell, 14> cells{{
-        {&FloorResult::storeyWeight, 8},   {&FloorResult::distributionCoeff, 7},
-        {&FloorResult::storeyForce, 8},    {&FloorResult::massCentreX, 7},
-        {&FloorResult::massCentreY, 7},    {&FloorResult::stiffCentreX, 7},
-        {&FloorResult::stiffCentreY, 7},   {&FloorResult::eccX, 7},
-        {&FloorResult::eccY, 7},           {&FloorResult::polarMoment, 14},
-        {&FloorResult::torsionMoment, 10}, {&FloorResult::torsionTotalForce, 7},
-        {&FloorResult::safetyX, 7},        {&FloorResult::safetyY, 7},
-    }};
     printNumberEndingAt(device, 7, storey);
-    for (const Cell& cell : cells)
+    for (const StoreyResultCell& cell : kStoreyResultCells)
         device.printText(formatFixed2((result.*cell.value).number(), cell.width));
 }
 

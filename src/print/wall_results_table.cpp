@@ -1,7 +1,7 @@
 #include "print/wall_tables.h"
 
 #include "print/page_breaker.h"
-#include "print/result_legends.h"
+#include "print/result_tables.h"
 #include "print/wall_table_parts.h"
 
 #include <array>

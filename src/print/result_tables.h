@@ -1,6 +1,6 @@
 #pragma once
-// The legends of the two result tables and the captions of the seven
-// building values, the same in the window printouts and in the report.
+// What the result tables print the same way in the window printouts and in
+// the report: legends, the seven building values, the storey columns.
 
 #include <array>
 
@@ -59,6 +59,30 @@ inline constexpr std::array<BuildingValueLine, 7> kBuildingValueLines{{
     {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
     {"Dimensione minore B.............:", &BuildingResult::sideShort},
     {"Valore di lambda................:", &BuildingResult::lambda},
+}};
+
+inline constexpr std::array<ColumnText, 15> kStoreyResultsHeadings{{
+    {5, "piano"}, {12, "peso"}, {19, "gamma"}, {28, "fp"}, {35, "xm"}, {42, "ym"}, {49, "xr"},
+    {56, "yr"}, {63, "ex"}, {70, "ey"}, {82, "mp"}, {94, "mt"}, {101, "ft"}, {108, "cfx"}, {115, "cfy"},
+}};
+inline constexpr std::array<ColumnText, 12> kStoreyResultsUnits{{
+    {7, "n"}, {14, "t"}, {29, "t"}, {36, "m"}, {43, "m"}, {50, "m"},
+    {57, "m"}, {64, "m"}, {71, "m"}, {82, "tm"}, {94, "tm"}, {102, "t"},
+}};
+
+// The fourteen storey values after the storey number, with their widths.
+struct StoreyResultCell {
+    ResultValue FloorResult::*value;
+    int width;
+};
+inline constexpr std::array<StoreyResultCell, 14> kStoreyResultCells{{
+    {&FloorResult::storeyWeight, 8},   {&FloorResult::distributionCoeff, 7},
+    {&FloorResult::storeyForce, 8},    {&FloorResult::massCentreX, 7},
+    {&FloorResult::massCentreY, 7},    {&FloorResult::stiffCentreX, 7},
+    {&FloorResult::stiffCentreY, 7},   {&FloorResult::eccX, 7},
+    {&FloorResult::eccY, 7},           {&FloorResult::polarMoment, 14},
+    {&FloorResult::torsionMoment, 10}, {&FloorResult::torsionTotalForce, 7},
+    {&FloorResult::safetyX, 7},        {&FloorResult::safetyY, 7},
 }};
 
 }  // namespace calvex
