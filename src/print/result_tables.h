@@ -1,6 +1,6 @@
 #pragma once
 // What the result tables print the same way in the window printouts and in
-// the report: legends, the seven building values, the storey columns.
+// the report: legends, the seven building values, units and storey columns.
 
 #include <array>
 
@@ -59,6 +59,11 @@ inline constexpr std::array<BuildingValueLine, 7> kBuildingValueLines{{
     {"Dimensione maggiore D...........:", &BuildingResult::sideLong},
     {"Dimensione minore B.............:", &BuildingResult::sideShort},
     {"Valore di lambda................:", &BuildingResult::lambda},
+}};
+
+inline constexpr std::array<ColumnText, 15> kWallResultsUnits{{
+    {6, "n"}, {12, "n"}, {17, "t"}, {24, "t"}, {32, "t"}, {39, "t/mq"}, {49, "t/m"}, {59, "t/m"},
+    {67, "m"}, {74, "m"}, {84, "t"}, {92, "t"}, {100, "t"}, {107, "t/mq"}, {115, "t"},
 }};
 
 inline constexpr std::array<ColumnText, 15> kStoreyResultsHeadings{{

@@ -18,15 +18,10 @@ constexpr std::array<ColumnText, 16> headings{{
     {48, "rig.x"}, {58, "rig.y"}, {66, "asc."}, {73, "ord."}, {78, "dir."}, {83, "f.p."},
     {91, "f.o."}, {97, "ultima"}, {106, "tens."}, {114, "torc."},
 }};
-constexpr std::array<ColumnText, 15> units{{
-    {6, "n"}, {12, "n"}, {17, "t"}, {24, "t"}, {32, "t"}, {39, "t/mq"}, {49, "t/m"}, {59, "t/m"},
-    {67, "m"}, {74, "m"}, {84, "t"}, {92, "t"}, {100, "t"}, {107, "t/mq"}, {115, "t"},
-}};
-
 void printHeadings(TextDevice& device)
 {
     printColumnLine(device, headings);
-    printColumnLine(device, units);
+    printColumnLine(device, kWallResultsUnits);
 }
 
 }  // namespace
