@@ -71,7 +71,7 @@ void BM_ReportPdf_20x100(benchmark::State& state) {
     QTemporaryDir folder;
     for (auto _ : state) {
         QPdfWriter pdf(folder.filePath(QStringLiteral("relazione.pdf")));
-        pdf.setResolution(1440);
+        setUpA4Pdf(pdf);
         QtTextDevice device(pdf);
         printCalculationReport(device, *building, "Studio", "Via Roma 1");
     }

@@ -63,7 +63,7 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
     QPdfWriter pdf(QString::fromStdString(parsed->output));
-    pdf.setResolution(1440);
+    setUpA4Pdf(pdf);
     pdf.setCreator(QStringLiteral("Calvex"));
     pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
     {

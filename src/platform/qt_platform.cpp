@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintDialog>
+#include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
 
@@ -103,6 +104,8 @@ public:
 
 std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The printouts are laid out for A4; the dialog offers it first.
+    printer->setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     auto device = std::make_unique<PrinterTextDevice>(std::move(printer));

@@ -32,9 +32,14 @@ void PageBreaker::close()
     breakTest();
 }
 
+bool PageBreaker::rowReachesFooter() const
+{
+    return device_.nextLineTop() + device_.lineHeight() > frame::footerY;
+}
+
 void PageBreaker::breakTest()
 {
-    if (lineCount_ != rule_.limit)
+    if (lineCount_ != rule_.limit && !rowReachesFooter())
         return;
     if (rule_.restartCount)
         lineCount_ = 0;

@@ -25,6 +25,10 @@ inline constexpr TableBreakRule reportResultsTableBreaks{75, 800, true};
 // The line counter of one paged table and its page break. Before each row
 // the printout calls beforeRow(); after the last row, close(), which writes
 // the footer of the last page and starts a new page without headings.
+//
+// A page also breaks, in the same way, before a row that would reach the
+// page footer: the tables that open a report section start low on their
+// first page and would otherwise run into the footer before their count.
 class PageBreaker {
 public:
     using Headings = std::function<void(TextDevice&)>;
@@ -42,6 +46,7 @@ public:
     void close();
 
 private:
+    bool rowReachesFooter() const;
     void breakTest();
 
     TextDevice& device_;

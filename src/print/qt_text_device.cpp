@@ -1,8 +1,10 @@
 #include "print/qt_text_device.h"
 
 #include <QFontMetricsF>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPen>
 
 #include <algorithm>
@@ -14,6 +16,8 @@ namespace {
 
 constexpr double twipsPerInch = 1440;
 constexpr double twipsPerPoint = 20;
+// Kept clear on every side of the sheet: most printers cannot print there.
+constexpr double sheetMarginTwips = 240;
 
 void addFontSubstitutions()
 {
@@ -36,10 +40,26 @@ int rounded(double value)
 QtTextDevice::QtTextDevice(QPagedPaintDevice& device) : device_(device)
 {
     addFontSubstitutions();
-    device_.setPageSize(QPageSize(QPageSize::A4));
     if (painter_.begin(&device_))
-        painter_.scale(device_.logicalDpiX() / twipsPerInch, device_.logicalDpiY() / twipsPerInch);
+        placePageBox();
     fontChanged();
+}
+
+void QtTextDevice::placePageBox()
+{
+    // The painter starts at the top left of the paint rectangle; the box is
+    // placed on the whole sheet, inside the margins and the paint rectangle.
+    const int resolution = device_.logicalDpiX();
+    const QPageLayout layout = device_.pageLayout();
+    const QRectF sheet = layout.fullRectPixels(resolution);
+    const QRectF paintable = layout.paintRectPixels(resolution);
+    const double margin = sheetMarginTwips * resolution / twipsPerInch;
+    const QRectF room = paintable.intersected(sheet.adjusted(margin, margin, -margin, -margin));
+    scale_ = std::min(room.width() / pageBoxWidth, room.height() / pageBoxHeight);
+    const QPointF boxCorner =
+        room.center() - QPointF(pageBoxWidth * scale_ / 2, pageBoxHeight * scale_ / 2);
+    painter_.translate(boxCorner - paintable.topLeft());
+    painter_.scale(scale_, scale_);
 }
 
 QtTextDevice::~QtTextDevice()
@@ -63,30 +83,22 @@ int QtTextDevice::characterWidth() const
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(QChar('0')));
 }
 
-int QtTextDevice::lineHeight() const
-{
-    return rounded(QFontMetricsF(font_, &device_).height());
-}
-
 int QtTextDevice::textWidth(std::string_view text) const
 {
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(toQString(text)));
-}
-
-int QtTextDevice::pageHeight() const
-{
-    return rounded(device_.height() * twipsPerInch / device_.logicalDpiY());
 }
 
 void QtTextDevice::drawText(int x, int y, std::string_view text)
 {
     if (!painter_.isActive())
         return;
-    const double ascent = QFontMetricsF(font_, &device_).ascent();
-    painter_.drawText(QPointF(x, y + ascent), toQString(text));
+    // The font's ascent and descent share the line pitch in their proportion.
+    const QFontMetricsF metrics(font_, &device_);
+    const double baseline = lineHeight() * metrics.ascent() / (metrics.ascent() + metrics.descent());
+    painter_.drawText(QPointF(x, y + baseline), toQString(text));
 }
 
-void QtTextDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips)
+void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips)
 {
     if (!painter_.isActive())
         return;
@@ -103,6 +115,13 @@ void QtTextDevice::documentEnded()
 {
     if (painter_.isActive())
         painter_.end();
+}
+
+void setUpA4Pdf(QPdfWriter& pdf)
+{
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(static_cast<int>(twipsPerInch));
 }
 
 }  // namespace calvex

@@ -6,16 +6,18 @@
 #include <QPainter>
 
 class QPagedPaintDevice;
+class QPdfWriter;
 
 namespace calvex {
 
-// A text device drawing on a printer or a PDF writer. The page is A4 and
-// the painter is scaled so that one unit is one twip from the top left of
-// the printable area. "Courier New" resolves to a fixed-pitch font and
-// "Roman" to a serif font when the system lacks them.
+// A text device drawing on a printer or a PDF writer, on the paper size the
+// device has. The page box is scaled to the width of the sheet less a small
+// margin on each side and centred on it, so one unit of the painter is one
+// twip of the box. "Courier New" resolves to a fixed-pitch font and "Roman"
+// to a serif font when the system lacks them.
 class QtTextDevice : public TextDevice {
 public:
-    // Sets the page size and starts painting; a QGuiApplication must exist.
+    // Starts painting; a QGuiApplication must exist.
     explicit QtTextDevice(QPagedPaintDevice& device);
     ~QtTextDevice() override;
     QtTextDevice(const QtTextDevice&) = delete;
@@ -23,23 +25,31 @@ public:
 
     // False when the device refused to start painting or the document ended.
     bool isActive() const { return painter_.isActive(); }
+    // Sheet units (device pixels) per twip of the page box.
+    double scale() const { return scale_; }
 
     int characterWidth() const override;
-    int lineHeight() const override;
     int textWidth(std::string_view text) const override;
-    int pageHeight() const override;
-    void drawLine(int x1, int y1, int x2, int y2, int widthTwips) override;
+    int pageHeight() const override { return pageBoxHeight; }
 
 protected:
     void fontChanged() override;
     void drawText(int x, int y, std::string_view text) override;
+    void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) override;
     void pageEnded() override;
     void documentEnded() override;
 
 private:
+    void placePageBox();
+
     QPagedPaintDevice& device_;
     QPainter painter_;
     QFont font_;
+    double scale_ = 1;
 };
+
+// An A4 sheet without margins of its own, at 1440 dots per inch: one dot a
+// twip of the sheet.
+void setUpA4Pdf(QPdfWriter& pdf);
 
 }  // namespace calvex

@@ -33,7 +33,7 @@ int RecordingDevice::characterWidth() const
 
 int RecordingDevice::lineHeight() const
 {
-    return static_cast<int>(std::lround(fontSize() * (isCourier(fontName()) ? 22.5 : 23)));
+    return static_cast<int>(std::lround(fontSize() * linePitchPerPoint_));
 }
 
 int RecordingDevice::textWidth(std::string_view text) const
@@ -49,7 +49,7 @@ void RecordingDevice::drawText(int x, int y, std::string_view text)
                       std::string(text)});
 }
 
-void RecordingDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips)
+void RecordingDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips)
 {
     items_.push_back({Kind::Line, pageNumber(), x1, y1, 0, fontName(), fontSize(), "", x2, y2,
                       widthTwips});

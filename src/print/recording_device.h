@@ -9,17 +9,17 @@ namespace calvex {
 
 // A text device that draws nothing and records every item, for tests.
 //
-// Fixed metrics, proportional to the font size in points:
-// - "Courier New": character width 12 twips per point, line height 22.5
-//   twips per point (8 points: 96 and 180 twips);
-// - any other font: character width 10 twips per point, line height 23
-//   twips per point.
-// A text is as wide as its characters (UTF-8 code points) times the
-// character width. Values are rounded to whole twips. Pages are A4,
-// 16838 twips high, unless a test asks for another height.
+// Fixed metrics, proportional to the font size in points: "Courier New"
+// characters are 12 twips wide per point (8 points: 96 twips), any other
+// font's 10. A text is as wide as its characters (UTF-8 code points) times
+// the character width. Lines have the printer's pitch and pages the page
+// box's height unless a test asks for others: a shorter pitch shows the
+// breaks the line counters make without any page filling up first.
 class RecordingDevice : public TextDevice {
 public:
-    explicit RecordingDevice(int pageHeight = 16838) : pageHeight_(pageHeight) {}
+    explicit RecordingDevice(int pageHeight = pageBoxHeight,
+                             double linePitchPerPoint = linePitchTwipsPerPoint)
+        : pageHeight_(pageHeight), linePitchPerPoint_(linePitchPerPoint) {}
 
     enum class Kind { Text, Line, PageEnd, DocumentEnd };
 
@@ -41,7 +41,6 @@ public:
     int lineHeight() const override;
     int textWidth(std::string_view text) const override;
     int pageHeight() const override { return pageHeight_; }
-    void drawLine(int x1, int y1, int x2, int y2, int widthTwips) override;
 
     const std::vector<Item>& items() const { return items_; }
     std::vector<Item> texts() const;
@@ -55,6 +54,7 @@ public:
 protected:
     void fontChanged() override {}
     void drawText(int x, int y, std::string_view text) override;
+    void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) override;
     void pageEnded() override;
     void documentEnded() override;
 
@@ -62,6 +62,7 @@ private:
     void record(Kind kind, std::string text);
 
     int pageHeight_;
+    double linePitchPerPoint_;
     std::vector<Item> items_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 namespace calvex {
@@ -30,6 +31,11 @@ void TextDevice::setFontName(const std::string& name)
 void TextDevice::setFontSize(double points)
 {
     setFont(fontName_, points);
+}
+
+int TextDevice::lineHeight() const
+{
+    return static_cast<int>(std::lround(fontSize_ * linePitchTwipsPerPoint));
 }
 
 void TextDevice::printText(std::string_view text)
@@ -76,6 +82,13 @@ void TextDevice::endLine()
 {
     x_ = 0;
     y_ += lineHeight();
+}
+
+void TextDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips)
+{
+    drawStraightLine(x1, y1, x2, y2, widthTwips);
+    x_ = x2;
+    y_ = y2;
 }
 
 void TextDevice::newPage()

@@ -6,13 +6,24 @@
 
 namespace calvex {
 
+// Every line of every font is this many twips per point of the font size
+// (0.95 of the size). At this pitch the paged tables of the printouts fit
+// above the page footer of an A4 sheet with the line counts they break at.
+inline constexpr double linePitchTwipsPerPoint = 19;
+
+// The page box every printout is laid out on, in twips from its top left
+// corner: wide enough for the 18-point title line from column 7, tall
+// enough for the page footer. A device fits the box on its sheet.
+inline constexpr int pageBoxWidth = 12600;
+inline constexpr int pageBoxHeight = 16100;
+
 // Writes a number as its shortest round-trip decimal form with "." as the
 // separator: 3 -> "3", 2.5 -> "2.5", -0.125 -> "-0.125".
 std::string shortestNumberText(double value);
 
 // A printer driven as a text device. Positions are in twips (1/1440 inch)
-// from the top left corner of the printable area; y is the top of the line
-// being written. Texts are UTF-8.
+// from the top left corner of the page box; y is the top of the line being
+// written. Texts are UTF-8.
 //
 // The column, number and line logic lives here; a concrete device supplies
 // the font metrics and the drawing.
@@ -33,12 +44,15 @@ public:
     void setCurrentX(int twips) { x_ = twips; }
     void setCurrentY(int twips) { y_ = twips; }
 
-    // Width of one character and height of one line of the current font.
+    // Width of one character of the current font.
     virtual int characterWidth() const = 0;
-    virtual int lineHeight() const = 0;
+    // Height of one line of the current font.
+    virtual int lineHeight() const;
+    // Top of the line the next column jump to the first columns writes on.
+    int nextLineTop() const { return x_ > 0 ? y_ + lineHeight() : y_; }
     // Advance of a text in the current font.
     virtual int textWidth(std::string_view text) const = 0;
-    // Height of the printable area of a page.
+    // Height of the page box; a line that would pass it goes to a new page.
     virtual int pageHeight() const = 0;
 
     // Draws the text at the current position and moves x past it. A text
@@ -62,7 +76,9 @@ public:
     // x back to 0, y down by one line of the current font.
     void endLine();
 
-    virtual void drawLine(int x1, int y1, int x2, int y2, int widthTwips) = 0;
+    // Draws a straight line; the position moves to its end point, so the
+    // next line of text starts below a rule drawn across the page.
+    void drawLine(int x1, int y1, int x2, int y2, int widthTwips);
 
     // Pages are counted from 1 within a document.
     int pageNumber() const { return page_; }
@@ -74,6 +90,7 @@ public:
 protected:
     virtual void fontChanged() = 0;
     virtual void drawText(int x, int y, std::string_view text) = 0;
+    virtual void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) = 0;
     virtual void pageEnded() = 0;
     virtual void documentEnded() = 0;
 

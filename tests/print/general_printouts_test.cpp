@@ -64,22 +64,22 @@ TEST(GeneralDataTemplate, HeadingsAndCaptionsStandWhereTheyBelong)
     EXPECT_EQ(texts[0].size, 18);
     EXPECT_EQ(texts[0].y, 800);
 
-    // Title line at 18 points (405 twips), two empty lines at 12 (270 each).
+    // Title line at 18 points (342 twips), two empty lines at 12 (228 each).
     const auto heading = itemWithText(device, "ACQUISIZIONE DATI GENERALI");
     EXPECT_EQ(heading.column, 10);
     EXPECT_EQ(heading.size, 12);
     EXPECT_EQ(heading.font, "Courier New");
-    EXPECT_EQ(heading.y, 800 + 405 + 2 * 270);
+    EXPECT_EQ(heading.y, 800 + 342 + 2 * 228);
 
     const auto grado = itemWithText(device, "grado di sismicit\u00e0......................... = __________");
     EXPECT_EQ(grado.column, 10);
-    EXPECT_EQ(grado.y, heading.y + 4 * 270);
+    EXPECT_EQ(grado.y, heading.y + 4 * 228);
     const auto numsety = itemWithText(device, "numero massimo dei setti in direzione Y.... = __________");
-    EXPECT_EQ(numsety.y, grado.y + 6 * 2 * 270);
+    EXPECT_EQ(numsety.y, grado.y + 6 * 2 * 228);
     const auto reference = itemWithText(
         device, "Riferimento della verifica: __________________________________________");
     EXPECT_EQ(reference.column, 10);
-    EXPECT_EQ(reference.y, numsety.y + 3 * 270);
+    EXPECT_EQ(reference.y, numsety.y + 3 * 228);
 
     const auto columns = itemWithText(
         device, "piano   peso sp.muro    carichi solai   sovracc.solai   carichi sbalzi   "
@@ -90,7 +90,7 @@ TEST(GeneralDataTemplate, HeadingsAndCaptionsStandWhereTheyBelong)
         device, "  n.        t/mq            t/mq            t/mq             t/mq            "
                 "t /mq              m");
     EXPECT_EQ(units.column, 9);
-    EXPECT_EQ(units.y, columns.y + 180);
+    EXPECT_EQ(units.y, columns.y + 152);
     EXPECT_EQ(device.documentEnds(), 1);
     EXPECT_EQ(device.pageEnds(), 0);
 }
@@ -118,7 +118,7 @@ TEST(GeneralDataTemplate, TwentyStoreyLinesWithTheirNumbersEndingInColumn11)
     // An empty line after every storey line.
     const auto one = itemWithText(device, " 1 ");
     const auto two = itemWithText(device, " 2 ");
-    EXPECT_EQ(two.y - one.y, 2 * 180);
+    EXPECT_EQ(two.y - one.y, 2 * 152);
 }
 
 class GeneralDataTableTest : public ::testing::Test {
@@ -177,10 +177,10 @@ TEST_F(GeneralDataTableTest, GeneralValuesAlignOnColumn57)
 
     const auto heading = itemWithText(device, "DATI GENERALI");
     EXPECT_EQ(heading.column, 10);
-    EXPECT_EQ(heading.y, 800 + 405 + 2 * 270);
+    EXPECT_EQ(heading.y, 800 + 342 + 2 * 228);
     const auto projectLine = itemWithText(device, "Progetto: Scuola via Roma");
     EXPECT_EQ(projectLine.column, 10);
-    EXPECT_EQ(projectLine.y, heading.y + 4 * 270 + 7 * 2 * 270 + 270);
+    EXPECT_EQ(projectLine.y, heading.y + 4 * 228 + 7 * 2 * 228 + 228);
 }
 
 TEST_F(GeneralDataTableTest, AThreeDigitCountStillEndsOnColumn57OfTheNextLine)

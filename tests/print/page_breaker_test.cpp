@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace calvex {
@@ -68,17 +69,42 @@ TEST(PageBreaker, WallsToModifyTable)
     EXPECT_EQ(second[0].y, 1000);
     EXPECT_EQ(second[0].size, 8);
     EXPECT_EQ(second[2].text, "riga 82");
-    EXPECT_EQ(second[2].y, 1000 + 3 * 180);
+    EXPECT_EQ(second[2].y, 1000 + 3 * 152);
 
-    // A full following page counts 85 rows; on A4 the last of them passes
-    // the bottom by a few twips, so the count is checked on a taller page.
-    RecordingDevice longer(20000);
+    // A full following page counts 85 rows, all above the footer.
+    RecordingDevice longer;
     longer.setFont("Courier New", 8);
     PageBreaker longBreaker(longer, wallsToModifyBreaks, printHeadingLines);
     longBreaker.setLineCount(3);
     printRows(longer, longBreaker, 81 + 85 + 1);
     EXPECT_EQ(countTexts(longer, 2, "riga "), 85);
     EXPECT_EQ(countTexts(longer, 3, "riga "), 1);
+    const auto fullPage = longer.textsOnPage(2);
+    const auto lastRow = std::find_if(fullPage.rbegin(), fullPage.rend(),
+                                      [](const auto& item) { return item.text.starts_with("riga "); });
+    ASSERT_NE(lastRow, fullPage.rend());
+    EXPECT_LE(lastRow->y + longer.lineHeight(), 15800);
+}
+
+TEST(PageBreaker, ARowThatWouldReachTheFooterBreaksThePageFirst)
+{
+    // A table starting low on its page: 20 rows fit above the footer.
+    RecordingDevice device;
+    device.setFont("Courier New", 8);
+    device.setCurrentY(15800 - 23 * 152);
+    PageBreaker breaker(device, reportWallTableBreaks, printHeadingLines);
+    breaker.printHeadings();
+    printRows(device, breaker, 120);
+
+    EXPECT_EQ(countTexts(device, 1, "riga "), 20);
+    const std::string footer = device.lineText(1, 15800);
+    EXPECT_EQ(footer.substr(footer.find("pagina")), "pagina  1 ");
+    // The next page has its headings and restarts the count: 82 rows.
+    EXPECT_EQ(countTexts(device, 2, "piano"), 1);
+    EXPECT_EQ(countTexts(device, 2, "riga 21"), 1);
+    EXPECT_EQ(countTexts(device, 2, "riga "), 82);
+    EXPECT_EQ(countTexts(device, 3, "riga "), 18);
+    EXPECT_EQ(device.pageEnds(), 3);
 }
 
 TEST(PageBreaker, ReportTables)

@@ -25,7 +25,7 @@ TEST(PageFrame, TitleProjectLineAndFooter)
     EXPECT_EQ(texts[1].text, "Progetto: Scuola via Roma");
     EXPECT_EQ(texts[1].size, 12);
     EXPECT_EQ(texts[1].column, 10);
-    EXPECT_EQ(texts[1].y, 800 + 405);
+    EXPECT_EQ(texts[1].y, 800 + 342);
 
     EXPECT_EQ(texts[2].text, "pagina ");
     EXPECT_EQ(texts[2].x, 9800);
@@ -55,8 +55,8 @@ TEST(PageFrame, NumbersEndingAtAColumn)
     printNumberEndingAt(device, 11, -3);
 
     const std::string nine = device.lineText(1, 2000);
-    const std::string ten = device.lineText(1, 2180);
-    const std::string minus = device.lineText(1, 2360);
+    const std::string ten = device.lineText(1, 2152);
+    const std::string minus = device.lineText(1, 2304);
     EXPECT_EQ(nine, "          9 ");
     EXPECT_EQ(ten, "         10    100 ");
     EXPECT_EQ(ten[17], '0');

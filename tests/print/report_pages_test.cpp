@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <array>
 #include <optional>
 #include <string>
@@ -15,8 +17,6 @@ namespace {
 
 using testing::TestBuilding;
 using testing::WallTexts;
-
-constexpr int tallPage = 100000;
 
 std::optional<RecordingDevice::Item> findText(const RecordingDevice& device, int page, const std::string& text)
 {
@@ -49,14 +49,14 @@ protected:
         project.setTitle(TitleField::allegati, "tavole 1-3");
     }
 
-    void print(int pageHeight = tallPage)
+    void print()
     {
-        device = RecordingDevice(pageHeight);
+        device = RecordingDevice();
         printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1, Perugia");
     }
 
     TestBuilding building;
-    RecordingDevice device{tallPage};
+    RecordingDevice device;
 };
 
 TEST_F(ReportPages, TitlePageLinesInRoman)
@@ -69,15 +69,15 @@ TEST_F(ReportPages, TitlePageLinesInRoman)
     EXPECT_EQ(title->y, 1000);
     EXPECT_EQ(title->column, 6);
     EXPECT_EQ(title->size, 24);
-    EXPECT_EQ(device.lineText(1, 1000 + 552), "         (per un edificio in muratura portante)");
-    EXPECT_EQ(device.lineText(1, 1000 + 552 + 4 * 322), "         progetto:" + std::string(2, ' ') + "Casa Rossi");
-    EXPECT_EQ(device.lineText(1, 1000 + 552 + 7 * 322), "         localit\u00e0:  Assisi");
-    const int people = 1000 + 552 + 17 * 322;
+    EXPECT_EQ(device.lineText(1, 1000 + 456), "         (per un edificio in muratura portante)");
+    EXPECT_EQ(device.lineText(1, 1000 + 456 + 4 * 266), "         progetto:" + std::string(2, ' ') + "Casa Rossi");
+    EXPECT_EQ(device.lineText(1, 1000 + 456 + 7 * 266), "         localit\u00e0:  Assisi");
+    const int people = 1000 + 456 + 17 * 266;
     EXPECT_EQ(device.lineText(1, people), "         committente:                Mario Rossi");
-    EXPECT_EQ(device.lineText(1, people + 322), "         progettista architettonico: Arch. Verdi");
-    EXPECT_EQ(device.lineText(1, people + 2 * 322), "         direttore dei lavori:       Geom. Neri");
-    EXPECT_EQ(device.lineText(1, people + 3 * 322), "         calcolatore:                Ing. Bianchi");
-    EXPECT_EQ(device.lineText(1, people + 5 * 322), "         Perugia - 1 marzo 2024");
+    EXPECT_EQ(device.lineText(1, people + 266), "         progettista architettonico: Arch. Verdi");
+    EXPECT_EQ(device.lineText(1, people + 2 * 266), "         direttore dei lavori:       Geom. Neri");
+    EXPECT_EQ(device.lineText(1, people + 3 * 266), "         calcolatore:                Ing. Bianchi");
+    EXPECT_EQ(device.lineText(1, people + 5 * 266), "         Perugia - 1 marzo 2024");
     const auto name = findText(device, 1, "Ing. Bianchi");
     ASSERT_TRUE(name.has_value());
     EXPECT_EQ(name->size, 14);
@@ -98,10 +98,19 @@ TEST_F(ReportPages, TitlePageClosesWithTheCalculatorBetweenTwoRules)
             ruleYs.push_back(item.y);
         }
     EXPECT_EQ(ruleYs, (std::vector<int>{14000, 15300}));
+    // Between the rules: an empty line at 14 points, then name and address.
+    const auto texts = device.textsOnPage(1);
+    const auto name = std::find_if(texts.begin(), texts.end(), [](const auto& item) {
+        return item.text == "Ing. Bianchi" && item.size == 16;
+    });
     const auto address = findText(device, 1, "Via Roma 1, Perugia");
+    ASSERT_NE(name, texts.end());
     ASSERT_TRUE(address.has_value());
+    EXPECT_EQ(name->column, 10);
+    EXPECT_EQ(name->y, 14000 + 266);
     EXPECT_EQ(address->size, 16);
     EXPECT_EQ(address->column, 10);
+    EXPECT_EQ(address->y, name->y + 304);
     EXPECT_EQ(device.items().front().page, 1);
     EXPECT_EQ(findText(device, 2, "RELAZIONE DI CALCOLO").value().y, 1000);
 }
@@ -128,7 +137,7 @@ TEST_F(ReportPages, ExactMethodStatement)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         const int gaps = (number > 20) + (number > 21) + (number > 31);
-        EXPECT_EQ(lines[i].y, 1000 + 2 * 450 + (number - 1 + gaps) * 270) << number;
+        EXPECT_EQ(lines[i].y, 1000 + 2 * 380 + (number - 1 + gaps) * 228) << number;
         const bool symbol = number >= 23 && number <= 30 && number != 27 && number != 29;
         const bool continued = number == 27 || number == 29 || number == 31;
         EXPECT_EQ(lines[i].column, symbol ? 18 : continued ? 24 : 10) << number;
@@ -138,7 +147,7 @@ TEST_F(ReportPages, ExactMethodStatement)
     const auto section = findText(device, 2, "A) DATI GENERALI");
     ASSERT_TRUE(section.has_value());
     EXPECT_EQ(section->size, 16);
-    EXPECT_EQ(section->y, lines.back().y + 270 + 360);
+    EXPECT_EQ(section->y, lines.back().y + 228 + 304);
 }
 
 TEST_F(ReportPages, GeneralDataValuesEndAtTheValueColumn)
@@ -175,8 +184,8 @@ TEST_F(ReportPages, PageCountLineStatesItsOwnPage)
     EXPECT_EQ(count->page, 5);
     EXPECT_EQ(count->column, 8);
     EXPECT_EQ(device.lineText(5, count->y), "       La presente relazione \u00e8 composta di n. 5  pagine.");
-    EXPECT_EQ(device.lineText(5, count->y + 270), "       Si allegano: tavole 1-3");
-    EXPECT_EQ(device.lineText(5, count->y + 3 * 270), "       Perugia: 1 marzo 2024");
+    EXPECT_EQ(device.lineText(5, count->y + 228), "       Si allegano: tavole 1-3");
+    EXPECT_EQ(device.lineText(5, count->y + 3 * 228), "       Perugia: 1 marzo 2024");
     EXPECT_EQ(findText(device, 5, "il calcolatore").value().column, 50);
     EXPECT_EQ(findText(device, 5, "(Ing. Bianchi)").value().column, 50);
     const std::string footer = device.lineText(5, 15800);

@@ -16,7 +16,11 @@ namespace {
 using testing::TestBuilding;
 using testing::WallTexts;
 
-constexpr int tallPage = 100000;
+// Lines so short that no page fills up: only the line counts break pages.
+RecordingDevice countsOnly()
+{
+    return RecordingDevice(pageBoxHeight, 10);
+}
 
 TestBuilding makeBuilding(int storeys, int xWalls, int yWalls)
 {
@@ -73,7 +77,7 @@ std::string lineStarting(const RecordingDevice& device, int page, const std::str
 TEST(ReportStoreyTable, TenStoreysBreakBeforeTheEighthUnderRepeatedHeadings)
 {
     TestBuilding building = makeBuilding(10, 1, 1);
-    RecordingDevice device(tallPage);
+    RecordingDevice device = countsOnly();
     printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1");
 
     EXPECT_EQ(numbersAt(device, 2, {9, 10}), range(1, 7));
@@ -95,7 +99,7 @@ TEST(ReportStoreyTable, RowsPrintTheStoreyValuesInTheirWidths)
 {
     TestBuilding building = makeBuilding(2, 1, 1);
     building.project->setFloor(2, FloorField::permsolai, FieldValue::text("0,55"));
-    RecordingDevice device(tallPage);
+    RecordingDevice device = countsOnly();
     printCalculationReport(device, *building.project, "", "");
 
     const std::string row = lineStarting(device, 2, "          2 ");
@@ -110,7 +114,7 @@ TEST(ReportStoreyTable, RowsPrintTheStoreyValuesInTheirWidths)
 TEST(ReportWallTable, TwoStoreysOfFiftyWallsBreakAfter81Lines)
 {
     TestBuilding building = makeBuilding(2, 25, 25);
-    RecordingDevice device(tallPage);
+    RecordingDevice device = countsOnly();
     printCalculationReport(device, *building.project, "", "");
 
     std::vector<int> firstPageWalls = range(1, 50);
@@ -130,7 +134,7 @@ TEST(ReportWallTable, TwoStoreysOfFiftyWallsBreakAfter81Lines)
 TEST(ReportWallTable, CountRestartsSoTheNextPageHolds82Lines)
 {
     TestBuilding building = makeBuilding(4, 25, 25);
-    RecordingDevice device(tallPage);
+    RecordingDevice device = countsOnly();
     printCalculationReport(device, *building.project, "", "");
 
     EXPECT_EQ(numbersAt(device, 3, {18, 19}).size(), 81u);
@@ -142,7 +146,7 @@ TEST(ReportWallTable, CountRestartsSoTheNextPageHolds82Lines)
 TEST(ReportResultsTable, BreaksAfter74LinesUnderRepeatedHeadings)
 {
     TestBuilding building = makeBuilding(2, 25, 25);
-    RecordingDevice device(tallPage);
+    RecordingDevice device = countsOnly();
     printCalculationReport(device, *building.project, "", "");
 
     EXPECT_EQ(numbersAt(device, 5, {10, 11}).size(), 74u);
@@ -175,7 +179,7 @@ protected:
     }
 
     TestBuilding building;
-    RecordingDevice device{tallPage};
+    RecordingDevice device = countsOnly();
 };
 
 TEST_F(ReportDirections, XWallsPrintTheirXForces)

@@ -92,9 +92,9 @@ TEST_F(ResultsTableTest, HeadingAndProjectLine)
     const auto heading = itemWithText(texts, "RISULTATI GENERALI E DEI PIANI");
     EXPECT_EQ(heading.column, 10);
     EXPECT_EQ(heading.size, 12);
-    EXPECT_EQ(heading.y, 800 + 405 + 270);
+    EXPECT_EQ(heading.y, 800 + 342 + 228);
     const auto projectLine = itemWithText(texts, "Progetto: Scuola via Roma");
-    EXPECT_EQ(projectLine.y, heading.y + 3 * 270);
+    EXPECT_EQ(projectLine.y, heading.y + 3 * 228);
     EXPECT_EQ(device.documentEnds(), 1);
     EXPECT_EQ(device.pageEnds(), 0);
 }
@@ -125,7 +125,7 @@ TEST_F(ResultsTableTest, FifteenLegendLines)
     EXPECT_EQ(lineStartingWith(lines, pad + "mt"), pad + "mt    = momento torcente dovuto a D/B");
     const auto last = itemWithText(texts, "= coefficiente di sicurezza in direzione Y");
     EXPECT_EQ(last.column, 16);
-    EXPECT_EQ(last.y, legend.y + 16 * 270);
+    EXPECT_EQ(last.y, legend.y + 16 * 228);
 }
 
 TEST_F(ResultsTableTest, StoreyColumnHeadingsAndUnits)
@@ -145,7 +145,7 @@ TEST_F(ResultsTableTest, StoreyColumnHeadingsAndUnits)
     }
     std::vector<std::pair<std::string, int>> units;
     for (const auto& item : texts)
-        if (item.y == headingY + 180)
+        if (item.y == headingY + 152)
             units.emplace_back(item.text, item.column);
     const std::vector<std::pair<std::string, int>> expected{
         {"n", 7}, {"t", 14}, {"t", 29}, {"m", 36}, {"m", 43}, {"m", 50}, {"m", 57},
@@ -164,7 +164,7 @@ TEST_F(ResultsTableTest, StoreyRowsInFixedWidthsWithNumbersEndingOnColumn7)
     EXPECT_EQ(lineStartingWith(lines, "     10 ")[6], '0');
     EXPECT_EQ(nine.size(), lineStartingWith(lines, "     10 ").size());
     // Rows without a line end still follow one another line by line.
-    EXPECT_EQ(itemWithText(texts, " 10 ").y - itemWithText(texts, " 9 ").y, 180);
+    EXPECT_EQ(itemWithText(texts, " 10 ").y - itemWithText(texts, " 9 ").y, 152);
 }
 
 // Taller than A4: 81 rows of 8 points under the first page's headings run
@@ -233,8 +233,8 @@ TEST_F(WallsToModifyTest, HeadingsAtTheirColumns)
     const auto texts = device.textsOnPage(1);
     const auto heading = itemWithText(texts, "SETTI DA MODIFICARE");
     EXPECT_EQ(heading.column, 10);
-    EXPECT_EQ(heading.y, 800 + 405 + 270);
-    EXPECT_EQ(itemWithText(texts, "Progetto: Scuola via Roma").y, heading.y + 3 * 270);
+    EXPECT_EQ(heading.y, 800 + 342 + 228);
+    EXPECT_EQ(itemWithText(texts, "Progetto: Scuola via Roma").y, heading.y + 3 * 228);
 
     const std::vector<std::pair<std::string, int>> headings{
         {"piano", 9}, {"setto", 16}, {"forza ultima tagliante < forza orizz.agente", 24},
@@ -244,7 +244,7 @@ TEST_F(WallsToModifyTest, HeadingsAtTheirColumns)
         EXPECT_EQ(item.column, column) << text;
         EXPECT_EQ(item.size, 8) << text;
     }
-    const int unitY = itemWithText(texts, "piano").y + 180;
+    const int unitY = itemWithText(texts, "piano").y + 152;
     std::vector<std::pair<std::string, int>> units;
     for (const auto& item : texts)
         if (item.y == unitY)

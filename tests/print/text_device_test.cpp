@@ -24,17 +24,17 @@ TEST(TextDevice, ColumnJumpsAndLineEnds)
 
     // A jump to a column behind the position goes to the next line.
     device.printAtColumn(12, "n");
-    EXPECT_EQ(device.texts()[2].y, 980);
+    EXPECT_EQ(device.texts()[2].y, 952);
     EXPECT_EQ(device.texts()[2].column, 12);
 
     device.endLine();
     EXPECT_EQ(device.currentX(), 0);
-    EXPECT_EQ(device.currentY(), 1160);
+    EXPECT_EQ(device.currentY(), 1104);
 
     // The line height is that of the font in use when the line ends.
     device.setFontSize(12);
     device.endLine();
-    EXPECT_EQ(device.currentY(), 1430);
+    EXPECT_EQ(device.currentY(), 1332);
     EXPECT_EQ(device.lineText(1, 800), "         pianosetto");
 }
 
@@ -95,11 +95,13 @@ TEST(TextDevice, PagesAndDocuments)
     EXPECT_EQ(line.kind, RecordingDevice::Kind::Line);
     EXPECT_EQ(line.x2, 9000);
     EXPECT_EQ(line.width, 15);
+    EXPECT_EQ(device.currentX(), 9000);
+    EXPECT_EQ(device.currentY(), 200);
 
     // A text below the bottom of the page starts a new page at its top.
     RecordingDevice shortPage(1000);
     shortPage.setFont("Courier New", 8);
-    shortPage.setCurrentY(820);
+    shortPage.setCurrentY(848);
     shortPage.printAtColumn(3, "ultima");
     shortPage.endLine();
     shortPage.printAtColumn(3, "oltre");
@@ -114,14 +116,14 @@ TEST(RecordingDevice, MetricsFollowFontAndSize)
     RecordingDevice device;
     device.setFont("Courier New", 8);
     EXPECT_EQ(device.characterWidth(), 96);
-    EXPECT_EQ(device.lineHeight(), 180);
+    EXPECT_EQ(device.lineHeight(), 152);
     device.setFontSize(12);
     EXPECT_EQ(device.characterWidth(), 144);
-    EXPECT_EQ(device.lineHeight(), 270);
+    EXPECT_EQ(device.lineHeight(), 228);
     device.setFontName("Roman");
     EXPECT_EQ(device.fontName(), "Roman");
     EXPECT_EQ(device.characterWidth(), 120);
-    EXPECT_EQ(device.lineHeight(), 276);
+    EXPECT_EQ(device.lineHeight(), 228);
     // Accented letters are one character each.
     EXPECT_EQ(device.textWidth("località:"), 9 * 120);
 }

@@ -36,11 +36,11 @@ TEST_F(TitlePagePrintoutTest, RomanFrameStartingAt1000Twips)
     EXPECT_EQ(texts[0].size, 18);
     for (const auto& item : texts)
         EXPECT_EQ(item.font, "Roman") << item.text;
-    // Title at 18 points (414 twips), one empty line at 12 (276).
+    // Title at 18 points (342 twips), one empty line at 12 (228).
     EXPECT_EQ(texts[1].text, "FRONTESPIZIO");
     EXPECT_EQ(texts[1].column, 10);
     EXPECT_EQ(texts[1].size, 12);
-    EXPECT_EQ(texts[1].y, 1000 + 414 + 276);
+    EXPECT_EQ(texts[1].y, 1000 + 342 + 228);
     EXPECT_EQ(device.documentEnds(), 1);
 }
 
@@ -58,7 +58,7 @@ TEST_F(TitlePagePrintoutTest, CaptionsAt10AndTextsAt45OnOneLineEach)
         {"il calcolatore:", "Studio Tecnico Rossi"},
     };
     ASSERT_EQ(texts.size(), 2 + 2 * expected.size() + 1);
-    const int firstY = texts[1].y + 2 * 276;
+    const int firstY = texts[1].y + 2 * 228;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const auto& caption = texts[2 + 2 * i];
         const auto& text = texts[3 + 2 * i];
@@ -69,11 +69,11 @@ TEST_F(TitlePagePrintoutTest, CaptionsAt10AndTextsAt45OnOneLineEach)
         EXPECT_EQ(text.y, caption.y);
         // One empty line between the eight texts and the calculator.
         const int gap = i == expected.size() - 1 ? 1 : 0;
-        EXPECT_EQ(caption.y, firstY + static_cast<int>(i + gap) * 276) << caption.text;
+        EXPECT_EQ(caption.y, firstY + static_cast<int>(i + gap) * 228) << caption.text;
     }
     EXPECT_EQ(texts.back().text, "via Garibaldi 7, Pisa");
     EXPECT_EQ(texts.back().column, 45);
-    EXPECT_EQ(texts.back().y, texts[texts.size() - 2].y + 276);
+    EXPECT_EQ(texts.back().y, texts[texts.size() - 2].y + 228);
 }
 
 }  // namespace
