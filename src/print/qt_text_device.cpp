@@ -1,5 +1,6 @@
 #include "print/qt_text_device.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -85,12 +86,27 @@ int QtTextDevice::characterWidth() const
 
 int QtTextDevice::textWidth(std::string_view text) const
 {
+    // In a fixed-pitch font a text is whole columns wide, so a jump to the
+    // column after it stays on its line whatever the rounding of one width.
+    if (QFontInfo(font_).fixedPitch())
+        return static_cast<int>(toQString(text).toUcs4().size()) * characterWidth();
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(toQString(text)));
+}
+
+bool QtTextDevice::readyToDraw()
+{
+    if (sheetPending_ && painter_.isActive()) {
+        sheetPending_ = false;
+        // A printer that cannot start the sheet stops the printout.
+        if (!device_.newPage())
+            painter_.end();
+    }
+    return painter_.isActive();
 }
 
 void QtTextDevice::drawText(int x, int y, std::string_view text)
 {
-    if (!painter_.isActive())
+    if (!readyToDraw())
         return;
     // The font's ascent and descent share the line pitch in their proportion.
     const QFontMetricsF metrics(font_, &device_);
@@ -100,7 +116,7 @@ void QtTextDevice::drawText(int x, int y, std::string_view text)
 
 void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips)
 {
-    if (!painter_.isActive())
+    if (!readyToDraw())
         return;
     painter_.setPen(QPen(Qt::black, widthTwips));
     painter_.drawLine(x1, y1, x2, y2);
@@ -108,7 +124,9 @@ void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwi
 
 void QtTextDevice::pageEnded()
 {
-    device_.newPage();
+    // The sheet is started when something is drawn on it, so a printout
+    // that ends right after a page break leaves no blank sheet.
+    sheetPending_ = true;
 }
 
 void QtTextDevice::documentEnded()

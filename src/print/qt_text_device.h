@@ -41,11 +41,13 @@ protected:
 
 private:
     void placePageBox();
+    bool readyToDraw();
 
     QPagedPaintDevice& device_;
     QPainter painter_;
     QFont font_;
     double scale_ = 1;
+    bool sheetPending_ = false;
 };
 
 // An A4 sheet without margins of its own, at 1440 dots per inch: one dot a

@@ -3,6 +3,7 @@
 #include "print/report_lines.h"
 #include "print/report_sections.h"
 
+#include <algorithm>
 #include <string>
 
 namespace calvex::report {
@@ -28,7 +29,10 @@ void printClosing(TextDevice& device, const ProjectData& project, std::string_vi
     std::string signature = "(";
     signature += calculatorName;
     signature += ")";
-    printLineAt(device, signatureColumn, signature);
+    // A name too long for its column moves left just enough to stay whole
+    // on the page.
+    const int lastFittingColumn = (pageBoxWidth - device.textWidth(signature)) / device.characterWidth() + 1;
+    printLineAt(device, std::clamp(lastFittingColumn, closingColumn, signatureColumn), signature);
 
     printPageFooter(device);
     device.endDocument();

@@ -51,10 +51,17 @@ TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips)
     device.setFont("Courier New", 8);
     EXPECT_EQ(device.characterWidth(), 96);
     EXPECT_EQ(device.textWidth("iiii"), device.textWidth("WWWW"));
+    EXPECT_EQ(device.textWidth("località"), 8 * 96);
     EXPECT_EQ(device.lineHeight(), 152);
     device.setFontSize(12);
     EXPECT_EQ(device.characterWidth(), 144);
     EXPECT_GE(device.pageHeight(), 15800 + device.lineHeight());
+    // A caption of 45 characters from column 10 ends before column 55:
+    // the value jumping there stays on the caption's line.
+    device.setCurrentY(1000);
+    device.printAtColumn(10, "numero massimo dei piani................... =");
+    device.jumpToColumn(55);
+    EXPECT_EQ(device.currentY(), 1000);
 
     // The serif face is proportional.
     device.setFont("Roman", 12);
@@ -81,6 +88,8 @@ TEST_F(QtTextDeviceTest, WritesPagesToPdf)
         device.printAtColumn(10, "seconda pagina");
         printPageFooter(device);
         EXPECT_EQ(device.pageNumber(), 2);
+        // A break with nothing after it, as a table's closing call makes.
+        device.newPage();
         device.endDocument();
     }
     ASSERT_TRUE(QFile::exists(fileName));
