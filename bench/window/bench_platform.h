@@ -25,6 +25,9 @@ public:
     std::optional<QString> chooseFileToSave(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     std::unique_ptr<TextDevice> choosePrinter(QWidget*) override { return nullptr; }
+    std::optional<QString> openWordDocument(QWidget*, const std::function<void(WordDocument&)>&) override {
+        return QStringLiteral("no word processor");
+    }
     QSize screenSizeTwips() const override { return {19200, 14400}; }
     double twipsPerPixel() const override { return 15.0; }
     QDate currentDate() const override { return {2026, 12, 8}; }

@@ -1,6 +1,9 @@
 #include "qt_platform.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -9,8 +12,11 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
 
 #include "print/qt_text_device.h"
+#include "print/qt_word_document.h"
 
 namespace calvex {
 
@@ -111,6 +117,31 @@ std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
     auto device = std::make_unique<PrinterTextDevice>(std::move(printer));
     if (!device->isActive()) return nullptr;
     return device;
+}
+
+QString unusedFileName(const QString& folder, const QString& baseName, const QString& extension) {
+    const QDir dir(folder);
+    QString name = dir.filePath(baseName + extension);
+    for (int copy = 2; QFileInfo::exists(name); ++copy)
+        name = dir.filePath(QStringLiteral("%1 (%2)%3").arg(baseName).arg(copy).arg(extension));
+    return name;
+}
+
+std::optional<QString> QtPlatform::openWordDocument(QWidget*, const std::function<void(WordDocument&)>& build) {
+    QtWordDocument document;
+    build(document);
+    // The document goes where the user keeps his documents, under a name of
+    // its own, so that nothing of his is overwritten and his edits are kept.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
+    const QString file = unusedFileName(folder, QStringLiteral("Relazione di calcolo"), QStringLiteral(".odt"));
+    if (!document.writeOpenDocument(file))
+        return QStringLiteral("Impossibile scrivere la relazione nel file %1.").arg(QDir::toNativeSeparators(file));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        return QStringLiteral("La relazione \u00e8 stata scritta nel file %1, ma non \u00e8 stato possibile aprirla "
+                              "con l'elaboratore di testi.")
+            .arg(QDir::toNativeSeparators(file));
+    return std::nullopt;
 }
 
 QSize QtPlatform::screenSizeTwips() const {

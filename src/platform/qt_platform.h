@@ -17,6 +17,8 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
+    std::optional<QString> openWordDocument(QWidget* parent,
+                                            const std::function<void(WordDocument&)>& build) override;
     QSize screenSizeTwips() const override;
     double twipsPerPixel() const override;
     QDate currentDate() const override;
@@ -25,6 +27,10 @@ public:
 private:
     std::unique_ptr<MusicPlayer> music_;
 };
+
+// A file name in the folder that is not taken yet: the name itself, else
+// the name with " (2)", " (3)"... before its extension.
+QString unusedFileName(const QString& folder, const QString& baseName, const QString& extension);
 
 // "desc|pattern|desc|pattern" as Qt's name filters ("desc (pattern)").
 // "*.*" stands for every file, also those without a dot in their name.

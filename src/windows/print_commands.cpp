@@ -1,8 +1,10 @@
 #include "windows/print_commands.h"
 
+#include <QLocale>
 #include <memory>
 
 #include "print/general_printouts.h"
+#include "print/report_document.h"
 #include "print/report_printout.h"
 #include "print/results_printouts.h"
 #include "print/title_page_printout.h"
@@ -87,25 +89,39 @@ void PrintCommands::wallDataAndResults(WorkWindow& from) {
     print(from, [&](TextDevice& device) { printWallDataAndResults(device, shell_.project(), localeNumber); });
 }
 
-void PrintCommands::calculationReport(WorkWindow& from) {
+bool PrintCommands::reportMayStart(WorkWindow& from) {
     if (!shell_.generalWindow().validate(CheckMode::silent)) {
         shell_.showWorkWindow(WorkWindowId::dati);
-        return;
+        return false;
     }
     if (!shell_.wallWindow().validate(CheckMode::silent)) {
         shell_.showWorkWindow(WorkWindowId::sismica);
-        return;
+        return false;
     }
-    if (!resultsCurrent(from)) return;
-    if (!buildingVerified(shell_.project()) &&
-        !shell_.platform().askYesNo(
-            &from, app::kProductName,
-            QStringLiteral("Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?")))
-        return;
+    if (!resultsCurrent(from)) return false;
+    return buildingVerified(shell_.project()) ||
+           shell_.platform().askYesNo(
+               &from, app::kProductName,
+               QStringLiteral("Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?"));
+}
+
+void PrintCommands::calculationReport(WorkWindow& from) {
+    if (!reportMayStart(from)) return;
     const ShellSettings& settings = shell_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
     print(from, [&](TextDevice& device) { printCalculationReport(device, shell_.project(), name, address); });
+}
+
+void PrintCommands::calculationDocument(WorkWindow& from) {
+    if (!reportMayStart(from)) return;
+    const std::string name = shell_.settings().calculatorName.toStdString();
+    const QLocale locale;
+    const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    const std::optional<QString> failure = shell_.platform().openWordDocument(&from, [&](WordDocument& document) {
+        buildReportDocument(document, shell_.project(), name, symbols);
+    });
+    if (failure) shell_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
 }
 
 } // namespace calvex

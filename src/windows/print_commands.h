@@ -21,8 +21,14 @@ public:
     void wallDataAndResults(WorkWindow& from);
     // The complete report, printed on the printer.
     void calculationReport(WorkWindow& from);
+    // The complete report as a document opened in the word processor.
+    void calculationDocument(WorkWindow& from);
 
 private:
+    // The checks before either form of the report: general and wall data
+    // in silent mode, current results, and the question for a building
+    // that is not verified.
+    bool reportMayStart(WorkWindow& from);
     // The wall check; when it fails, "Immettere correttamente i dati." and
     // the wall window.
     bool wallDataChecked(WorkWindow& from);

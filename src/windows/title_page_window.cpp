@@ -140,10 +140,7 @@ void TitlePageWindow::buildReportChoice() {
         reportChoice_->addButton(option, index);
         layout->addWidget(option);
     }
-    // The editable document comes with the word-processor report; until
-    // then the report is printed directly.
-    reportChoice_->button(static_cast<int>(ReportForm::wordDocument))->setEnabled(false);
-    reportChoice_->button(static_cast<int>(ReportForm::directPrint))->setChecked(true);
+    reportChoice_->button(static_cast<int>(ReportForm::wordDocument))->setChecked(true);
 }
 
 void TitlePageWindow::buildButtons() {
@@ -224,7 +221,10 @@ bool TitlePageWindow::offers(Command command) const {
 }
 
 void TitlePageWindow::printAll() {
-    if (reportForm() == ReportForm::directPrint) PrintCommands(shell()).calculationReport(*this);
+    if (reportForm() == ReportForm::directPrint)
+        PrintCommands(shell()).calculationReport(*this);
+    else
+        PrintCommands(shell()).calculationDocument(*this);
 }
 
 void TitlePageWindow::printWindowData() { PrintCommands(shell()).titlePageData(*this); }

@@ -59,6 +59,15 @@ std::unique_ptr<TextDevice> ScriptedPlatform::choosePrinter(QWidget*) {
     return std::make_unique<KeptRecording>(printouts);
 }
 
+std::optional<QString> ScriptedPlatform::openWordDocument(QWidget*, const std::function<void(WordDocument&)>& build) {
+    auto& document = documents.emplace_back(std::make_unique<RecordingWordDocument>());
+    build(*document);
+    const QString failure = documentFailures.empty() ? QString() : documentFailures.front();
+    if (!documentFailures.empty()) documentFailures.pop_front();
+    if (failure.isEmpty()) return std::nullopt;
+    return failure;
+}
+
 QStringList ScriptedPlatform::messageTexts() const {
     QStringList texts;
     for (const Message& message : messages) texts << message.request.text;
@@ -71,6 +80,7 @@ void ScriptedPlatform::clearRecords() {
     colorDialogs.clear();
     printerDialogs = 0;
     printouts.clear();
+    documents.clear();
     musicPlayer.commands.clear();
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "print/recording_device.h"
+#include "print/recording_word_document.h"
 
 namespace calvex::testing {
 
@@ -40,6 +41,10 @@ public:
     // A recording device; what it recorded lands in `printouts` when the
     // printout is over.
     std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
+    // A recording document kept in `documents`; the outcome comes from
+    // `documentFailures` (an empty text: the document opens).
+    std::optional<QString> openWordDocument(QWidget* parent,
+                                            const std::function<void(WordDocument&)>& build) override;
     QSize screenSizeTwips() const override { return screen; }
     double twipsPerPixel() const override { return 15.0; }
     QDate currentDate() const override { return today; }
@@ -60,6 +65,8 @@ public:
     std::vector<QColor> colorDialogs; // the initial colour of each
     int printerDialogs = 0;
     std::vector<std::vector<RecordingDevice::Item>> printouts;
+    std::deque<QString> documentFailures;
+    std::vector<std::unique_ptr<RecordingWordDocument>> documents;
 
     QSize screen{19200, 14400};
     QDate today{2026, 12, 8};

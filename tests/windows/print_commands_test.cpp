@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "windows/general_data_window.h"
 #include "windows/results_window.h"
@@ -94,6 +95,7 @@ TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     EXPECT_TRUE(printed("ACQUISIZIONE DATI PER LA VERIFICA"));
 
     // The report asks before printing an unverified building; No prints nothing.
+    shell.titlePageWindow().findChild<QRadioButton*>("comestampo2")->click();
     project->setWall(1, 1, WallField::tauk, FieldValue::text("0.5"));
     walls.computeNow();
     ASSERT_FALSE(buildingVerified(*project));
@@ -114,6 +116,39 @@ TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     EXPECT_TRUE(lastMessage().contains(QString::fromUtf8("non può essere completata"))) << lastMessage().toStdString();
     EXPECT_EQ(platform.printerDialogs, 0);
     EXPECT_TRUE(platform.printouts.empty());
+}
+
+TEST_F(PrintCommandsTest, TheEditableReportOpensInTheWordProcessor) {
+    typeBuilding();
+    TitlePageWindow& title = shell.titlePageWindow();
+    ASSERT_EQ(title.reportForm(), TitlePageWindow::ReportForm::wordDocument);
+    title.findChild<QAction*>("stampatutto")->trigger();
+    ASSERT_EQ(platform.documents.size(), 1u);
+    EXPECT_EQ(platform.printerDialogs, 0);
+    const auto& document = *platform.documents.front();
+    EXPECT_EQ(document.paragraphs().front().text, "VERIFICA ANTISISMICA");
+    ASSERT_EQ(document.tables().size(), 10u);
+    // One storey of two walls: headings, units and two rows; X wall first.
+    EXPECT_EQ(document.tables()[6].rows, 4);
+    EXPECT_EQ(document.tables()[6].cell(3, 2), " 1-X");
+    EXPECT_EQ(document.tables()[6].cell(4, 2), " 2-Y");
+    EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
+
+    // A word processor that cannot open it: the program says what happened.
+    platform.documentFailures.push_back(QString::fromUtf8("La relazione è stata scritta nel file r.odt, ma non è "
+                                                          "stato possibile aprirla con l'elaboratore di testi."));
+    title.findChild<QAction*>("stampatutto")->trigger();
+    EXPECT_EQ(platform.documents.size(), 2u);
+    EXPECT_TRUE(lastMessage().startsWith(QString::fromUtf8("La relazione è stata scritta nel file r.odt")));
+
+    // An unverified building: No opens no document.
+    project->setWall(1, 1, WallField::tauk, FieldValue::text("0.5"));
+    shell.wallWindow().computeNow();
+    platform.clearRecords();
+    platform.answers.push_back(MessageAnswer::no);
+    title.findChild<QAction*>("stampatutto")->trigger();
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
+    EXPECT_TRUE(platform.documents.empty());
 }
 
 } // namespace

@@ -56,10 +56,9 @@ TEST_F(TitlePageTest, OpensWithTodaysDateAndTheCalculatorsLines) {
     }
     EXPECT_EQ(window.findChild<QLabel*>("Labelstudio")->text(), "Studio");
     EXPECT_EQ(window.findChild<QLabel*>("labelindirizzo")->text(), "Via Roma 1");
-    // Until the editable document exists the report is printed directly.
-    EXPECT_FALSE(window.findChild<QRadioButton*>("comestampo1")->isEnabled());
-    EXPECT_TRUE(window.findChild<QRadioButton*>("comestampo2")->isChecked());
-    EXPECT_EQ(window.reportForm(), TitlePageWindow::ReportForm::directPrint);
+    // The editable document is the form proposed.
+    EXPECT_TRUE(window.findChild<QRadioButton*>("comestampo1")->isChecked());
+    EXPECT_EQ(window.reportForm(), TitlePageWindow::ReportForm::wordDocument);
     window.findChild<QRadioButton*>("comestampo2")->click();
     EXPECT_EQ(window.reportForm(), TitlePageWindow::ReportForm::directPrint);
     EXPECT_TRUE(platform.messages.empty());
