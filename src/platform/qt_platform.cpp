@@ -129,7 +129,10 @@ QString unusedFileName(const QString& folder, const QString& baseName, const QSt
 
 std::optional<QString> QtPlatform::openWordDocument(QWidget*, const std::function<void(WordDocument&)>& build) {
     QtWordDocument document;
+    // The report of a large building takes a few seconds to lay out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     build(document);
+    QGuiApplication::restoreOverrideCursor();
     // The document goes where the user keeps his documents, under a name of
     // its own, so that nothing of his is overwritten and his edits are kept.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -6,6 +6,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <memory>
 #include <stdexcept>
 
 namespace calvex {
@@ -108,6 +109,8 @@ void QtWordDocument::setCell(int number, int row, int column, std::string_view t
 void QtWordDocument::alignTable(int number, Alignment alignment)
 {
     QTextTable* target = table(number);
+    QTextCursor edit(&document_);
+    edit.beginEditBlock();
     for (int row = 0; row < target->rows(); ++row) {
         for (int column = 0; column < target->columns(); ++column) {
             QTextCursor cell = target->cellAt(row, column).firstCursorPosition();
@@ -116,11 +119,17 @@ void QtWordDocument::alignTable(int number, Alignment alignment)
             cell.setBlockFormat(format);
         }
     }
+    edit.endEditBlock();
 }
 
 int QtWordDocument::pageCount()
 {
-    return document_.pageCount();
+    // Laid out on a copy: a document with a layout lays itself out again
+    // after every later change, which for tables of thousands of rows
+    // costs seconds each time.
+    const std::unique_ptr<QTextDocument> copy(document_.clone());
+    copy->setPageSize(document_.pageSize());
+    return copy->pageCount();
 }
 
 bool QtWordDocument::writeOpenDocument(const QString& fileName)
