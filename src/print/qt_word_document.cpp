@@ -2,11 +2,14 @@
 
 #include <QFont>
 #include <QPageSize>
+#include <QTextBlock>
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <algorithm>
 #include <memory>
+#include <numeric>
 #include <stdexcept>
 
 namespace calvex {
@@ -20,8 +23,8 @@ QString toQString(std::string_view text)
 
 // The document lays out in pixels of 1/96 inch.
 constexpr double pixelsPerPoint = 96.0 / 72.0;
-// Two centimetres of margin around the text of every page.
-constexpr double pageMarginPixels = 2.0 / 2.54 * 96.0;
+// A centimetre and a half of margin around the text of every page.
+constexpr double pageMarginPixels = 1.5 / 2.54 * 96.0;
 
 Qt::Alignment qtAlignment(WordDocument::Alignment alignment)
 {
@@ -65,12 +68,18 @@ void QtWordDocument::setBold(bool bold)
 void QtWordDocument::addParagraph(std::string_view text)
 {
     cursor_.movePosition(QTextCursor::End);
-    if (inEmptyParagraph_)
+    QTextBlockFormat paragraph;
+    if (pageBreakBefore_)
+        paragraph.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (inEmptyParagraph_) {
+        cursor_.setBlockFormat(paragraph);
         cursor_.setBlockCharFormat(format_);
-    else
-        cursor_.insertBlock(QTextBlockFormat(), format_);
+    } else {
+        cursor_.insertBlock(paragraph, format_);
+    }
     cursor_.insertText(toQString(text), format_);
     inEmptyParagraph_ = false;
+    pageBreakBefore_ = false;
 }
 
 int QtWordDocument::addTable(int rows, int columns)
@@ -122,8 +131,29 @@ void QtWordDocument::alignTable(int number, Alignment alignment)
     edit.endEditBlock();
 }
 
+void QtWordDocument::fitColumnsToTheirTexts()
+{
+    // Every column as wide as its longest text, in proportion, so that
+    // numbers are not broken over two lines in the narrow columns.
+    for (QTextTable* target : tables_) {
+        std::vector<qsizetype> longest(static_cast<std::size_t>(target->columns()), 3);
+        for (int row = 0; row < target->rows(); ++row)
+            for (int column = 0; column < target->columns(); ++column)
+                longest[column] = std::max(longest[column],
+                                           target->cellAt(row, column).firstCursorPosition().block().text().size());
+        const double total = std::accumulate(longest.begin(), longest.end(), 0.0);
+        QList<QTextLength> widths;
+        for (const qsizetype characters : longest)
+            widths << QTextLength(QTextLength::PercentageLength, 100.0 * static_cast<double>(characters) / total);
+        QTextTableFormat format = target->format();
+        format.setColumnWidthConstraints(widths);
+        target->setFormat(format);
+    }
+}
+
 int QtWordDocument::pageCount()
 {
+    fitColumnsToTheirTexts();
     // Laid out on a copy: a document with a layout lays itself out again
     // after every later change, which for tables of thousands of rows
     // costs seconds each time.
@@ -134,6 +164,7 @@ int QtWordDocument::pageCount()
 
 bool QtWordDocument::writeOpenDocument(const QString& fileName)
 {
+    fitColumnsToTheirTexts();
     QTextDocumentWriter writer(fileName, "odf");
     return writer.write(&document_);
 }

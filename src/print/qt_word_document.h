@@ -23,6 +23,7 @@ public:
     void setFontSize(double points) override;
     void setBold(bool bold) override;
     void addParagraph(std::string_view text) override;
+    void addPageBreak() override { pageBreakBefore_ = true; }
     int addTable(int rows, int columns) override;
     void setCell(int table, int row, int column, std::string_view text) override;
     void alignTable(int table, Alignment alignment) override;
@@ -32,8 +33,10 @@ public:
     // Writes the file; false when it cannot be written.
     bool writeOpenDocument(const QString& fileName);
 
+
 private:
     QTextTable* table(int number) const;
+    void fitColumnsToTheirTexts();
 
     QTextDocument document_;
     QTextCursor cursor_;
@@ -42,6 +45,7 @@ private:
     // The cursor stands in an empty paragraph: the first one of the
     // document or the one that follows a table.
     bool inEmptyParagraph_ = true;
+    bool pageBreakBefore_ = false;
 };
 
 }  // namespace calvex

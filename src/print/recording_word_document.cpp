@@ -7,7 +7,8 @@ namespace calvex {
 void RecordingWordDocument::addParagraph(std::string_view text)
 {
     blocks_.push_back({false, static_cast<int>(paragraphs_.size())});
-    paragraphs_.push_back({std::string(text), font_, size_, bold_});
+    paragraphs_.push_back({std::string(text), font_, size_, bold_, pageBreak_});
+    pageBreak_ = false;
 }
 
 int RecordingWordDocument::addTable(int rows, int columns)

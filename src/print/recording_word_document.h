@@ -17,6 +17,7 @@ public:
         std::string font;
         double size;
         bool bold;
+        bool newPage;  // starts a new page
     };
     struct Table {
         int rows;
@@ -38,6 +39,7 @@ public:
     void setFontSize(double points) override { size_ = points; }
     void setBold(bool bold) override { bold_ = bold; }
     void addParagraph(std::string_view text) override;
+    void addPageBreak() override { pageBreak_ = true; }
     int addTable(int rows, int columns) override;
     void setCell(int table, int row, int column, std::string_view text) override;
     void alignTable(int table, Alignment alignment) override;
@@ -54,6 +56,7 @@ private:
     std::string font_;
     double size_ = 12;
     bool bold_ = false;
+    bool pageBreak_ = false;
     std::vector<Paragraph> paragraphs_;
     std::vector<Table> tables_;
     std::vector<Block> blocks_;

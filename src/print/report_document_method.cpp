@@ -61,10 +61,10 @@ void addTitleBlock(WordDocument& document, const ProjectData& project, std::stri
     line("direttore dei lavori: ", project.title(TitleField::direttore));
     addEmptyParagraphs(document, 6);
     document.addParagraph(joined({project.title(TitleField::luogo), ": ", project.title(TitleField::data)}));
-    document.setFontSize(16);
-    addEmptyParagraphs(document, 18);
-    // The title block alone is bold; the report below is plain text.
+    // The title block alone is bold and fills the first page: the report
+    // starts on the next one, whatever the spacing of the word processor.
     document.setBold(false);
+    document.addPageBreak();
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ namespace calvex::report_document {
 
 inline constexpr double bodySize = 12;
 inline constexpr double tableSize = 10;
+// The tables of data, with up to fifteen columns.
+inline constexpr double dataTableSize = 8;
 inline constexpr double sectionSize = 14;
 
 // The texts one after the other.

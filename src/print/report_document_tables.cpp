@@ -19,7 +19,7 @@ using Cells = std::vector<std::string>;
 int addDataTable(WordDocument& document, std::span<const std::string_view> headings,
                  std::span<const std::string_view> units, const std::vector<Cells>& rows)
 {
-    document.setFontSize(tableSize);
+    document.setFontSize(dataTableSize);
     const int table = document.addTable(static_cast<int>(rows.size()) + 2, static_cast<int>(headings.size()));
     for (std::size_t column = 0; column < headings.size(); ++column) {
         document.setCell(table, 1, static_cast<int>(column) + 1, headings[column]);

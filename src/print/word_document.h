@@ -22,6 +22,8 @@ public:
     // A paragraph with the text in the current font; an empty text gives an
     // empty paragraph.
     virtual void addParagraph(std::string_view text) = 0;
+    // The next paragraph starts a new page.
+    virtual void addPageBreak() = 0;
 
     // A table of rows x columns of empty cells at the end of the document;
     // the number it returns names it in the calls below, from 1.
