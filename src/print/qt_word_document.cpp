@@ -52,7 +52,14 @@ QtWordDocument::QtWordDocument() : cursor_(&document_)
 
 void QtWordDocument::setFontName(const std::string& name)
 {
-    format_.setFontFamilies({QString::fromStdString(name)});
+    const QString family = QString::fromStdString(name);
+    format_.setFontFamilies({family});
+    // The OpenDocument writer names the font from this property, and from
+    // the document's default font where a text has none of its own.
+    format_.setProperty(QTextFormat::FontFamily, family);
+    QFont font = document_.defaultFont();
+    font.setFamilies({family});
+    document_.setDefaultFont(font);
 }
 
 void QtWordDocument::setFontSize(double points)
