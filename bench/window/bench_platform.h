@@ -25,7 +25,8 @@ public:
     std::optional<QString> chooseFileToSave(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     std::unique_ptr<TextDevice> choosePrinter(QWidget*) override { return nullptr; }
-    std::optional<QString> openWordDocument(QWidget*, const std::function<void(WordDocument&)>&) override {
+    std::optional<QString> openWordDocument(QWidget*, const QString&,
+                                            const std::function<void(WordDocument&)>&) override {
         return QStringLiteral("no word processor");
     }
     QSize screenSizeTwips() const override { return {19200, 14400}; }

@@ -65,10 +65,11 @@ public:
     // The printer chosen in the printer-selection dialog, ready to print
     // on, or nothing when the user cancels or the printer cannot start.
     virtual std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) = 0;
-    // A new document for the user's word processor, written by `build` and
-    // then opened there for the user to edit, print or save. Nothing when
-    // it is open; otherwise what went wrong, in the program's words.
-    virtual std::optional<QString> openWordDocument(QWidget* parent,
+    // A new document for the user's word processor, written by `build`,
+    // kept in a file named after `name` and opened there for the user to
+    // edit, print or save. Nothing when it is open; otherwise what went
+    // wrong, in the program's words.
+    virtual std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
                                                     const std::function<void(WordDocument&)>& build) = 0;
 
     // The screen in twips (1440 to the inch) and the size of one pixel in twips.

@@ -127,7 +127,8 @@ QString unusedFileName(const QString& folder, const QString& baseName, const QSt
     return name;
 }
 
-std::optional<QString> QtPlatform::openWordDocument(QWidget*, const std::function<void(WordDocument&)>& build) {
+std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& name,
+                                                    const std::function<void(WordDocument&)>& build) {
     QtWordDocument document;
     // The report of a large building takes a few seconds to lay out.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -137,11 +138,11 @@ std::optional<QString> QtPlatform::openWordDocument(QWidget*, const std::functio
     // its own, so that nothing of his is overwritten and his edits are kept.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
-    const QString file = unusedFileName(folder, QStringLiteral("Relazione di calcolo"), QStringLiteral(".odt"));
+    const QString file = unusedFileName(folder, name, QStringLiteral(".odt"));
     if (!document.writeOpenDocument(file))
-        return QStringLiteral("Impossibile scrivere la relazione nel file %1.").arg(QDir::toNativeSeparators(file));
+        return QStringLiteral("Impossibile scrivere il documento nel file %1.").arg(QDir::toNativeSeparators(file));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        return QStringLiteral("La relazione \u00e8 stata scritta nel file %1, ma non \u00e8 stato possibile aprirla "
+        return QStringLiteral("Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "
                               "con l'elaboratore di testi.")
             .arg(QDir::toNativeSeparators(file));
     return std::nullopt;

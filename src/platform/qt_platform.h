@@ -17,7 +17,7 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
-    std::optional<QString> openWordDocument(QWidget* parent,
+    std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
                                             const std::function<void(WordDocument&)>& build) override;
     QSize screenSizeTwips() const override;
     double twipsPerPixel() const override;

@@ -138,6 +138,19 @@ void QtWordDocument::alignTable(int number, Alignment alignment)
     edit.endEditBlock();
 }
 
+void QtWordDocument::justifyParagraphs()
+{
+    QTextCursor edit(&document_);
+    edit.beginEditBlock();
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+        QTextCursor paragraph(block);
+        QTextBlockFormat format = paragraph.blockFormat();
+        format.setAlignment(Qt::AlignJustify);
+        paragraph.setBlockFormat(format);
+    }
+    edit.endEditBlock();
+}
+
 void QtWordDocument::fitColumnsToTheirTexts()
 {
     // Every column as wide as its longest text, in proportion, so that

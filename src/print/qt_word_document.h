@@ -28,6 +28,7 @@ public:
     void setCell(int table, int row, int column, std::string_view text) override;
     void alignTable(int table, Alignment alignment) override;
     int pageCount() override;
+    void justifyParagraphs() override;
 
     const QTextDocument& document() const { return document_; }
     // Writes the file; false when it cannot be written.

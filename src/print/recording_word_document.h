@@ -44,6 +44,8 @@ public:
     void setCell(int table, int row, int column, std::string_view text) override;
     void alignTable(int table, Alignment alignment) override;
     int pageCount() override { return pages_; }
+    void justifyParagraphs() override { justified_ = true; }
+    bool justified() const { return justified_; }
 
     const std::vector<Paragraph>& paragraphs() const { return paragraphs_; }
     const std::vector<Table>& tables() const { return tables_; }
@@ -57,6 +59,7 @@ private:
     double size_ = 12;
     bool bold_ = false;
     bool pageBreak_ = false;
+    bool justified_ = false;
     std::vector<Paragraph> paragraphs_;
     std::vector<Table> tables_;
     std::vector<Block> blocks_;

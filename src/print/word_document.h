@@ -32,6 +32,8 @@ public:
     virtual void setCell(int table, int row, int column, std::string_view text) = 0;
     // The paragraphs of every cell of the table.
     virtual void alignTable(int table, Alignment alignment) = 0;
+    // Every paragraph of the document set justified.
+    virtual void justifyParagraphs() = 0;
 
     // The pages of the document as it stands, on A4.
     virtual int pageCount() = 0;

@@ -5,7 +5,9 @@
 #include <QPushButton>
 
 #include "shell/cls_resize.h"
+#include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/help_document_command.h"
 #include "windows/twips_geometry.h"
 
 namespace calvex {
@@ -103,11 +105,15 @@ void HelpIndexWindow::buildButtons() {
     close->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
-    // The paper copy of the index goes through the word processor, not available yet.
     auto* print = new QPushButton(QStringLiteral("&Stampa"), this);
     print->setObjectName(QStringLiteral("cmdstampa"));
     print->setToolTip(QStringLiteral("cliccare per avere la copia su carta del sommario"));
-    print->setEnabled(false);
+    connect(print, &QPushButton::clicked, this, [this] {
+        QStringList captions;
+        for (const char* caption : kEntryCaptions) captions << QString::fromUtf8(caption).trimmed();
+        openHelpDocument(shell_, this, QStringLiteral("Argomenti della guida"), captions,
+                         app::kProductName + QStringLiteral("-guida"));
+    });
 
     const int gap = (kWidth - 3 * kButtonWidth) / 4;
     int left = gap;

@@ -5,7 +5,9 @@
 #include <QScrollArea>
 
 #include "shell/cls_resize.h"
+#include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/help_document_command.h"
 #include "windows/help_texts.h"
 #include "windows/twips_geometry.h"
 
@@ -64,10 +66,12 @@ HelpPageWindow::HelpPageWindow(Shell& shell, HelpPage page) : page_(page) {
     close->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    // Copying the page into the word processor is not available yet.
     auto* print = new QPushButton(QStringLiteral("S&tampa"), this);
     print->setObjectName(QStringLiteral("cmdStampa"));
-    print->setEnabled(false);
+    connect(print, &QPushButton::clicked, this, [this, &shell, help] {
+        openHelpDocument(shell, this, help.title, {help.text},
+                         QStringLiteral("%1-guida - %2").arg(app::kProductName, help.title));
+    });
 
     auto* index = new QPushButton(QStringLiteral("&Sommario"), this);
     index->setObjectName(QStringLiteral("cmdSommario"));

@@ -118,9 +118,10 @@ void PrintCommands::calculationDocument(WorkWindow& from) {
     const std::string name = shell_.settings().calculatorName.toStdString();
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    const std::optional<QString> failure = shell_.platform().openWordDocument(&from, [&](WordDocument& document) {
-        buildReportDocument(document, shell_.project(), name, symbols);
-    });
+    const std::optional<QString> failure =
+        shell_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](WordDocument& document) {
+            buildReportDocument(document, shell_.project(), name, symbols);
+        });
     if (failure) shell_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
 }
 

@@ -59,7 +59,9 @@ std::unique_ptr<TextDevice> ScriptedPlatform::choosePrinter(QWidget*) {
     return std::make_unique<KeptRecording>(printouts);
 }
 
-std::optional<QString> ScriptedPlatform::openWordDocument(QWidget*, const std::function<void(WordDocument&)>& build) {
+std::optional<QString> ScriptedPlatform::openWordDocument(QWidget*, const QString& name,
+                                                          const std::function<void(WordDocument&)>& build) {
+    documentNames << name;
     auto& document = documents.emplace_back(std::make_unique<RecordingWordDocument>());
     build(*document);
     const QString failure = documentFailures.empty() ? QString() : documentFailures.front();
@@ -81,6 +83,7 @@ void ScriptedPlatform::clearRecords() {
     printerDialogs = 0;
     printouts.clear();
     documents.clear();
+    documentNames.clear();
     musicPlayer.commands.clear();
 }
 

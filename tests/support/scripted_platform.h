@@ -43,7 +43,7 @@ public:
     std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
     // A recording document kept in `documents`; the outcome comes from
     // `documentFailures` (an empty text: the document opens).
-    std::optional<QString> openWordDocument(QWidget* parent,
+    std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
                                             const std::function<void(WordDocument&)>& build) override;
     QSize screenSizeTwips() const override { return screen; }
     double twipsPerPixel() const override { return 15.0; }
@@ -67,6 +67,7 @@ public:
     std::vector<std::vector<RecordingDevice::Item>> printouts;
     std::deque<QString> documentFailures;
     std::vector<std::unique_ptr<RecordingWordDocument>> documents;
+    QStringList documentNames;
 
     QSize screen{19200, 14400};
     QDate today{2026, 12, 8};

@@ -6,6 +6,7 @@
 
 #include "windows/help_index_window.h"
 #include "windows/help_page_window.h"
+#include "windows/help_texts.h"
 #include "windows/shown_windows.h"
 #include "windows/tip_window.h"
 #include "windows/window_fixture.h"
@@ -72,7 +73,27 @@ TEST_F(HelpWindowsTest, PageButtons) {
     QPointer<HelpPageWindow> page = shownWindow<HelpPageWindow>();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->page(), HelpPage::guidastampa);
-    EXPECT_FALSE(button(*page, "cmdStampa")->isEnabled());
+
+    // "S&tampa" copies the page into a document of the word processor.
+    button(*page, "cmdStampa")->click();
+    ASSERT_EQ(platform.documents.size(), 1u);
+    const auto& copy = *platform.documents.front();
+    const HelpText help = helpText(HelpPage::guidastampa);
+    EXPECT_EQ(platform.documentNames.front(), "Calvex-guida - " + help.title);
+    ASSERT_EQ(copy.paragraphs().size(), 7u);
+    EXPECT_EQ(copy.paragraphs()[0].text, "Calvex");
+    EXPECT_EQ(copy.paragraphs()[0].size, 20);
+    EXPECT_EQ(copy.paragraphs()[0].font, "Century Gothic");
+    EXPECT_EQ(copy.paragraphs()[3].text, "verifica di edifici in muratura in zona sismica");
+    EXPECT_EQ(copy.paragraphs()[4].text, "Guida: " + help.title.toStdString());
+    EXPECT_EQ(copy.paragraphs()[6].text, help.text.toStdString());
+    EXPECT_EQ(copy.paragraphs()[6].size, 12);
+    EXPECT_TRUE(copy.justified());
+    // A word processor that cannot open it: the page says so and stays.
+    platform.documentFailures.push_back(QStringLiteral("Impossibile scrivere il documento nel file g.odt."));
+    button(*page, "cmdStampa")->click();
+    EXPECT_EQ(lastMessage(), "Impossibile scrivere il documento nel file g.odt.");
+    EXPECT_TRUE(page->isVisible());
     EXPECT_EQ(button(*page, "cmdSommario")->toolTip(), "cliccare per tornare al sommario");
 
     button(*page, "cmdSommario")->click();
@@ -133,8 +154,15 @@ TEST_F(HelpWindowsTest, TheEntryUnderTheMouseIsTheOnlyOneInBold) {
 
 TEST_F(HelpWindowsTest, IndexButtons) {
     HelpIndexWindow& index = openIndex();
-    EXPECT_FALSE(button(index, "cmdstampa")->isEnabled());
     EXPECT_EQ(button(index, "cmdstampa")->toolTip(), "cliccare per avere la copia su carta del sommario");
+    button(index, "cmdstampa")->click();
+    ASSERT_EQ(platform.documents.size(), 1u);
+    EXPECT_EQ(platform.documentNames.front(), "Calvex-guida");
+    const auto& copy = platform.documents.front()->paragraphs();
+    ASSERT_EQ(copy.size(), 6u + HelpIndexWindow::kEntryCount);
+    EXPECT_EQ(copy[4].text, "Guida: Argomenti della guida");
+    EXPECT_EQ(copy[6].text, "Manuale d'uso rapido");
+    EXPECT_EQ(copy.back().text, index.entryLabel(HelpIndexWindow::kEntryCount)->text().trimmed().toStdString());
 
     platform.answers.push_back(MessageAnswer::no);
     button(index, "cmduscita")->click();

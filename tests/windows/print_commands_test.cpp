@@ -135,11 +135,11 @@ TEST_F(PrintCommandsTest, TheEditableReportOpensInTheWordProcessor) {
     EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
 
     // A word processor that cannot open it: the program says what happened.
-    platform.documentFailures.push_back(QString::fromUtf8("La relazione è stata scritta nel file r.odt, ma non è "
-                                                          "stato possibile aprirla con l'elaboratore di testi."));
+    platform.documentFailures.push_back(QString::fromUtf8("Il documento è stato scritto nel file r.odt, ma non è "
+                                                          "stato possibile aprirlo con l'elaboratore di testi."));
     title.findChild<QAction*>("stampatutto")->trigger();
     EXPECT_EQ(platform.documents.size(), 2u);
-    EXPECT_TRUE(lastMessage().startsWith(QString::fromUtf8("La relazione è stata scritta nel file r.odt")));
+    EXPECT_TRUE(lastMessage().startsWith(QString::fromUtf8("Il documento è stato scritto nel file r.odt")));
 
     // An unverified building: No opens no document.
     project->setWall(1, 1, WallField::tauk, FieldValue::text("0.5"));

@@ -1,0 +1,25 @@
+#include "print/help_document.h"
+
+namespace calvex {
+
+void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
+                       std::span<const std::string> paragraphs)
+{
+    document.setFontName("Century Gothic");
+    document.setFontSize(20);
+    document.addParagraph(productName);
+    document.setFontSize(16);
+    document.addParagraph("");
+    document.addParagraph("");
+    document.addParagraph("verifica di edifici in muratura in zona sismica");
+    std::string heading = "Guida: ";
+    heading += title;
+    document.addParagraph(heading);
+    document.addParagraph("");
+    document.setFontSize(12);
+    for (const std::string& paragraph : paragraphs)
+        document.addParagraph(paragraph);
+    document.justifyParagraphs();
+}
+
+}  // namespace calvex
