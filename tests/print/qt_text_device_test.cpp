@@ -1,10 +1,10 @@
 #include "print/page_frame.h"
 #include "print/qt_text_device.h"
+#include "print/gui_application.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,16 +16,7 @@ namespace {
 
 class QtTextDeviceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QGuiApplication::instance() == nullptr) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            static int argc = 1;
-            static char name[] = "calvex_print_tests";
-            static char* argv[] = {name, nullptr};
-            static QGuiApplication application(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 };
 
 int countPages(const QString& fileName)

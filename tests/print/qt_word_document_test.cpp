@@ -2,11 +2,11 @@
 #include "print/report_document.h"
 
 #include "engine/test_building.h"
+#include "print/gui_application.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextFrame>
@@ -17,16 +17,7 @@ namespace {
 
 class QtWordDocumentTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QGuiApplication::instance() == nullptr) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            static int argc = 1;
-            static char name[] = "calvex_print_tests";
-            static char* argv[] = {name, nullptr};
-            static QGuiApplication application(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 };
 
 std::vector<QTextTable*> tablesOf(const QTextDocument& document)
