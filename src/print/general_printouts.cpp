@@ -3,6 +3,7 @@
 #include "model/numeric_text.h"
 #include "print/general_printouts_lines.h"
 #include "print/page_frame.h"
+#include "print/storey_table_parts.h"
 
 #include <algorithm>
 #include <array>
@@ -85,44 +86,6 @@ void printTableGeneralLines(TextDevice& device, const GeneralFieldTexts& texts)
     endValue();
 }
 
-void printStoreyHeadings(TextDevice& device)
-{
-    device.printAtColumn(9, "piano");
-    device.printAtColumn(17, "peso sp.muro");
-    device.printAtColumn(33, "carichi solai");
-    device.printAtColumn(49, "sovracc.solai");
-    device.printAtColumn(65, "carichi sbalzi");
-    device.printAtColumn(82, "sovracc.sbalzi");
-    device.printAtColumn(99, "altezza lorda");
-    device.endLine();
-    device.printAtColumn(11, "n.");
-    device.printAtColumn(21, "t/mc");
-    for (int column : {37, 53, 70, 87})
-        device.printAtColumn(column, "t/mq");
-    device.printAtColumn(105, "m");
-    device.endLine();
-}
-
-void printStoreyRow(TextDevice& device, const ProjectData& project, int storey)
-{
-    struct Cell {
-        FloorField field;
-        int width;
-    };
-    constexpr std::array<Cell, 6> cells{{
-        {FloorField::specifico, 12},
-        {FloorField::permsolai, 16},
-        {FloorField::accsolai, 16},
-        {FloorField::permsbalzi, 17},
-        {FloorField::accsbalzi, 17},
-        {FloorField::hp, 17},
-    }};
-    printNumberEndingAt(device, kStoreyColumnEnd, storey);
-    for (const Cell& cell : cells)
-        device.printText(formatFixed2(project.floorNumber(storey, cell.field), cell.width));
-    device.endLine();
-}
-
 }  // namespace
 
 void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormatter& formatNumber)
@@ -165,10 +128,10 @@ void printGeneralDataTable(TextDevice& device, const ProjectData& project, const
     device.endLine();
 
     device.setFontSize(frame::tableSize);
-    printStoreyHeadings(device);
+    printStoreyDataHeadings(device);
     device.endLine();
     for (int storey = 1; storey <= project.storeyCount(); ++storey)
-        printStoreyRow(device, project, storey);
+        printStoreyDataRow(device, project, storey);
     device.endDocument();
 }
 

@@ -1,12 +1,10 @@
-#include "model/numeric_text.h"
 #include "print/page_breaker.h"
 #include "print/page_frame.h"
 #include "print/report_lines.h"
 #include "print/report_sections.h"
-#include "print/wall_table_parts.h"
+#include "print/storey_table_parts.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace calvex::report {
@@ -14,26 +12,6 @@ namespace calvex::report {
 namespace {
 
 constexpr int valueColumn = 57;
-
-constexpr std::array<ColumnText, 7> headings{{
-    {9, "piano"}, {17, "peso sp.muro"}, {33, "carichi solai"}, {49, "sovracc.solai"},
-    {65, "carichi sbalzi"}, {82, "sovracc.sbalzi"}, {99, "altezza lorda"},
-}};
-constexpr std::array<ColumnText, 7> units{{
-    {11, "n."}, {21, "t/mc"}, {37, "t/mq"}, {53, "t/mq"}, {70, "t/mq"}, {87, "t/mq"}, {105, "m"},
-}};
-
-// The storey values in the order of the columns, with their widths.
-constexpr std::array<std::pair<FloorField, int>, kFloorFieldCount> valueColumns{{
-    {FloorField::specifico, 12}, {FloorField::permsolai, 16}, {FloorField::accsolai, 16},
-    {FloorField::permsbalzi, 17}, {FloorField::accsbalzi, 17}, {FloorField::hp, 17},
-}};
-
-void printHeadings(TextDevice& device)
-{
-    printColumnLine(device, headings);
-    printColumnLine(device, units);
-}
 
 // The number read from the value, printed from the value column less the
 // given length.
@@ -83,14 +61,11 @@ void printGeneralData(TextDevice& device, const ProjectData& project)
     printGeneralLines(device, project);
     device.endLine();
 
-    PageBreaker breaker(device, reportStoreyTableBreaks, printHeadings);
+    PageBreaker breaker(device, reportStoreyTableBreaks, printStoreyDataHeadings);
     breaker.printHeadings();
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         breaker.beforeRow();
-        printNumberEndingAt(device, 11, storey);
-        for (const auto& [field, width] : valueColumns)
-            device.printText(formatFixed2(project.floorNumber(storey, field), width));
-        device.endLine();
+        printStoreyDataRow(device, project, storey);
     }
     breaker.close();
 }
