@@ -75,6 +75,7 @@ void QtTextDevice::fontChanged()
     font_.setStyleHint(fontName() == "Courier New" ? QFont::TypeWriter : QFont::Serif);
     // Pixels of the scaled painter are twips.
     font_.setPixelSize(std::max(1, rounded(fontSize() * twipsPerPoint)));
+    fixedPitch_ = QFontInfo(font_).fixedPitch();
     if (painter_.isActive())
         painter_.setFont(font_);
 }
@@ -88,7 +89,7 @@ int QtTextDevice::textWidth(std::string_view text) const
 {
     // In a fixed-pitch font a text is whole columns wide, so a jump to the
     // column after it stays on its line whatever the rounding of one width.
-    if (QFontInfo(font_).fixedPitch())
+    if (fixedPitch_)
         return static_cast<int>(toQString(text).toUcs4().size()) * characterWidth();
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(toQString(text)));
 }

@@ -46,6 +46,7 @@ private:
     QPagedPaintDevice& device_;
     QPainter painter_;
     QFont font_;
+    bool fixedPitch_ = false;  // of the font resolved for font_
     double scale_ = 1;
     bool sheetPending_ = false;
 };
