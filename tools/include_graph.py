@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Prints which folder of src/ includes which, and fails on an include that
+points up the layering.
+
+    tools/include_graph.py            the graph, one "from -> to (count)" a line
+    tools/include_graph.py --dot      the same graph for Graphviz
+
+A folder may include only the folders below it in LAYERS; nested folders
+(print/device, say) count as their top folder, and an include written
+relative to the including file ("project_data.h") stays inside its folder.
+"""
+
+import re
+import sys
+from collections import Counter
+from pathlib import Path
+
+# Lowest first. The batch tool sits beside the desktop: it may use everything
+# below the platform layer and the window rules, nothing with widgets.
+LAYERS = ["model", "engine", "print", "platform", "ui", "windows", "shell"]
+CLI_MAY_USE = {"model", "engine", "print", "rules"}
+# The window rules are plain C++ above the engine, used by the windows and
+# the batch tool.
+RULES_LEVEL = LAYERS.index("engine") + 0.5
+
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+
+
+def level(folder):
+    if folder == "rules":
+        return RULES_LEVEL
+    return LAYERS.index(folder) if folder in LAYERS else None
+
+
+def allowed(source, target):
+    if source == target:
+        return True
+    if source == "cli":
+        return target in CLI_MAY_USE
+    source_level, target_level = level(source), level(target)
+    if source_level is None or target_level is None:
+        return False
+    return target_level < source_level
+
+
+def edges(root):
+    counted = Counter()
+    folders = {p.name for p in root.iterdir() if p.is_dir()}
+    for file in root.rglob("*"):
+        if file.suffix not in (".h", ".cpp"):
+            continue
+        source = file.relative_to(root).parts[0]
+        for included in INCLUDE.findall(file.read_text(encoding="utf-8")):
+            first = included.split("/")[0]
+            target = first if "/" in included and first in folders else source
+            counted[(source, target)] += 1
+    return counted
+
+
+def main():
+    root = Path(__file__).resolve().parent.parent / "src"
+    counted = edges(root)
+    wrong = [(s, t) for (s, t) in counted if not allowed(s, t)]
+    if "--dot" in sys.argv:
+        print("digraph includes {")
+        for (source, target), count in sorted(counted.items()):
+            if source != target:
+                colour = ' color="red"' if (source, target) in wrong else ""
+                print(f'  "{source}" -> "{target}" [label="{count}"{colour}];')
+        print("}")
+    else:
+        for (source, target), count in sorted(counted.items()):
+            if source != target:
+                mark = "   <- points up" if (source, target) in wrong else ""
+                print(f"{source} -> {target} ({count}){mark}")
+    return 1 if wrong else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
