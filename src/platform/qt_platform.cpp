@@ -132,8 +132,11 @@ QString unusedFileName(const QString& folder, const QString& baseName, const QSt
 std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& name,
                                                     const std::function<void(WordDocument&)>& build) {
     OdtWordDocument document;
+    // The report of the largest building takes most of a second.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     build(document);
     const std::optional<std::string> bytes = document.package();
+    QGuiApplication::restoreOverrideCursor();
     // The document goes where the user keeps his documents, under a name of
     // its own, so that nothing of his is overwritten and his edits are kept.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
