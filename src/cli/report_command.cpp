@@ -1,7 +1,9 @@
-// relazione FILE -o OUT.pdf: the printed calculation report of an archive,
-// written to a PDF without a display and without questions.
+// relazione FILE -o OUT.pdf | OUT.odt: the calculation report of an archive,
+// printed to a PDF or written as the editable document, without a display
+// and without questions.
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPdfWriter>
 #include <QSettings>
 
@@ -9,7 +11,11 @@
 #include "exit_codes.h"
 #include "loaded_project.h"
 #include "model/wall_entry.h"
+#include "model/number_pattern.h"
+#include "print/document_file.h"
+#include "print/odt_word_document.h"
 #include "print/qt_text_device.h"
+#include "print/report_document.h"
 #include "print/report_printout.h"
 
 namespace calvex::cli {
@@ -39,6 +45,27 @@ std::pair<std::string, std::string> calculator() {
                 .toStdString()};
 }
 
+bool isEditableReport(const std::string& output) {
+    const std::string extension = ".odt";
+    if (output.size() < extension.size()) return false;
+    const std::string end = output.substr(output.size() - extension.size());
+    return QString::fromStdString(end).compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0;
+}
+
+int writeEditableReport(const ProjectData& project, const std::string& output, std::ostream& err) {
+    OdtWordDocument document;
+    // Numbers in the notation of the user's locale, as the program writes them.
+    const QLocale locale;
+    const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    buildReportDocument(document, project, calculator().first, symbols);
+    const std::optional<std::string> bytes = document.package();
+    if (!bytes || !writeDocumentFile(output, *bytes)) {
+        err << "calvex-batch: " << output << ": impossibile scrivere il documento\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 int reportCommand(std::span<const std::string> args, std::ostream& err) {
@@ -55,6 +82,7 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
         return kExitFailure;
     }
     if (!loaded->outcome.complete) return kExitFailure;
+    if (isEditableReport(parsed->output)) return writeEditableReport(project, parsed->output, err);
 
     // The PDF is drawn without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

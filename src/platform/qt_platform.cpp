@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -16,7 +17,8 @@
 #include <QUrl>
 
 #include "print/qt_text_device.h"
-#include "print/qt_word_document.h"
+#include "print/document_file.h"
+#include "print/odt_word_document.h"
 
 namespace calvex {
 
@@ -129,17 +131,18 @@ QString unusedFileName(const QString& folder, const QString& baseName, const QSt
 
 std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& name,
                                                     const std::function<void(WordDocument&)>& build) {
-    QtWordDocument document;
-    // The report of a large building takes a few seconds to lay out.
+    OdtWordDocument document;
+    // The report of the largest building takes most of a second.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     build(document);
+    const std::optional<std::string> bytes = document.package();
     QGuiApplication::restoreOverrideCursor();
     // The document goes where the user keeps his documents, under a name of
     // its own, so that nothing of his is overwritten and his edits are kept.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
     const QString file = unusedFileName(folder, name, QStringLiteral(".odt"));
-    if (!document.writeOpenDocument(file))
+    if (!bytes || !writeDocumentFile(QFile::encodeName(file).toStdString(), *bytes))
         return QStringLiteral("Impossibile scrivere il documento nel file %1.").arg(QDir::toNativeSeparators(file));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         return QStringLiteral("Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "

@@ -5,6 +5,9 @@ namespace calvex {
 void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
                        std::span<const std::string> paragraphs)
 {
+    std::string heading = "Guida: ";
+    heading += title;
+    document.setProperties(heading, productName);
     document.setFontName("Century Gothic");
     document.setFontSize(20);
     document.addParagraph(productName);
@@ -12,8 +15,6 @@ void buildHelpDocument(WordDocument& document, std::string_view productName, std
     document.addParagraph("");
     document.addParagraph("");
     document.addParagraph("verifica di edifici in muratura in zona sismica");
-    std::string heading = "Guida: ";
-    heading += title;
     document.addParagraph(heading);
     document.addParagraph("");
     document.setFontSize(12);

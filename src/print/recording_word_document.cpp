@@ -6,9 +6,28 @@ namespace calvex {
 
 void RecordingWordDocument::addParagraph(std::string_view text)
 {
+    if (pageBreak_ && pendingCaption_) {
+        numbering_ = PageNumbering{paragraphs_.size(), *pendingCaption_};
+        pendingCaption_.reset();
+    }
     blocks_.push_back({false, static_cast<int>(paragraphs_.size())});
-    paragraphs_.push_back({std::string(text), font_, size_, bold_, pageBreak_});
+    paragraphs_.push_back({std::string(text), font_, size_, bold_, pageBreak_, false});
     pageBreak_ = false;
+}
+
+void RecordingWordDocument::addPageCountParagraph(std::string_view before, std::string_view after)
+{
+    std::string text(before);
+    text += std::to_string(pages_);
+    text += after;
+    addParagraph(text);
+    paragraphs_.back().pageCount = true;
+}
+
+void RecordingWordDocument::setProperties(std::string_view title, std::string_view author)
+{
+    title_ = title;
+    author_ = author;
 }
 
 int RecordingWordDocument::addTable(int rows, int columns)

@@ -63,7 +63,9 @@ void addTitleBlock(WordDocument& document, const ProjectData& project, std::stri
     document.addParagraph(joined({project.title(TitleField::luogo), ": ", project.title(TitleField::data)}));
     // The title block alone is bold and fills the first page: the report
     // starts on the next one, whatever the spacing of the word processor.
+    // Its page alone carries no page number, like the printed report's.
     document.setBold(false);
+    document.numberFollowingPages("pagina ");
     document.addPageBreak();
 }
 
@@ -76,6 +78,7 @@ int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std
     const int table = document.addTable(static_cast<int>(rows.size()) + 1, 2);
     document.setCell(table, 1, 1, firstHeading);
     document.setCell(table, 1, 2, secondHeading);
+    document.setHeadingRows(table, 1);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i) + 2;
         document.setCell(table, row, 1, rows[i].first);
@@ -94,6 +97,10 @@ void addSectionHeading(WordDocument& document, std::string_view heading)
 
 void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::string_view calculatorName)
 {
+    const std::string_view name = project.title(TitleField::progetto);
+    document.setProperties(name.empty() ? std::string("Relazione di calcolo")
+                                        : joined({"Relazione di calcolo: ", name}),
+                           calculatorName);
     addTitleBlock(document, project, calculatorName);
     document.setFontSize(18);
     document.addParagraph("RELAZIONE CALCOLO");
@@ -113,8 +120,7 @@ void addClosing(WordDocument& document, const ProjectData& project, std::string_
 {
     document.setFontSize(bodySize);
     document.addParagraph("");
-    const std::string pages = std::to_string(document.pageCount());
-    document.addParagraph(joined({"La presente relazione \u00e8 composta di n. ", pages, " pagine."}));
+    document.addPageCountParagraph("La presente relazione \u00e8 composta di n. ", " pagine.");
     document.addParagraph(joined({"Si allegano: ", project.title(TitleField::allegati)}));
     document.addParagraph(joined({project.title(TitleField::luogo), ": ", project.title(TitleField::data)}));
     document.addParagraph("il calcolatore");

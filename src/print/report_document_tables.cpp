@@ -25,6 +25,7 @@ int addDataTable(WordDocument& document, std::span<const std::string_view> headi
         document.setCell(table, 1, static_cast<int>(column) + 1, headings[column]);
         document.setCell(table, 2, static_cast<int>(column) + 1, units[column]);
     }
+    document.setHeadingRows(table, 2);
     for (std::size_t row = 0; row < rows.size(); ++row)
         for (std::size_t column = 0; column < rows[row].size(); ++column)
             document.setCell(table, static_cast<int>(row) + 3, static_cast<int>(column) + 1, rows[row][column]);

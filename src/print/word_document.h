@@ -22,21 +22,31 @@ public:
     // A paragraph with the text in the current font; an empty text gives an
     // empty paragraph.
     virtual void addParagraph(std::string_view text) = 0;
+    // A paragraph of the text before, the number of pages of the whole
+    // document and the text after: the number is the word processor's own
+    // count, kept true as the document is edited.
+    virtual void addPageCountParagraph(std::string_view before, std::string_view after) = 0;
     // The next paragraph starts a new page.
     virtual void addPageBreak() = 0;
+    // The pages from the next page break on carry at their foot the caption
+    // followed by their page number.
+    virtual void numberFollowingPages(std::string_view caption) = 0;
 
     // A table of rows x columns of empty cells at the end of the document;
     // the number it returns names it in the calls below, from 1.
     virtual int addTable(int rows, int columns) = 0;
     // Rows and columns are counted from 1.
     virtual void setCell(int table, int row, int column, std::string_view text) = 0;
+    // The first rows of the table are its heading, repeated at the top of
+    // every page the table runs over.
+    virtual void setHeadingRows(int table, int rows) = 0;
     // The paragraphs of every cell of the table.
     virtual void alignTable(int table, Alignment alignment) = 0;
     // Every paragraph of the document set justified.
     virtual void justifyParagraphs() = 0;
 
-    // The pages of the document as it stands, on A4.
-    virtual int pageCount() = 0;
+    // The document's title and author, as its properties.
+    virtual void setProperties(std::string_view title, std::string_view author) = 0;
 };
 
 }  // namespace calvex

@@ -20,6 +20,20 @@ TEST(BatchReport, WritesThePrintedReportToPdf) {
     EXPECT_GE(countOf(bytes, "/Type /Page\n") + countOf(bytes, "/Type /Page\r") + countOf(bytes, "/Type /Page "), 3u);
 }
 
+TEST(BatchReport, WritesTheEditableReportForAnOdtOutput) {
+    const std::filesystem::path dir = scratchDir("odt");
+    const BatchRun run =
+        runBatch({"relazione", examplePath("Calvex-dati-esempio").string(), "-o", (dir / "relazione.odt").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(readBytes(dir / "relazione.odt").starts_with("PK"));
+    // A folder that is not there: a failure, and no file.
+    const BatchRun missing = runBatch(
+        {"relazione", examplePath("Calvex-dati-esempio").string(), "-o", (dir / "manca" / "relazione.odt").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("impossibile scrivere il documento"), std::string::npos) << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "manca"));
+}
+
 TEST(BatchReport, IncompleteDataWriteNothing) {
     const std::filesystem::path dir = scratchDir("data");
     std::string archive = readBytes(examplePath("Calvex-dati-esempio"));

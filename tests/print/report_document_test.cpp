@@ -79,6 +79,12 @@ TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder)
     EXPECT_EQ(paragraphs[15].size, 18);
     EXPECT_FALSE(paragraphs[15].bold);
     EXPECT_EQ(std::count_if(paragraphs.begin(), paragraphs.end(), [](const auto& p) { return p.newPage; }), 1);
+    // The pages from there on are numbered, the title block's is not.
+    ASSERT_TRUE(document.pageNumbering().has_value());
+    EXPECT_EQ(document.pageNumbering()->firstParagraph, 15u);
+    EXPECT_EQ(document.pageNumbering()->caption, "pagina ");
+    EXPECT_EQ(document.title(), "Relazione di calcolo: Casa Rossi");
+    EXPECT_EQ(document.author(), "Ing. Bianchi");
     EXPECT_TRUE(paragraphs[16].text.starts_with("Il presente calcolo \u00e8 stato eseguito"));
     EXPECT_TRUE(paragraphs[17].text.find("sbalzi,  oltre") != std::string::npos);
     EXPECT_EQ(paragraphs[19].text, "Tu = A * tk * sqr( 1 + (so+sy+sx)/1.5*tk + (so+sy)*sx/2.25*tk^2)");
@@ -92,6 +98,8 @@ TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder)
 
     const auto count = document.paragraphIndex("La presente relazione \u00e8 composta di n. 7 pagine.");
     ASSERT_TRUE(count.has_value());
+    EXPECT_TRUE(paragraphs[*count].pageCount);
+    EXPECT_EQ(std::count_if(paragraphs.begin(), paragraphs.end(), [](const auto& p) { return p.pageCount; }), 1);
     EXPECT_EQ(paragraphs[*count + 1].text, "Si allegano: tavole 1-3");
     EXPECT_EQ(paragraphs[*count + 2].text, "Perugia: 1 marzo 2024");
     EXPECT_EQ(paragraphs[*count + 3].text, "il calcolatore");
@@ -116,6 +124,8 @@ TEST_F(ReportDocument, TenTablesWithTheirShapesAndAlignment)
         EXPECT_EQ(table(number).rows, shapes[number - 1].first) << number;
         EXPECT_EQ(table(number).columns, shapes[number - 1].second) << number;
         EXPECT_EQ(table(number).alignment, alignments[number - 1]) << number;
+        // The headings, and the units under them, repeat on every page.
+        EXPECT_EQ(table(number).headingRows, table(number).columns == 2 ? 1 : 2) << number;
         // No cell of the headings is left empty.
         for (int column = 1; column <= table(number).columns; ++column)
             EXPECT_FALSE(table(number).cell(1, column).empty()) << number << " " << column;
