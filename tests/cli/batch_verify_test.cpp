@@ -15,6 +15,54 @@ std::string smallArchive(const std::string& general, const std::string& xWallDim
            "\"Prova\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
 }
 
+// The example archive as a user typing decimal commas would have saved it:
+// every decimal value a quoted text with a comma, the counts "n,0".
+std::string withDecimalCommas(const std::string& archive) {
+    std::string out;
+    std::size_t start = 0;
+    for (int record = 0;; ++record) {
+        const std::size_t end = archive.find("\r\n", start);
+        const std::string line = archive.substr(start, end - start);
+        if (end == std::string::npos || archive.find("\r\n", end + 2) == std::string::npos) {
+            out += archive.substr(start);  // the title page keeps its texts
+            return out;
+        }
+        std::size_t fieldStart = 0;
+        for (int field = 0; fieldStart <= line.size(); ++field) {
+            const std::size_t comma = std::min(line.find(',', fieldStart), line.size());
+            std::string value = line.substr(fieldStart, comma - fieldStart);
+            if (!value.empty() && value.front() == '"') value = value.substr(1, value.size() - 2);
+            const bool count = record == 0 && field >= 4;
+            if (value.find('.') != std::string::npos || count) {
+                for (char& c : value)
+                    if (c == '.') c = ',';
+                if (count) value += ",0";
+                out += '"' + value + '"';
+            } else {
+                out += line.substr(fieldStart, comma - fieldStart);
+            }
+            out += comma < line.size() ? "," : "\r\n";
+            fieldStart = comma + 1;
+        }
+        start = end + 2;
+    }
+}
+
+TEST(BatchVerify, DecimalCommasGiveTheResultsOfPoints) {
+    const std::filesystem::path example = examplePath("Calvex-dati-esempio");
+    const std::filesystem::path commas = scratchDir("files") / "Calvex-dati-virgole";
+    const std::string converted = withDecimalCommas(readBytes(example));
+    ASSERT_NE(converted.find("\"3,0\",\"6,0\",\"6,0\"\r\n\"1,9\""), std::string::npos);
+    writeBytes(commas, converted);
+
+    const BatchRun withPoints = runBatch({"verifica", "--json", example.string()});
+    const BatchRun withCommas = runBatch({"verifica", "--json", commas.string()});
+    EXPECT_EQ(withCommas.status, withPoints.status) << withCommas.err;
+    const nlohmann::json json = nlohmann::json::parse(withPoints.out);
+    ASSERT_TRUE(json["complete"].get<bool>());
+    EXPECT_EQ(nlohmann::json::parse(withCommas.out), json);
+}
+
 TEST(BatchVerify, ExamplesGiveTheirVerdicts) {
     const BatchRun failing = runBatch({"verifica", examplePath("Calvex-dati-esempio").string()});
     EXPECT_EQ(failing.status, 1) << failing.err;
