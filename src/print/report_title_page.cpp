@@ -21,18 +21,10 @@ constexpr int titleColumn = 6;
 constexpr int valueColumn = 21;
 constexpr int personColumn = 38;
 
-// The user's texts may be long: each is set smaller when it would run off
-// the sheet.
-void fittingLine(TextDevice& device, int column, std::string_view text)
-{
-    device.printFittingAtColumn(column, text);
-    device.endLine();
-}
-
 void captionLine(TextDevice& device, std::string_view caption, int column, std::string_view value)
 {
     device.printAtColumn(frame::headingColumn, caption);
-    fittingLine(device, column, value);
+    printFittingLineAt(device, column, value);
 }
 
 }  // namespace
@@ -58,14 +50,15 @@ void printTitlePage(TextDevice& device, const ProjectData& project, std::string_
     captionLine(device, "direttore dei lavori: ", personColumn, project.title(TitleField::direttore));
     captionLine(device, "calcolatore: ", personColumn, calculatorName);
     device.endLine();
-    fittingLine(device, frame::headingColumn, project.title(TitleField::luogo) + " - " + project.title(TitleField::data));
+    printFittingLineAt(device, frame::headingColumn,
+                       project.title(TitleField::luogo) + " - " + project.title(TitleField::data));
     emptyLines(device, 10);
 
     device.drawLine(left, upperRuleY, right, upperRuleY, ruleWidth);
     device.endLine();
     device.setFontSize(16);
-    fittingLine(device, frame::headingColumn, calculatorName);
-    fittingLine(device, frame::headingColumn, calculatorAddress);
+    printFittingLineAt(device, frame::headingColumn, calculatorName);
+    printFittingLineAt(device, frame::headingColumn, calculatorAddress);
     device.drawLine(left, lowerRuleY, right, lowerRuleY, ruleWidth);
     device.newPage();
 }
