@@ -3,6 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "batch_run.h"
+#include "model/archive.h"
+#include "model/general_entry.h"
+#include "model/numeric_text.h"
 
 namespace calvex::testing {
 namespace {
@@ -15,45 +18,33 @@ std::string smallArchive(const std::string& general, const std::string& xWallDim
            "\"Prova\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
 }
 
-// The example archive as a user typing decimal commas would have saved it:
-// every decimal value a quoted text with a comma, the counts "n,0".
-std::string withDecimalCommas(const std::string& archive) {
-    std::string out;
-    std::size_t start = 0;
-    for (int record = 0;; ++record) {
-        const std::size_t end = archive.find("\r\n", start);
-        const std::string line = archive.substr(start, end - start);
-        if (end == std::string::npos || archive.find("\r\n", end + 2) == std::string::npos) {
-            out += archive.substr(start);  // the title page keeps its texts
-            return out;
-        }
-        std::size_t fieldStart = 0;
-        for (int field = 0; fieldStart <= line.size(); ++field) {
-            const std::size_t comma = std::min(line.find(',', fieldStart), line.size());
-            std::string value = line.substr(fieldStart, comma - fieldStart);
-            if (!value.empty() && value.front() == '"') value = value.substr(1, value.size() - 2);
-            const bool count = record == 0 && field >= 4;
-            if (value.find('.') != std::string::npos || count) {
-                for (char& c : value)
-                    if (c == '.') c = ',';
-                if (count) value += ",0";
-                out += '"' + value + '"';
-            } else {
-                out += line.substr(fieldStart, comma - fieldStart);
-            }
-            out += comma < line.size() ? "," : "\r\n";
-            fieldStart = comma + 1;
-        }
-        start = end + 2;
+// The example saved as a user typing decimal commas would have saved it:
+// every value a text with its points made commas, the counts "n,0".
+void typeWithCommas(ProjectData& project) {
+    const auto commas = [](const FieldValue& value, const char* suffix = "") {
+        return FieldValue::text(pointsToCommas(value.fieldText()) + suffix);
+    };
+    for (GeneralField f : kGeneralEntryOrder) {
+        const bool count = f == GeneralField::np || f == GeneralField::numsetx || f == GeneralField::numsety;
+        project.setGeneral(f, commas(project.general(f), count ? ",0" : ""));
+    }
+    for (int s = 1; s <= project.storeyCount(); ++s) {
+        for (int f = 0; f < kFloorFieldCount; ++f)
+            project.setFloor(s, FloorField(f), commas(project.floor(s, FloorField(f))));
+        for (int w = 1; w <= project.wallCount(); ++w)
+            for (int f = 0; f < kWallFieldCount; ++f)
+                project.setWall(s, w, WallField(f), commas(project.wall(s, w, WallField(f))));
     }
 }
 
 TEST(BatchVerify, DecimalCommasGiveTheResultsOfPoints) {
     const std::filesystem::path example = examplePath("Calvex-dati-esempio");
     const std::filesystem::path commas = scratchDir("files") / "Calvex-dati-virgole";
-    const std::string converted = withDecimalCommas(readBytes(example));
-    ASSERT_NE(converted.find("\"3,0\",\"6,0\",\"6,0\"\r\n\"1,9\""), std::string::npos);
-    writeBytes(commas, converted);
+    ProjectData project;
+    ASSERT_TRUE(readArchiveFile(example, project).complete);
+    typeWithCommas(project);
+    writeBytes(commas, encodeArchive(project).bytes);
+    ASSERT_TRUE(readBytes(commas).starts_with("\"9\",\"4\",\"0,33\",\"1\",\"3,0\",\"6,0\",\"6,0\"\r\n\"1,9\""));
 
     const BatchRun withPoints = runBatch({"verifica", "--json", example.string()});
     const BatchRun withCommas = runBatch({"verifica", "--json", commas.string()});
