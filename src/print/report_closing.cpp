@@ -23,7 +23,8 @@ void printClosing(TextDevice& device, const ProjectData& project, std::string_vi
     device.endLine();
     printFittingLineAt(device, closingColumn, "Si allegano: " + project.title(TitleField::allegati));
     device.endLine();
-    printFittingLineAt(device, closingColumn, project.title(TitleField::luogo) + ": " + project.title(TitleField::data));
+    printFittingLineAt(device, closingColumn,
+                       project.title(TitleField::luogo) + ": " + project.title(TitleField::data));
 
     printLineAt(device, signatureColumn, "il calcolatore");
     std::string signature = "(";

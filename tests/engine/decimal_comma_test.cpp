@@ -40,7 +40,9 @@ public:
 
 private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    std::string oneOf(std::initializer_list<const char*> texts) { return texts.begin()[pick(0, int(texts.size()) - 1)]; }
+    std::string oneOf(std::initializer_list<const char*> texts) {
+        return texts.begin()[pick(0, static_cast<int>(texts.size()) - 1)];
+    }
     std::string decimal(double low, double high) {
         char text[32];
         std::snprintf(text, sizeof text, "%.2f", std::uniform_real_distribution<double>(low, high)(random_));

@@ -75,8 +75,8 @@ struct TypedProgram {
         std::vector<std::string> lines;
         for (const auto& printout : platform.printouts)
             for (const auto& item : printout)
-                lines.push_back(std::to_string(item.page) + " " + std::to_string(item.x) + " " + std::to_string(item.y) +
-                                " " + commasToPoints(item.text));
+                lines.push_back(std::to_string(item.page) + " " + std::to_string(item.x) + " " +
+                                std::to_string(item.y) + " " + commasToPoints(item.text));
         for (const auto& document : platform.documents) {
             for (const auto& paragraph : document->paragraphs()) lines.push_back(commasToPoints(paragraph.text));
             for (const auto& table : document->tables())
