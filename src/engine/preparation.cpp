@@ -37,10 +37,10 @@ void prepare(EngineRun& run) {
     run.storeys = project.storeyCount();
     run.walls = project.wallCount();
     run.xWalls = project.xWallCount();
-    run.grado = project.general(GeneralField::grado).leadingNumber();
-    run.strutt = project.general(GeneralField::strutt).leadingNumber();
-    run.riduz = project.general(GeneralField::riduz).leadingNumber();
-    run.protez = project.general(GeneralField::protez).leadingNumber();
+    run.grado = project.general(GeneralField::grado).typedNumber();
+    run.strutt = project.general(GeneralField::strutt).typedNumber();
+    run.riduz = project.general(GeneralField::riduz).typedNumber();
+    run.protez = project.general(GeneralField::protez).typedNumber();
 
     if (run.context.currentFloor == 1 && run.walls > 0 && run.in(1, run.walls, WallField::dimx) > 0)
         computeBuildingPlan(run);

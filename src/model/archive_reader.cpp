@@ -28,7 +28,7 @@ public:
         });
         if (!generalRead) return failure_;
 
-        const double storeys = countValue(project_.general(GeneralField::np).leadingNumber());
+        const double storeys = countValue(project_.general(GeneralField::np).typedNumber());
         if (storeys > kMaxStoreys)
             return fail(storeysLine, static_cast<int>(GeneralField::np) + 1, kProblemTooManyStoreys);
         const int storeyCount = static_cast<int>(storeys);
@@ -39,8 +39,8 @@ public:
                 return failure_;
         }
 
-        const double wallSum = project_.general(GeneralField::numsetx).leadingNumber() +
-                               project_.general(GeneralField::numsety).leadingNumber();
+        const double wallSum = project_.general(GeneralField::numsetx).typedNumber() +
+                               project_.general(GeneralField::numsety).typedNumber();
         project_.setGeneral(GeneralField::wallCount, FieldValue::real(wallSum));
         const double walls = countValue(wallSum);
         if (walls > kMaxWalls)

@@ -21,10 +21,6 @@ double FieldValue::numberValue() const {
     }
 }
 
-double FieldValue::leadingNumber() const {
-    return kind() == Kind::Text ? readLeadingNumber(std::get<std::string>(value_)) : numberValue();
-}
-
 double FieldValue::typedNumber() const {
     return kind() == Kind::Text ? readTypedNumber(std::get<std::string>(value_)) : numberValue();
 }

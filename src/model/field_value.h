@@ -29,9 +29,9 @@ public:
     // The number held; 0 for the other kinds.
     double numberValue() const;
 
-    // Numeric readings: numbers are used directly, empty reads as 0, texts
-    // are read with readLeadingNumber or readTypedNumber.
-    double leadingNumber() const;
+    // The numeric reading: numbers are used directly, empty reads as 0,
+    // texts are read with readTypedNumber, so a typed decimal comma means
+    // the same as a point wherever the value is used.
     double typedNumber() const;
 
     // What an entry field shows for this value: the text itself, a number

@@ -35,10 +35,10 @@ constexpr std::array<std::string_view, kFloorFieldCount> kNotSignificantMessages
     "Digitare un valore significativo per l'altezza del piano n.",
 };
 
-// A count typed into np, numsetx or numsety: its leading number when that
-// is a whole number of at least 1, otherwise nothing.
+// A count typed into np, numsetx or numsety: its number when that is a
+// whole number of at least 1 ("3,0" counts 3), otherwise nothing.
 std::optional<double> countOf(std::string_view text) {
-    const double number = readLeadingNumber(text);
+    const double number = readTypedNumber(text);
     if (number < 1 || number != std::floor(number)) return std::nullopt;
     return number;
 }
@@ -75,7 +75,7 @@ FieldChangeOutcome changeWallCount(ProjectData& project, std::string& fieldText,
                                    GeneralField other) {
     const std::optional<double> count = countOf(fieldText);
     if (!count) return refuse(fieldText);
-    const double total = *count + project.general(other).leadingNumber();
+    const double total = *count + project.general(other).typedNumber();
     if (total > kMaxWalls) {
         FieldChangeOutcome outcome = refuse(fieldText);
         outcome.message = critical(kMessageTooManyWalls);
@@ -130,7 +130,7 @@ FieldChangeOutcome applyGeneralFieldChange(ProjectData& project, GeneralFieldTex
     fieldText = std::move(text);
     switch (field) {
     case GeneralField::strutt:
-        if (readLeadingNumber(fieldText) == 0) return refuse(fieldText);
+        if (readTypedNumber(fieldText) == 0) return refuse(fieldText);
         [[fallthrough]];
     case GeneralField::grado:
     case GeneralField::riduz:

@@ -15,7 +15,9 @@ namespace calvex {
 // is read. "3,5" reads as 3.
 double readLeadingNumber(std::string_view text);
 
-// Leading number accepting "," or "." as decimal separator.
+// Leading number accepting "," or "." as decimal separator: the reading of
+// every typed value, so "5,25" and "5.25" are the same number wherever
+// they are used.
 double readTypedNumber(std::string_view text);
 
 std::string commasToPoints(std::string_view text);

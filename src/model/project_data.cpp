@@ -11,7 +11,7 @@ namespace {
 int idx(auto field) { return static_cast<int>(field); }
 
 int countOf(const FieldValue& value, int limit) {
-    const double number = std::floor(value.leadingNumber());
+    const double number = std::floor(value.typedNumber());
     if (!(number > 0)) return 0;
     return number > limit ? limit : static_cast<int>(number);
 }
@@ -66,7 +66,7 @@ void ProjectData::setWall(int storey, int wall, WallField field, FieldValue valu
     const int s = checkedStorey(storey), w = checkedWall(wall), f = idx(field);
     FieldValue& slot = wallValues_[s][w][f];
     if (slot == value) return;
-    wallNumbers_[s][w][f] = acceptsDecimalComma(field) ? value.typedNumber() : value.leadingNumber();
+    wallNumbers_[s][w][f] = value.typedNumber();
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << f);
     wallEmpty_[s][w] = static_cast<std::uint16_t>(value.isEmpty() ? wallEmpty_[s][w] | bit : wallEmpty_[s][w] & ~bit);
     slot = std::move(value);

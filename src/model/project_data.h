@@ -38,11 +38,6 @@ inline constexpr std::array<std::string_view, kWallFieldCount> kWallFieldNames{
 inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames{
     "progetto", "localita", "committente", "architettonico", "direttore", "luogo", "data", "allegati"};
 
-// The wall values that accept a decimal comma when the engine reads them.
-constexpr bool acceptsDecimalComma(WallField field) {
-    return field == WallField::solai || field == WallField::sbalzi;
-}
-
 class ProjectData {
 public:
     // The start values of the program.
@@ -65,9 +60,8 @@ public:
     }
     void setWall(int storey, int wall, WallField field, FieldValue value);
 
-    // The engine's readings of the inputs, kept up to date on every change:
-    // storey values read with readTypedNumber; wall values with
-    // readLeadingNumber, `solai` and `sbalzi` with readTypedNumber.
+    // The engine's readings of the inputs (FieldValue::typedNumber), kept
+    // up to date on every change.
     double floorNumber(int storey, FloorField field) const {
         return floors_[checkedStorey(storey)].numbers[static_cast<int>(field)];
     }

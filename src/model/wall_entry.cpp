@@ -6,9 +6,7 @@ namespace calvex {
 
 namespace {
 
-double leading(const ProjectData& project, int s, int w, WallField field) {
-    return project.wall(s, w, field).leadingNumber();
-}
+// Every rule reads a wall value as the engine does, a comma like a point.
 double typed(const ProjectData& project, int s, int w, WallField field) {
     return project.wall(s, w, field).typedNumber();
 }
@@ -24,7 +22,7 @@ std::optional<WallCheckFailure> checkFirstStorey(const ProjectData& project) {
     const int walls = project.wallCount();
     for (int w = 1; w <= walls; ++w)
         for (const auto& [field, text] : kFirstStoreyChecks)
-            if (leading(project, 1, w, field) == 0)
+            if (typed(project, 1, w, field) == 0)
                 return WallCheckFailure{std::string(text) + str(w) + " al piano 1.", 1, w, {field}};
     return std::nullopt;
 }
@@ -54,18 +52,18 @@ std::optional<WallCheckFailure> checkWall(const ProjectData& project, int s, int
 }
 
 bool runsInX(const ProjectData& project, int w) {
-    return leading(project, 1, w, WallField::dimx) > leading(project, 1, w, WallField::dimy);
+    return typed(project, 1, w, WallField::dimx) > typed(project, 1, w, WallField::dimy);
 }
 bool runsInY(const ProjectData& project, int w) {
-    return leading(project, 1, w, WallField::dimx) < leading(project, 1, w, WallField::dimy);
+    return typed(project, 1, w, WallField::dimx) < typed(project, 1, w, WallField::dimy);
 }
 
 } // namespace
 
 bool breaksDirectionRule(const ProjectData& project, int storey, int wall) {
     return !project.wall(storey, wall, WallField::dimy).isEmpty() &&
-           leading(project, storey, wall, WallField::dimy) > leading(project, storey, wall, WallField::dimx) &&
-           wall <= project.general(GeneralField::numsetx).leadingNumber();
+           typed(project, storey, wall, WallField::dimy) > typed(project, storey, wall, WallField::dimx) &&
+           wall <= project.general(GeneralField::numsetx).typedNumber();
 }
 
 std::optional<WallCheckFailure> checkWallData(const ProjectData& project) {
@@ -86,7 +84,7 @@ std::string absentWallsQuestion(const ProjectData& project) {
         std::string line = "Piano n." + str(s) + " ---> ";
         bool any = false;
         for (int w = 1; w <= walls; ++w) {
-            if (leading(project, s, w, WallField::dimx) != 0) continue;
+            if (typed(project, s, w, WallField::dimx) != 0) continue;
             line += str(w) + "-";
             any = true;
         }

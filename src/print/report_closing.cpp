@@ -21,18 +21,19 @@ void printClosing(TextDevice& device, const ProjectData& project, std::string_vi
     device.printNumber(device.pageNumber());
     device.printText(" pagine.");
     device.endLine();
-    printLineAt(device, closingColumn, "Si allegano: " + project.title(TitleField::allegati));
+    printFittingLineAt(device, closingColumn, "Si allegano: " + project.title(TitleField::allegati));
     device.endLine();
-    printLineAt(device, closingColumn, project.title(TitleField::luogo) + ": " + project.title(TitleField::data));
+    printFittingLineAt(device, closingColumn,
+                       project.title(TitleField::luogo) + ": " + project.title(TitleField::data));
 
     printLineAt(device, signatureColumn, "il calcolatore");
     std::string signature = "(";
     signature += calculatorName;
     signature += ")";
     // A name too long for its column moves left just enough to stay whole
-    // on the page.
+    // on the page, and is set smaller if even that is not enough.
     const int lastFittingColumn = (pageBoxWidth - device.textWidth(signature)) / device.characterWidth() + 1;
-    printLineAt(device, std::clamp(lastFittingColumn, closingColumn, signatureColumn), signature);
+    printFittingLineAt(device, std::clamp(lastFittingColumn, closingColumn, signatureColumn), signature);
 
     printPageFooter(device);
     device.endDocument();

@@ -33,4 +33,10 @@ void printLineAt(TextDevice& device, int column, std::string_view text)
     device.endLine();
 }
 
+void printFittingLineAt(TextDevice& device, int column, std::string_view text)
+{
+    device.printFittingAtColumn(column, text);
+    device.endLine();
+}
+
 }  // namespace calvex::report

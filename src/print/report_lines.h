@@ -18,5 +18,8 @@ void printLegend(TextDevice& device, std::span<const LegendEntry> legend, int me
 
 // A text at the given column, as one line.
 void printLineAt(TextDevice& device, int column, std::string_view text);
+// The same for the user's texts, which may be long: one too wide for the
+// sheet is set in a smaller size.
+void printFittingLineAt(TextDevice& device, int column, std::string_view text);
 
 }  // namespace calvex::report

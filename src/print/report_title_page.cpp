@@ -24,8 +24,7 @@ constexpr int personColumn = 38;
 void captionLine(TextDevice& device, std::string_view caption, int column, std::string_view value)
 {
     device.printAtColumn(frame::headingColumn, caption);
-    device.printAtColumn(column, value);
-    device.endLine();
+    printFittingLineAt(device, column, value);
 }
 
 }  // namespace
@@ -51,15 +50,15 @@ void printTitlePage(TextDevice& device, const ProjectData& project, std::string_
     captionLine(device, "direttore dei lavori: ", personColumn, project.title(TitleField::direttore));
     captionLine(device, "calcolatore: ", personColumn, calculatorName);
     device.endLine();
-    printLineAt(device, frame::headingColumn,
-                project.title(TitleField::luogo) + " - " + project.title(TitleField::data));
+    printFittingLineAt(device, frame::headingColumn,
+                       project.title(TitleField::luogo) + " - " + project.title(TitleField::data));
     emptyLines(device, 10);
 
     device.drawLine(left, upperRuleY, right, upperRuleY, ruleWidth);
     device.endLine();
     device.setFontSize(16);
-    printLineAt(device, frame::headingColumn, calculatorName);
-    printLineAt(device, frame::headingColumn, calculatorAddress);
+    printFittingLineAt(device, frame::headingColumn, calculatorName);
+    printFittingLineAt(device, frame::headingColumn, calculatorAddress);
     device.drawLine(left, lowerRuleY, right, lowerRuleY, ruleWidth);
     device.newPage();
 }

@@ -1,5 +1,6 @@
 #include "print/text_device.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -63,6 +64,27 @@ void TextDevice::printAtColumn(int column, std::string_view text)
 {
     jumpToColumn(column);
     printText(text);
+}
+
+void TextDevice::printFittingText(std::string_view text)
+{
+    constexpr double sizeStep = 0.5;
+    constexpr double smallestSize = 4;
+    const double size = fontSize_;
+    const int room = pageBoxWidth - x_;
+    for (double smaller = size; textWidth(text) > room && smaller > smallestSize;) {
+        smaller = std::max(smallestSize, smaller - sizeStep);
+        setFontSize(smaller);
+    }
+    printText(text);
+    if (fontSize_ != size)
+        setFontSize(size);
+}
+
+void TextDevice::printFittingAtColumn(int column, std::string_view text)
+{
+    jumpToColumn(column);
+    printFittingText(text);
 }
 
 void TextDevice::printNumber(double value)

@@ -66,6 +66,12 @@ public:
     void jumpToColumn(int column);
     void printAtColumn(int column, std::string_view text);
 
+    // Draws the text as printText does; one that would run past the right
+    // edge of the page box is drawn at a font size stepped down until it
+    // fits (or down to the smallest size), then the size is restored.
+    void printFittingText(std::string_view text);
+    void printFittingAtColumn(int column, std::string_view text);
+
     // A blank when the value is not negative, the number written by the
     // number formatter, one blank after.
     void printNumber(double value);

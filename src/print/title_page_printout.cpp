@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kTextColumn = 45;
 
+// A text too wide for the sheet is set smaller, so that none of it is lost.
 void captionLine(TextDevice& device, std::string_view caption, std::string_view text)
 {
     device.printAtColumn(frame::headingColumn, caption);
-    device.printAtColumn(kTextColumn, text);
+    device.printFittingAtColumn(kTextColumn, text);
     device.endLine();
 }
 
@@ -46,7 +47,7 @@ void printTitlePageData(TextDevice& device, const ProjectData& project, std::str
         captionLine(device, line.caption, project.title(line.field));
     device.endLine();
     captionLine(device, "il calcolatore:", calculatorName);
-    device.printAtColumn(kTextColumn, calculatorAddress);
+    device.printFittingAtColumn(kTextColumn, calculatorAddress);
     device.endLine();
     device.endDocument();
 }

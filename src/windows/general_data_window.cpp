@@ -312,7 +312,7 @@ void GeneralDataWindow::loadGeneralValues() {
 
 void GeneralDataWindow::copyToNextStorey() {
     ProjectData& project = shell().project();
-    if (project.general(GeneralField::np).leadingNumber() == project.currentFloor) {
+    if (project.general(GeneralField::np).typedNumber() == project.currentFloor) {
         show({"Non esistono altri piani.", MessageIcon::critical});
         return;
     }

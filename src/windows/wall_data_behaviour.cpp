@@ -191,7 +191,7 @@ void WallDataWindow::refreshResults() {
     const ProjectData& project = shell().project();
     const int s = project.currentFloor, w = project.currentWall;
     const WallResult& r = project.wallResult(s, w);
-    const bool xWall = w <= project.general(GeneralField::numsetx).leadingNumber();
+    const bool xWall = w <= project.general(GeneralField::numsetx).typedNumber();
     const std::array<const ResultValue*, 14> shown{&r.selfWeightShare, &r.slabLoad, &r.normalForce, &r.baseStress,
                                                    &r.stiffnessX, &r.stiffnessY, &r.armX, &r.armY, nullptr,
                                                    xWall ? &r.storeyShareX : &r.storeyShareY,
@@ -239,7 +239,7 @@ bool WallDataWindow::validate(CheckMode mode) {
 
 void WallDataWindow::copyToNextStorey() {
     ProjectData& project = shell().project();
-    if (project.general(GeneralField::np).leadingNumber() == project.currentFloor) {
+    if (project.general(GeneralField::np).typedNumber() == project.currentFloor) {
         showMessage(QStringLiteral("Non esistono altri piani."), MessageIcon::critical);
         return;
     }

@@ -3,6 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "batch_run.h"
+#include "model/archive.h"
+#include "model/general_entry.h"
+#include "model/numeric_text.h"
 
 namespace calvex::testing {
 namespace {
@@ -13,6 +16,42 @@ std::string smallArchive(const std::string& general, const std::string& xWallDim
            ",\"0.3\",\"2\",\"0\",\"0\",\"0\",\"8\",\"200\",\"10\",\"0\"\r\n"
            "\"0.3\",\"4\",\"0\",\"2\",\"0\",\"0\",\"8\",\"200\",\"10\",\"0\"\r\n"
            "\"Prova\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+}
+
+// The example saved as a user typing decimal commas would have saved it:
+// every value a text with its points made commas, the counts "n,0".
+void typeWithCommas(ProjectData& project) {
+    const auto commas = [](const FieldValue& value, const char* suffix = "") {
+        return FieldValue::text(pointsToCommas(value.fieldText()) + suffix);
+    };
+    for (GeneralField f : kGeneralEntryOrder) {
+        const bool count = f == GeneralField::np || f == GeneralField::numsetx || f == GeneralField::numsety;
+        project.setGeneral(f, commas(project.general(f), count ? ",0" : ""));
+    }
+    for (int s = 1; s <= project.storeyCount(); ++s) {
+        for (int f = 0; f < kFloorFieldCount; ++f)
+            project.setFloor(s, FloorField(f), commas(project.floor(s, FloorField(f))));
+        for (int w = 1; w <= project.wallCount(); ++w)
+            for (int f = 0; f < kWallFieldCount; ++f)
+                project.setWall(s, w, WallField(f), commas(project.wall(s, w, WallField(f))));
+    }
+}
+
+TEST(BatchVerify, DecimalCommasGiveTheResultsOfPoints) {
+    const std::filesystem::path example = examplePath("Calvex-dati-esempio");
+    const std::filesystem::path commas = scratchDir("files") / "Calvex-dati-virgole";
+    ProjectData project;
+    ASSERT_TRUE(readArchiveFile(example, project).complete);
+    typeWithCommas(project);
+    writeBytes(commas, encodeArchive(project).bytes);
+    ASSERT_TRUE(readBytes(commas).starts_with("\"9\",\"4\",\"0,33\",\"1\",\"3,0\",\"6,0\",\"6,0\"\r\n\"1,9\""));
+
+    const BatchRun withPoints = runBatch({"verifica", "--json", example.string()});
+    const BatchRun withCommas = runBatch({"verifica", "--json", commas.string()});
+    EXPECT_EQ(withCommas.status, withPoints.status) << withCommas.err;
+    const nlohmann::json json = nlohmann::json::parse(withPoints.out);
+    ASSERT_TRUE(json["complete"].get<bool>());
+    EXPECT_EQ(nlohmann::json::parse(withCommas.out), json);
 }
 
 TEST(BatchVerify, ExamplesGiveTheirVerdicts) {

@@ -49,13 +49,13 @@ TEST(VerticalLoads, SeismicCoefficientFollowsTheGrade) {
     EXPECT_NEAR(low.building().totalForce.number(), 0.0, 1e-9);
 }
 
-TEST(VerticalLoads, SlabsReadCommasButDimensionsDoNot) {
+TEST(VerticalLoads, DimensionsReadCommasLikeSlabs) {
     TestBuilding b(1, 1, 0);
     b.wall(1, 1, {.dimx = "0,30", .dimy = "5", .ascissa = "0", .ordinata = "0", .solai = "0,30"});
     b.run();
-    EXPECT_EQ(b.project->wallNumber(1, 1, WallField::dimx), 0.0);
+    EXPECT_DOUBLE_EQ(b.project->wallNumber(1, 1, WallField::dimx), 0.3);
     EXPECT_DOUBLE_EQ(b.project->wallNumber(1, 1, WallField::solai), 0.3);
-    EXPECT_EQ(b.at(1, 1).area.number(), 0.0);
+    EXPECT_DOUBLE_EQ(b.at(1, 1).area.number(), 1.5);
 }
 
 TEST(VerticalLoads, TieStressesAreResetWhenTiesAreRemoved) {

@@ -32,7 +32,7 @@ TEST(ProjectData, EmptyMeansEmptyKindOrEmptyTextButNotZero) {
     EXPECT_EQ(FieldValue::real(0.33).fieldText(), "0.33");
     EXPECT_EQ(FieldValue::integer(4).fieldText(), "4");
     EXPECT_EQ(FieldValue::text("0,35").typedNumber(), 0.35);
-    EXPECT_EQ(FieldValue::text("0,35").leadingNumber(), 0.0);
+    EXPECT_EQ(FieldValue::text("0.35").typedNumber(), 0.35);
 }
 
 TEST(ProjectData, IntroduceStoreysFillsOnlyEmptyValues) {

@@ -1,5 +1,7 @@
 #include "print/page_frame.h"
 #include "print/qt_text_device.h"
+#include "print/report_sections.h"
+#include "print/title_page_printout.h"
 #include "print/gui_application.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace calvex {
 namespace {
@@ -85,6 +89,51 @@ TEST_F(QtTextDeviceTest, WritesPagesToPdf)
     }
     ASSERT_TRUE(QFile::exists(fileName));
     EXPECT_EQ(countPages(fileName), 2);
+}
+
+// Notes where each text ends, measured with the printer's own fonts.
+class MeasuringDevice : public QtTextDevice {
+public:
+    using QtTextDevice::QtTextDevice;
+    struct Drawn {
+        std::string text;
+        int right;
+    };
+    std::vector<Drawn> drawn;
+
+protected:
+    void drawText(int x, int y, std::string_view text) override
+    {
+        drawn.push_back({std::string(text), x + textWidth(text)});
+        QtTextDevice::drawText(x, y, text);
+    }
+};
+
+TEST_F(QtTextDeviceTest, TitlePageTextsOfSixtyCapitalsStayOnTheSheet)
+{
+    const std::string wide(60, 'W');
+    ProjectData project;
+    for (int field = 0; field < kTitleFieldCount; ++field)
+        project.setTitle(static_cast<TitleField>(field), wide);
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QPdfWriter writer(directory.filePath("title.pdf"));
+    setUpA4Pdf(writer);
+    MeasuringDevice device(writer);
+    report::printTitlePage(device, project, wide, wide);
+    device.setFont("Courier New", 12);  // as the report's pages leave it
+    report::printClosing(device, project, wide);
+    printTitlePageData(device, project, wide, wide);
+
+    int whole = 0;
+    for (const auto& text : device.drawn) {
+        EXPECT_LE(text.right, pageBoxWidth) << text.text;
+        whole += text.text.find(wide) != std::string::npos;
+    }
+    // None cut: nine texts on the report's title page (no attachments
+    // there; place and date share a line), three lines of the report's
+    // close, ten on the printout.
+    EXPECT_EQ(whole, 9 + 3 + 10);
 }
 
 }  // namespace

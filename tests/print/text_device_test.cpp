@@ -111,6 +111,32 @@ TEST(TextDevice, PagesAndDocuments)
     EXPECT_EQ(shortPage.textsOnPage(2)[0].column, 3);
 }
 
+TEST(TextDevice, FittingTextIsSetSmallerOnlyWhenItWouldRunOffTheBox)
+{
+    RecordingDevice device;
+    device.setFont("Courier New", 18);
+    device.printFittingAtColumn(10, "VERIFICA");
+    const std::string wide(60, 'W');
+    device.printFittingAtColumn(10, wide);
+    // From beyond the box nothing fits: the smallest size, and no hang.
+    device.setCurrentX(pageBoxWidth + 100);
+    device.printFittingText("X");
+    device.printAtColumn(1, "dopo");
+
+    const auto texts = device.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].size, 18);
+    EXPECT_EQ(texts[1].text, wide);
+    EXPECT_LT(texts[1].size, 18);
+    EXPECT_LE(texts[1].x + 60 * 12 * texts[1].size, pageBoxWidth);
+    // Stepped down no further than needed: half a point more would not fit.
+    EXPECT_GT(texts[1].x + 60 * 12 * (texts[1].size + 0.5), pageBoxWidth);
+    // It starts where the column of the full size starts.
+    EXPECT_EQ(texts[1].x, texts[0].x);
+    EXPECT_EQ(texts[2].size, 4);
+    EXPECT_EQ(texts[3].size, 18);
+}
+
 TEST(RecordingDevice, MetricsFollowFontAndSize)
 {
     RecordingDevice device;
