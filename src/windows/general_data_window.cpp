@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
@@ -14,6 +13,7 @@
 #include "windows/captions.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -184,7 +184,7 @@ void GeneralDataWindow::buildStoreyColumn() {
         });
         storeyFields_[f] = edit;
     }
-    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
+    storeyScroll_ = place(new SelectorScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
                           kRowTop + kRowStep - 15, 255, kFloorFieldCount * kRowStep - 120);
     storeyScroll_->setObjectName(QStringLiteral("VScroll1"));
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
@@ -258,7 +258,7 @@ void GeneralDataWindow::storeyScrolled(int value) {
     const int storeys = project.storeyCount();
     if (value > storeys) {
         showStorey(storeys);
-        show({"Non vi sono altri piani.", MessageIcon::critical});
+        storeyScroll_->refuseStep([this] { show({"Non vi sono altri piani.", MessageIcon::critical}); });
         return;
     }
     storeyLabel_->setText(QStringLiteral("piano n. %1").arg(value));

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
@@ -15,6 +14,7 @@
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
 #include "windows/wall_check_window.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -119,7 +119,7 @@ void ResultsWindow::buildGeneralColumn() {
 }
 
 void ResultsWindow::buildStoreyColumn() {
-    selector_ = place(new QScrollBar(Qt::Vertical, form()), kSelectorLeft, kRowTop, kSelectorWidth,
+    selector_ = place(new SelectorScrollBar(Qt::Vertical, form()), kSelectorLeft, kRowTop, kSelectorWidth,
                       14 * kRowStep - (kRowStep - kRowHeight));
     selector_->setObjectName(QStringLiteral("VScroll1"));
     selector_->setAccessibleName(QStringLiteral("piano"));

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "model/numeric_text.h"
 #include "model/wall_entry.h"
@@ -16,6 +15,7 @@
 #include "windows/number_display.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -131,7 +131,8 @@ void WallDataWindow::storeyScrolled(int value) {
     }
     if (value > storeys) {
         showStorey(storeys);
-        showMessage(QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation);
+        storeyScroll_->refuseStep(
+            [this] { showMessage(QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = value;
@@ -148,7 +149,8 @@ void WallDataWindow::wallScrolled(int value) {
     }
     if (value > walls) {
         showWall(walls);
-        showMessage(QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation);
+        wallScroll_->refuseStep(
+            [this] { showMessage(QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = value;

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -132,13 +132,13 @@ void WallDataWindow::buildEntryFields() {
         copy->setAccessibleName(QStringLiteral("C ") + field->accessibleName());
         connect(copy, &QPushButton::clicked, this, [this, f] { copyFromPreviousWall(f); });
     }
-    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), 4700, kEntryTop - 15, 240,
+    storeyScroll_ = place(new SelectorScrollBar(Qt::Vertical, form()), 4700, kEntryTop - 15, 240,
                           (kWallFieldCount - 1) * kEntryStep + kEntryHeight + 30);
     storeyScroll_->setObjectName(QStringLiteral("VScroll1"));
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
     storeyScroll_->setRange(1, kMaxStoreys);
     connect(storeyScroll_, &QScrollBar::valueChanged, this, &WallDataWindow::storeyScrolled);
-    wallScroll_ = place(new QScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
+    wallScroll_ = place(new SelectorScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
     wallScroll_->setObjectName(QStringLiteral("HScroll1"));
     wallScroll_->setAccessibleName(QStringLiteral("setto"));
     wallScroll_->setRange(1, kMaxWalls);
