@@ -166,6 +166,8 @@ void WallDataWindow::showCurrentValues() {
         display(fields_[f], QString::fromStdString(
                                 project.wall(project.currentFloor, project.currentWall, static_cast<WallField>(f))
                                     .fieldText()));
+    // New texts in the fields: earlier red marks belong to other values.
+    resetFieldColours();
     progress_->setValue(3);
     progress_->show();
     recompute();
@@ -256,6 +258,8 @@ void WallDataWindow::copyToNextStorey() {
 void WallDataWindow::clearWindow() {
     for (QLineEdit* field : fields_) display(field, QString());
     for (QLabel* field : results_) field->clear();
+    resetFieldColours();
+    verdict_->clear();
     shell().project().resetWalls();
     shell().resultsWindow().clearResults();
 }
