@@ -59,6 +59,16 @@ void WallDataWindow::setColours(QWidget* widget, const QColor& background, const
     widget->setPalette(palette);
 }
 
+// Yellow while the results follow every change, red while they do not. A
+// style sheet, because widget styles shade a button's palette colour.
+void WallDataWindow::showLiveState() {
+    const QColor colour = live_ ? kYellow : kRed;
+    liveButton_->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid black; }"
+                       "QPushButton:pressed { border-width: 2px; }")
+            .arg(colour.name()));
+}
+
 void WallDataWindow::resetFieldColours() {
     for (QLineEdit* field : fields_) field->setPalette(QPalette());
 }
@@ -214,7 +224,7 @@ void WallDataWindow::refreshResults() {
 
 void WallDataWindow::toggleLiveCalculation() {
     live_ = !live_;
-    setColours(liveButton_, live_ ? kYellow : kRed, Qt::black);
+    showLiveState();
     if (live_) showWall(1);
     else if (!shell().project().resultsCurrent()) verdict_->setText(kNotCurrent);
 }

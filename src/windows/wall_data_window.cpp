@@ -99,8 +99,7 @@ WallDataWindow::WallDataWindow(Shell& shell)
     connect(order, &QPushButton::clicked, this, &WallDataWindow::orderWalls);
     liveButton_ = place(new QPushButton(QStringLiteral("RISULTATI DELLA VERIFICA"), form()), 1400, bottom, 3300, 380);
     liveButton_->setObjectName(QStringLiteral("risulta"));
-    liveButton_->setAutoFillBackground(true);
-    setColours(liveButton_, QColor(255, 255, 0), Qt::black);
+    showLiveState();
     connect(liveButton_, &QPushButton::clicked, this, &WallDataWindow::toggleLiveCalculation);
     verdict_ = place(new QLabel(form()), 5000, bottom, 4400, 380);
     verdict_->setObjectName(QStringLiteral("risultato"));

@@ -66,6 +66,7 @@ private:
     void resetFieldColours();
     void resetResultColours();
     void setColours(QWidget* widget, const QColor& background, const QColor& text);
+    void showLiveState();
     void showMessage(const QString& text, MessageIcon icon);
     void markRed(int field);
 

@@ -195,9 +195,14 @@ TEST_F(WallWindowTest, LiveCalculationSwitch) {
     EXPECT_FALSE(force.isEmpty());
     EXPECT_EQ(window.resultField(9), "Y");
     EXPECT_EQ(window.verdictText(), "setto verificato");
+    // The button as painted, beside its caption.
+    auto* button = window.findChild<QPushButton*>("risulta");
+    const auto buttonColour = [button] { return button->grab().toImage().pixelColor(4, button->height() / 2); };
+    EXPECT_EQ(buttonColour(), QColor(255, 255, 0));
 
     window.toggleLiveCalculation();
     EXPECT_FALSE(window.liveCalculation());
+    EXPECT_EQ(buttonColour(), QColor(255, 0, 0));
     field(window, 10)->setText("40");
     EXPECT_EQ(window.resultField(11), force);
     EXPECT_EQ(window.verdictText(), "risultati non aggiornati");
@@ -208,6 +213,7 @@ TEST_F(WallWindowTest, LiveCalculationSwitch) {
     EXPECT_EQ(project->currentWall, 1);
     EXPECT_EQ(window.resultField(9), "X");
     EXPECT_NE(window.verdictText(), "risultati non aggiornati");
+    EXPECT_EQ(buttonColour(), QColor(255, 255, 0));
 }
 
 // The example building typed field by field gives what the batch tool
