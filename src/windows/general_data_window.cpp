@@ -11,6 +11,7 @@
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/combo_accessibility.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
 #include "windows/selector_scroll_bar.h"
@@ -146,6 +147,7 @@ void GeneralDataWindow::buildGeneralColumn() {
             });
             field = edit;
         } else {
+            installComboAccessibility();
             auto* combo = new QComboBox(form());
             combo->setEditable(true);
             combo->addItems(spec.choices);
@@ -197,7 +199,6 @@ void GeneralDataWindow::buildHintAndButtons() {
     hint_ = place(new QLabel(form()), kLeftCaption, top, 6900, 800);
     hint_->setObjectName(QStringLiteral("passo"));
     hint_->setToolTip(QStringLiteral("indicazioni progressive sull'uso della finestra"));
-    hint_->setAccessibleName(QStringLiteral("indicazioni"));
     hint_->setWordWrap(true);
     hint_->setFrameShape(QFrame::Box);
     hint_->setMargin(4);

@@ -9,7 +9,6 @@
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
-#include "windows/captions.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
@@ -90,10 +89,11 @@ void ResultsWindow::buildGeneralColumn() {
     setEmphasis(title, 9, Qt::black);
     for (int row = 0; row < 7; ++row) {
         const int top = kRowTop + row * kRowStep;
-        addCaption(kGeneralCaptions[row], QString(), kLeft, top, kGeneralCaptionWidth, kRowHeight);
+        QLabel* caption = addCaption(kGeneralCaptions[row], QString(), kLeft, top, kGeneralCaptionWidth, kRowHeight);
         QLabel* field = place(makeValueField(form()), kGeneralField, top, kGeneralFieldWidth, kRowHeight);
         field->setObjectName(QStringLiteral("generali%1").arg(row + 1));
-        field->setAccessibleName(accessibleCaption(kGeneralCaptions[row]));
+        // The value is what the field says; the caption labels it.
+        caption->setBuddy(field);
         general_[row] = field;
     }
 
@@ -136,10 +136,11 @@ void ResultsWindow::buildStoreyColumn() {
     setEmphasis(storeyCaption_, 9, Qt::black);
     for (int item = 0; item < 14; ++item) {
         const int top = kRowTop + item * kRowStep;
-        addCaption(kStoreyCaptions[item], QString(), kStoreyLeft, top, kStoreyCaptionWidth, kRowHeight);
+        QLabel* caption =
+            addCaption(kStoreyCaptions[item], QString(), kStoreyLeft, top, kStoreyCaptionWidth, kRowHeight);
         QLabel* field = place(makeValueField(form()), kStoreyField, top, kStoreyFieldWidth, kRowHeight);
         field->setObjectName(QStringLiteral("rispiani%1").arg(item + 1));
-        field->setAccessibleName(accessibleCaption(kStoreyCaptions[item]));
+        caption->setBuddy(field);
         items_[item] = field;
     }
 

@@ -150,7 +150,6 @@ void WallDataWindow::buildResultFields() {
         QLabel* caption = addCaption(kResultCaptions[i], QString(), 5050, top, 3200, kResultHeight);
         auto* field = place(new QLabel(form()), 8300, top, 1100, kResultHeight);
         field->setObjectName(QStringLiteral("risultati%1").arg(i + 1));
-        field->setAccessibleName(accessibleCaption(kResultCaptions[i]));
         field->setAutoFillBackground(true);
         field->setFrameShape(QFrame::Panel);
         field->setFrameShadow(QFrame::Sunken);
