@@ -13,8 +13,8 @@
 #include "windows/captions.h"
 #include "windows/combo_accessibility.h"
 #include "windows/results_window.h"
-#include "windows/wall_data_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 

@@ -12,8 +12,8 @@
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
-#include "windows/wall_check_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/wall_check_window.h"
 
 namespace calvex {
 

@@ -9,8 +9,8 @@
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/results_fields.h"
-#include "windows/wall_check_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/wall_check_window.h"
 
 namespace calvex {
 

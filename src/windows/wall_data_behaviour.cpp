@@ -14,8 +14,8 @@
 #include "windows/general_data_window.h"
 #include "windows/number_display.h"
 #include "windows/results_window.h"
-#include "windows/wall_data_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 
