@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -140,29 +139,6 @@ TEST_F(WallCheckWindowTest, RowsOfFourteenStoreys) {
     for (int row = 1; row <= 10; ++row) EXPECT_EQ(window.rowText(row, 0), QString::number(row + 10));
     for (int row = 5; row <= 10; ++row)
         for (int column = 1; column <= 3; ++column) EXPECT_EQ(window.rowText(row, column), "") << row;
-}
-
-// Every cell of the ten rows has room for a line of its font, at the
-// window's size and when the user makes the window smaller.
-TEST_F(WallCheckWindowTest, RowsShowTheirTextsWhole) {
-    compute(10, "20");
-    load();
-    window.setSelectors(1, 1);
-    window.showWall();
-    const auto* wallSelector = window.findChild<QScrollBar*>("HScroll1");
-    const QSize designed = window.size();
-    for (const double scale : {1.0, 0.85}) {
-        window.resize(designed * scale);
-        QApplication::processEvents();
-        int cells = 0;
-        for (const auto* cell : window.findChildren<QLabel*>()) {
-            if (cell->frameStyle() != (QFrame::Panel | QFrame::Sunken)) continue;
-            ++cells;
-            EXPECT_GE(cell->contentsRect().height(), cell->fontMetrics().height()) << cell->text().toStdString();
-            EXPECT_LE(cell->geometry().bottom(), wallSelector->geometry().top());
-        }
-        EXPECT_EQ(cells, 40) << scale;
-    }
 }
 
 TEST_F(WallCheckWindowTest, DirectionCaptionsAndWallSelector) {
