@@ -2,7 +2,7 @@
 # needs and builds the project in build/.
 
 CALVEX_PACKAGES=(cmake g++ pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
-    qt6-base-dev libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 poppler-utils
+    qt6-base-dev qt6-translations-l10n libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 poppler-utils
     libodfgen-dev libzip-dev libreoffice-writer-nogui)
 
 calvex_install_packages() {

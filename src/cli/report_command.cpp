@@ -5,13 +5,13 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPdfWriter>
-#include <QSettings>
 
 #include "commands.h"
 #include "exit_codes.h"
 #include "loaded_project.h"
 #include "model/wall_entry.h"
 #include "model/number_pattern.h"
+#include "print/calculator_settings.h"
 #include "print/document_file.h"
 #include "print/odt_word_document.h"
 #include "print/qt_text_device.h"
@@ -36,13 +36,8 @@ std::optional<ReportArguments> parseArguments(std::span<const std::string> args)
 
 // The calculator's lines, as the program reads them.
 std::pair<std::string, std::string> calculator() {
-    const QSettings settings(QStringLiteral("Calvex"), QStringLiteral("Calvex"));
-    return {settings.value(QStringLiteral("calcolatore/nome"), QStringLiteral("Studio tecnico (nome da configurare)"))
-                .toString()
-                .toStdString(),
-            settings.value(QStringLiteral("calcolatore/indirizzo"), QStringLiteral("Indirizzo dello studio (da configurare)"))
-                .toString()
-                .toStdString()};
+    const CalculatorSettings settings = readCalculatorSettings();
+    return {settings.name.toStdString(), settings.address.toStdString()};
 }
 
 bool isEditableReport(const std::string& output) {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintDialog>
@@ -46,7 +47,12 @@ QFileDialog::Options dialogOptions() {
 
 } // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music) : music_(std::move(music)) {}
+QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music) : music_(std::move(music)) {
+    if (qtTexts_.load(QStringLiteral("qt_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
+}
+
+QtPlatform::~QtPlatform() { QCoreApplication::removeTranslator(&qtTexts_); }
 
 MessageAnswer QtPlatform::showMessage(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(qtIcon(request.icon), request.title, request.text, QMessageBox::NoButton, parent);

@@ -1,8 +1,11 @@
 #pragma once
 // The platform layer on Qt: standard message boxes and dialogs, the
-// primary screen and the system clock.
+// primary screen and the system clock. The standard dialogs and buttons
+// speak Italian, as every text of the program, whatever the user's locale.
 
 #include <memory>
+
+#include <QTranslator>
 
 #include "platform.h"
 
@@ -11,6 +14,7 @@ namespace calvex {
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(std::unique_ptr<MusicPlayer> music);
+    ~QtPlatform() override;
 
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
@@ -26,6 +30,8 @@ public:
 
 private:
     std::unique_ptr<MusicPlayer> music_;
+    // Qt's own Italian texts of its dialogs and buttons.
+    QTranslator qtTexts_;
 };
 
 // A file name in the folder that is not taken yet: the name itself, else

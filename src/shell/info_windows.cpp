@@ -40,7 +40,8 @@ AboutWindow::AboutWindow(Shell&) {
     addLine(*this, *layout, app::kProductName, 20, true);
     addLine(*this, *layout, app::kSubtitle, 10);
     addLine(*this, *layout, QStringLiteral("per sistemi Windows a 32 bit "), 9);
-    addLine(*this, *layout, editionLine(), 9);
+    // One line: the window is as wide as the edition line.
+    addLine(*this, *layout, editionLine(), 9)->setWordWrap(false);
     addCloseButton(*this, *layout, QStringLiteral("cmdOK"));
 }
 

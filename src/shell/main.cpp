@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QSettings>
 #include <memory>
 
 #include "model/project_data.h"
 #include "platform/fluid_music_player.h"
 #include "platform/qt_platform.h"
+#include "print/calculator_settings.h"
 #include "shell/shell.h"
 
 int main(int argc, char** argv) {
@@ -22,13 +22,8 @@ int main(int argc, char** argv) {
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
-    const QSettings settings;
-    calvex::ShellSettings shellSettings{
-        settings.value(QStringLiteral("calcolatore/nome"), QStringLiteral("Studio tecnico (nome da configurare)"))
-            .toString(),
-        settings.value(QStringLiteral("calcolatore/indirizzo"), QStringLiteral("Indirizzo dello studio (da configurare)"))
-            .toString(),
-        QApplication::applicationDirPath()};
+    const calvex::CalculatorSettings calculator = calvex::readCalculatorSettings();
+    calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
 
     calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>());
     auto project = std::make_unique<calvex::ProjectData>();

@@ -6,13 +6,14 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/combo_accessibility.h"
 #include "windows/results_window.h"
+#include "windows/selector_scroll_bar.h"
 #include "windows/wall_data_window.h"
 
 namespace calvex {
@@ -146,6 +147,7 @@ void GeneralDataWindow::buildGeneralColumn() {
             });
             field = edit;
         } else {
+            installComboAccessibility();
             auto* combo = new QComboBox(form());
             combo->setEditable(true);
             combo->addItems(spec.choices);
@@ -184,7 +186,7 @@ void GeneralDataWindow::buildStoreyColumn() {
         });
         storeyFields_[f] = edit;
     }
-    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
+    storeyScroll_ = place(new SelectorScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
                           kRowTop + kRowStep - 15, 255, kFloorFieldCount * kRowStep - 120);
     storeyScroll_->setObjectName(QStringLiteral("VScroll1"));
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
@@ -197,7 +199,6 @@ void GeneralDataWindow::buildHintAndButtons() {
     hint_ = place(new QLabel(form()), kLeftCaption, top, 6900, 800);
     hint_->setObjectName(QStringLiteral("passo"));
     hint_->setToolTip(QStringLiteral("indicazioni progressive sull'uso della finestra"));
-    hint_->setAccessibleName(QStringLiteral("indicazioni"));
     hint_->setWordWrap(true);
     hint_->setFrameShape(QFrame::Box);
     hint_->setMargin(4);
@@ -258,7 +259,7 @@ void GeneralDataWindow::storeyScrolled(int value) {
     const int storeys = project.storeyCount();
     if (value > storeys) {
         showStorey(storeys);
-        show({"Non vi sono altri piani.", MessageIcon::critical});
+        storeyScroll_->refuseStep([this] { show({"Non vi sono altri piani.", MessageIcon::critical}); });
         return;
     }
     storeyLabel_->setText(QStringLiteral("piano n. %1").arg(value));

@@ -12,9 +12,10 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QScrollBar;
 
 namespace calvex {
+
+class SelectorScrollBar;
 
 class GeneralDataWindow : public WorkWindow {
 public:
@@ -69,7 +70,7 @@ private:
     std::array<QWidget*, 7> generalFields_{};
     std::array<QLineEdit*, kFloorFieldCount> storeyFields_{};
     QLabel* storeyLabel_ = nullptr;
-    QScrollBar* storeyScroll_ = nullptr;
+    SelectorScrollBar* storeyScroll_ = nullptr;
     QLabel* hint_ = nullptr;
     QPushButton* ahead_ = nullptr;
     QProgressBar* progress_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include "model/numeric_text.h"
 #include "shell/app_texts.h"
@@ -13,6 +12,7 @@
 #include "windows/number_display.h"
 #include "windows/results_verdicts.h"
 #include "windows/results_window.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -84,8 +84,10 @@ void ResultsWindow::showStorey(int storey) {
     if (storey > storeys) {
         // Putting the selector back shows the top storey.
         selector_->setValue(storeys);
-        shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Non vi sono altri piani."),
-                                  MessageIcon::exclamation);
+        selector_->refuseStep([this] {
+            shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Non vi sono altri piani."),
+                                      MessageIcon::exclamation);
+        });
         return;
     }
     project.currentFloor = storey;

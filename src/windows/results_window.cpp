@@ -5,15 +5,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
-#include "windows/captions.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
+#include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
 
 namespace calvex {
@@ -90,10 +89,11 @@ void ResultsWindow::buildGeneralColumn() {
     setEmphasis(title, 9, Qt::black);
     for (int row = 0; row < 7; ++row) {
         const int top = kRowTop + row * kRowStep;
-        addCaption(kGeneralCaptions[row], QString(), kLeft, top, kGeneralCaptionWidth, kRowHeight);
+        QLabel* caption = addCaption(kGeneralCaptions[row], QString(), kLeft, top, kGeneralCaptionWidth, kRowHeight);
         QLabel* field = place(makeValueField(form()), kGeneralField, top, kGeneralFieldWidth, kRowHeight);
         field->setObjectName(QStringLiteral("generali%1").arg(row + 1));
-        field->setAccessibleName(accessibleCaption(kGeneralCaptions[row]));
+        // The value is what the field says; the caption labels it.
+        caption->setBuddy(field);
         general_[row] = field;
     }
 
@@ -119,7 +119,7 @@ void ResultsWindow::buildGeneralColumn() {
 }
 
 void ResultsWindow::buildStoreyColumn() {
-    selector_ = place(new QScrollBar(Qt::Vertical, form()), kSelectorLeft, kRowTop, kSelectorWidth,
+    selector_ = place(new SelectorScrollBar(Qt::Vertical, form()), kSelectorLeft, kRowTop, kSelectorWidth,
                       14 * kRowStep - (kRowStep - kRowHeight));
     selector_->setObjectName(QStringLiteral("VScroll1"));
     selector_->setAccessibleName(QStringLiteral("piano"));
@@ -136,10 +136,11 @@ void ResultsWindow::buildStoreyColumn() {
     setEmphasis(storeyCaption_, 9, Qt::black);
     for (int item = 0; item < 14; ++item) {
         const int top = kRowTop + item * kRowStep;
-        addCaption(kStoreyCaptions[item], QString(), kStoreyLeft, top, kStoreyCaptionWidth, kRowHeight);
+        QLabel* caption =
+            addCaption(kStoreyCaptions[item], QString(), kStoreyLeft, top, kStoreyCaptionWidth, kRowHeight);
         QLabel* field = place(makeValueField(form()), kStoreyField, top, kStoreyFieldWidth, kRowHeight);
         field->setObjectName(QStringLiteral("rispiani%1").arg(item + 1));
-        field->setAccessibleName(accessibleCaption(kStoreyCaptions[item]));
+        caption->setBuddy(field);
         items_[item] = field;
     }
 

@@ -10,9 +10,10 @@
 
 class QLabel;
 class QPlainTextEdit;
-class QScrollBar;
 
 namespace calvex {
+
+class SelectorScrollBar;
 
 class ResultsWindow : public WorkWindow {
 public:
@@ -64,7 +65,7 @@ private:
     QLabel* storeyCaption_ = nullptr;
     QLabel* storeyVerdict_ = nullptr;
     QLabel* buildingVerdict_ = nullptr;
-    QScrollBar* selector_ = nullptr;
+    SelectorScrollBar* selector_ = nullptr;
     // The building verdict as the last storey shown gave it, shown
     // whenever the results belong to the current data.
     QString buildingVerdictText_;

@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include <QLabel>
-#include <QScrollBar>
 
 #include "model/numeric_text.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/results_fields.h"
+#include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
 
 namespace calvex {
@@ -61,7 +61,8 @@ void WallCheckWindow::showStoreys() {
     if (first > storeys) {
         // Putting the selector back shows the rows from the top storey.
         storeySelector_->setValue(storeys);
-        report(*this, QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation);
+        storeySelector_->refuseStep(
+            [this] { report(*this, QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = first;
@@ -87,7 +88,8 @@ void WallCheckWindow::showWall() {
     if (wall > walls) {
         // Putting the selector back shows the last wall.
         wallSelector_->setValue(walls);
-        report(*this, QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation);
+        wallSelector_->refuseStep(
+            [this] { report(*this, QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = wall;

@@ -4,13 +4,13 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -95,7 +95,7 @@ void WallCheckWindow::buildHeader() {
 }
 
 void WallCheckWindow::buildRows() {
-    storeySelector_ = place(new QScrollBar(Qt::Vertical, form()), kLeft, kRowTop, kSelectorWidth,
+    storeySelector_ = place(new SelectorScrollBar(Qt::Vertical, form()), kLeft, kRowTop, kSelectorWidth,
                             10 * kRowStep - (kRowStep - kRowHeight));
     storeySelector_->setObjectName(QStringLiteral("VScroll1"));
     storeySelector_->setAccessibleName(QStringLiteral("piano"));
@@ -119,7 +119,7 @@ void WallCheckWindow::buildRows() {
 }
 
 void WallCheckWindow::buildWallLine() {
-    wallSelector_ = place(new QScrollBar(Qt::Horizontal, form()), kLeft, kWallLineTop + 20, 3000, kSelectorWidth);
+    wallSelector_ = place(new SelectorScrollBar(Qt::Horizontal, form()), kLeft, kWallLineTop + 20, 3000, kSelectorWidth);
     wallSelector_->setObjectName(QStringLiteral("HScroll1"));
     wallSelector_->setAccessibleName(QStringLiteral("setto"));
     wallSelector_->setToolTip(QStringLiteral("cliccare per visualizzare gli altri setti da modificare"));

@@ -7,9 +7,10 @@
 #include "shell/work_window.h"
 
 class QLabel;
-class QScrollBar;
 
 namespace calvex {
+
+class SelectorScrollBar;
 
 class WallCheckWindow : public WorkWindow {
 public:
@@ -43,8 +44,8 @@ private:
     std::array<std::array<QLabel*, 4>, 10> rows_{};
     QLabel* wallCaption_ = nullptr;
     QLabel* wallMark_ = nullptr;
-    QScrollBar* storeySelector_ = nullptr;
-    QScrollBar* wallSelector_ = nullptr;
+    SelectorScrollBar* storeySelector_ = nullptr;
+    SelectorScrollBar* wallSelector_ = nullptr;
 };
 
 } // namespace calvex

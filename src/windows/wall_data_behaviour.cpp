@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "model/numeric_text.h"
 #include "model/wall_entry.h"
@@ -15,6 +14,7 @@
 #include "windows/general_data_window.h"
 #include "windows/number_display.h"
 #include "windows/results_window.h"
+#include "windows/selector_scroll_bar.h"
 #include "windows/wall_data_window.h"
 
 namespace calvex {
@@ -57,6 +57,16 @@ void WallDataWindow::setColours(QWidget* widget, const QColor& background, const
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
+}
+
+// Yellow while the results follow every change, red while they do not. A
+// style sheet, because widget styles shade a button's palette colour.
+void WallDataWindow::showLiveState() {
+    const QColor colour = live_ ? kYellow : kRed;
+    liveButton_->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid black; }"
+                       "QPushButton:pressed { border-width: 2px; }")
+            .arg(colour.name()));
 }
 
 void WallDataWindow::resetFieldColours() {
@@ -131,7 +141,8 @@ void WallDataWindow::storeyScrolled(int value) {
     }
     if (value > storeys) {
         showStorey(storeys);
-        showMessage(QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation);
+        storeyScroll_->refuseStep(
+            [this] { showMessage(QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = value;
@@ -148,7 +159,8 @@ void WallDataWindow::wallScrolled(int value) {
     }
     if (value > walls) {
         showWall(walls);
-        showMessage(QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation);
+        wallScroll_->refuseStep(
+            [this] { showMessage(QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = value;
@@ -164,6 +176,8 @@ void WallDataWindow::showCurrentValues() {
         display(fields_[f], QString::fromStdString(
                                 project.wall(project.currentFloor, project.currentWall, static_cast<WallField>(f))
                                     .fieldText()));
+    // New texts in the fields: earlier red marks belong to other values.
+    resetFieldColours();
     progress_->setValue(3);
     progress_->show();
     recompute();
@@ -210,7 +224,7 @@ void WallDataWindow::refreshResults() {
 
 void WallDataWindow::toggleLiveCalculation() {
     live_ = !live_;
-    setColours(liveButton_, live_ ? kYellow : kRed, Qt::black);
+    showLiveState();
     if (live_) showWall(1);
     else if (!shell().project().resultsCurrent()) verdict_->setText(kNotCurrent);
 }
@@ -254,6 +268,8 @@ void WallDataWindow::copyToNextStorey() {
 void WallDataWindow::clearWindow() {
     for (QLineEdit* field : fields_) display(field, QString());
     for (QLabel* field : results_) field->clear();
+    resetFieldColours();
+    verdict_->clear();
     shell().project().resetWalls();
     shell().resultsWindow().clearResults();
 }

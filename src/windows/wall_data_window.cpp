@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/selector_scroll_bar.h"
 
 namespace calvex {
 
@@ -99,8 +99,7 @@ WallDataWindow::WallDataWindow(Shell& shell)
     connect(order, &QPushButton::clicked, this, &WallDataWindow::orderWalls);
     liveButton_ = place(new QPushButton(QStringLiteral("RISULTATI DELLA VERIFICA"), form()), 1400, bottom, 3300, 380);
     liveButton_->setObjectName(QStringLiteral("risulta"));
-    liveButton_->setAutoFillBackground(true);
-    setColours(liveButton_, QColor(255, 255, 0), Qt::black);
+    showLiveState();
     connect(liveButton_, &QPushButton::clicked, this, &WallDataWindow::toggleLiveCalculation);
     verdict_ = place(new QLabel(form()), 5000, bottom, 4400, 380);
     verdict_->setObjectName(QStringLiteral("risultato"));
@@ -132,13 +131,13 @@ void WallDataWindow::buildEntryFields() {
         copy->setAccessibleName(QStringLiteral("C ") + field->accessibleName());
         connect(copy, &QPushButton::clicked, this, [this, f] { copyFromPreviousWall(f); });
     }
-    storeyScroll_ = place(new QScrollBar(Qt::Vertical, form()), 4700, kEntryTop - 15, 240,
+    storeyScroll_ = place(new SelectorScrollBar(Qt::Vertical, form()), 4700, kEntryTop - 15, 240,
                           (kWallFieldCount - 1) * kEntryStep + kEntryHeight + 30);
     storeyScroll_->setObjectName(QStringLiteral("VScroll1"));
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
     storeyScroll_->setRange(1, kMaxStoreys);
     connect(storeyScroll_, &QScrollBar::valueChanged, this, &WallDataWindow::storeyScrolled);
-    wallScroll_ = place(new QScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
+    wallScroll_ = place(new SelectorScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
     wallScroll_->setObjectName(QStringLiteral("HScroll1"));
     wallScroll_->setAccessibleName(QStringLiteral("setto"));
     wallScroll_->setRange(1, kMaxWalls);
@@ -151,7 +150,6 @@ void WallDataWindow::buildResultFields() {
         QLabel* caption = addCaption(kResultCaptions[i], QString(), 5050, top, 3200, kResultHeight);
         auto* field = place(new QLabel(form()), 8300, top, 1100, kResultHeight);
         field->setObjectName(QStringLiteral("risultati%1").arg(i + 1));
-        field->setAccessibleName(accessibleCaption(kResultCaptions[i]));
         field->setAutoFillBackground(true);
         field->setFrameShape(QFrame::Panel);
         field->setFrameShadow(QFrame::Sunken);

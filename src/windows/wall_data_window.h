@@ -13,9 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QProgressBar;
-class QScrollBar;
 
 namespace calvex {
+
+class SelectorScrollBar;
 
 class WallDataWindow : public WorkWindow {
 public:
@@ -65,6 +66,7 @@ private:
     void resetFieldColours();
     void resetResultColours();
     void setColours(QWidget* widget, const QColor& background, const QColor& text);
+    void showLiveState();
     void showMessage(const QString& text, MessageIcon icon);
     void markRed(int field);
 
@@ -74,8 +76,8 @@ private:
     QLabel* wallLabel_ = nullptr;
     QLabel* verdict_ = nullptr;
     QPushButton* liveButton_ = nullptr;
-    QScrollBar* storeyScroll_ = nullptr;
-    QScrollBar* wallScroll_ = nullptr;
+    SelectorScrollBar* storeyScroll_ = nullptr;
+    SelectorScrollBar* wallScroll_ = nullptr;
     QProgressBar* progress_ = nullptr;
     bool live_ = true;
     bool showing_ = false;

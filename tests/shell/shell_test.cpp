@@ -1,8 +1,11 @@
 #include <QAction>
+#include <QLabel>
+#include <algorithm>
 
 #include "shell/info_windows.h"
 #include "shell/splash_window.h"
 #include "windows/general_data_window.h"
+#include "windows/shown_windows.h"
 #include "windows/window_fixture.h"
 
 namespace calvex::testing {
@@ -53,6 +56,19 @@ TEST_F(ShellTest, AboutLineAndToolbar) {
     for (const ToolbarButton& button : buttons) separators += button.separatorBefore;
     EXPECT_EQ(separators, 5);
     EXPECT_EQ(buttons[18].toolTip, "uscita da Calvex");
+}
+
+TEST_F(ShellTest, AboutWindowShowsItsEditionLineOnOneLine) {
+    shell.showAbout();
+    auto* about = shownWindow<AboutWindow>();
+    ASSERT_NE(about, nullptr);
+    QApplication::processEvents();
+    const auto labels = about->findChildren<QLabel*>();
+    const auto edition = std::find_if(labels.begin(), labels.end(),
+                                      [](const QLabel* label) { return label->text() == AboutWindow::editionLine(); });
+    ASSERT_NE(edition, labels.end());
+    EXPECT_GE((*edition)->contentsRect().width(), (*edition)->fontMetrics().horizontalAdvance((*edition)->text()));
+    about->close();
 }
 
 } // namespace

@@ -154,6 +154,37 @@ TEST_F(WallWindowTest, CopyClearAndOrder) {
     EXPECT_EQ(shell.resultsWindow().storeySelector(), 0);
 }
 
+TEST_F(WallWindowTest, RedMarksAndVerdictGoWhenTheProgramRefillsTheFields) {
+    WallDataWindow& window = start("1", "1", "1");
+    const auto redFields = [&] {
+        QList<int> red;
+        for (int k = 1; k <= 10; ++k)
+            if (field(window, k)->palette().color(QPalette::Base) == QColor(255, 0, 0)) red << k;
+        return red;
+    };
+    typeWall(window, {"5", "0.3", "2.5", "0", "0", "0", "", "250", "10", "0"});
+    EXPECT_FALSE(window.validate(CheckMode::silent));
+    EXPECT_EQ(redFields(), QList<int>{7});
+    window.showWall(2);
+    EXPECT_EQ(redFields(), QList<int>{});
+
+    typeWall(window, {"0.3", "5", "0", "2.5", "0", "0", "8", "", "10", "0"});
+    window.showWall(1);
+    field(window, 7)->setText("8");
+    EXPECT_FALSE(window.validate(CheckMode::silent));
+    EXPECT_EQ(project->currentWall, 2);
+    EXPECT_EQ(redFields(), QList<int>{8});
+
+    field(window, 8)->setText("250");
+    EXPECT_TRUE(window.validate(CheckMode::silent));
+    EXPECT_EQ(window.verdictText(), "setto verificato");
+    field(window, 8)->setText("");
+    EXPECT_FALSE(window.validate(CheckMode::silent));
+    window.clearWindow();
+    EXPECT_EQ(redFields(), QList<int>{});
+    EXPECT_EQ(window.verdictText(), "");
+}
+
 TEST_F(WallWindowTest, LiveCalculationSwitch) {
     WallDataWindow& window = start("1", "1", "1");
     typeWall(window, {"5", "0.3", "2.5", "0", "0", "0", "8", "250", "10", "0"});
@@ -164,9 +195,14 @@ TEST_F(WallWindowTest, LiveCalculationSwitch) {
     EXPECT_FALSE(force.isEmpty());
     EXPECT_EQ(window.resultField(9), "Y");
     EXPECT_EQ(window.verdictText(), "setto verificato");
+    // The button as painted, beside its caption.
+    auto* button = window.findChild<QPushButton*>("risulta");
+    const auto buttonColour = [button] { return button->grab().toImage().pixelColor(4, button->height() / 2); };
+    EXPECT_EQ(buttonColour(), QColor(255, 255, 0));
 
     window.toggleLiveCalculation();
     EXPECT_FALSE(window.liveCalculation());
+    EXPECT_EQ(buttonColour(), QColor(255, 0, 0));
     field(window, 10)->setText("40");
     EXPECT_EQ(window.resultField(11), force);
     EXPECT_EQ(window.verdictText(), "risultati non aggiornati");
@@ -177,6 +213,7 @@ TEST_F(WallWindowTest, LiveCalculationSwitch) {
     EXPECT_EQ(project->currentWall, 1);
     EXPECT_EQ(window.resultField(9), "X");
     EXPECT_NE(window.verdictText(), "risultati non aggiornati");
+    EXPECT_EQ(buttonColour(), QColor(255, 255, 0));
 }
 
 // The example building typed field by field gives what the batch tool
