@@ -1,6 +1,7 @@
 // relazione FILE -o OUT.pdf: the printed calculation report of an archive,
 // written to a PDF without a display and without questions.
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSettings>
@@ -8,6 +9,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "loaded_project.h"
+#include "model/durable_file.h"
 #include "model/wall_entry.h"
 #include "print/qt_text_device.h"
 #include "print/report_printout.h"
@@ -62,18 +64,31 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
     char name[] = "calvex-batch";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    QPdfWriter pdf(QString::fromStdString(parsed->output));
-    setUpA4Pdf(pdf);
-    pdf.setCreator(QStringLiteral("Calvex"));
-    pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
+    // The PDF is made in memory and written only when whole, so that a
+    // failure never leaves a truncated file or spoils an earlier one.
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
     {
+        QPdfWriter pdf(&pdfBytes);
+        setUpA4Pdf(pdf);
+        pdf.setCreator(QStringLiteral("Calvex"));
+        pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
         QtTextDevice device(pdf);
-        if (!device.isActive()) {
+        if (device.isActive()) {
+            const auto [calculatorName, calculatorAddress] = calculator();
+            printCalculationReport(device, project, calculatorName, calculatorAddress);
+        }
+        if (!device.documentComplete()) {
             err << "calvex-batch: " << parsed->output << ": impossibile scrivere il file PDF\n";
             return kExitFailure;
         }
-        const auto [calculatorName, calculatorAddress] = calculator();
-        printCalculationReport(device, project, calculatorName, calculatorAddress);
+    }
+    const QByteArray& bytes = pdfBytes.data();
+    const DurableWriteResult written =
+        writeFileDurably(parsed->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written.ok) {
+        err << "calvex-batch: " << parsed->output << ": " << written.error << '\n';
+        return kExitFailure;
     }
     return kExitOk;
 }

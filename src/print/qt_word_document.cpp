@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPageSize>
 #include <QTextBlock>
+#include <QBuffer>
 #include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextTable>
@@ -182,11 +183,19 @@ int QtWordDocument::pageCount()
     return copy->pageCount();
 }
 
-bool QtWordDocument::writeOpenDocument(const QString& fileName)
+DurableWriteResult QtWordDocument::writeOpenDocument(const QString& fileName)
 {
     fitColumnsToTheirTexts();
-    QTextDocumentWriter writer(fileName, "odf");
-    return writer.write(&document_);
+    // The package is made in memory and written only when the writer says
+    // it is whole.
+    QBuffer package;
+    package.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&package, "odf");
+    if (!writer.write(&document_))
+        return {false, "impossibile comporre il documento"};
+    const QByteArray& bytes = package.data();
+    return writeFileDurably(fileName.toStdString(),
+                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace calvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/durable_file.h"
 #include "print/word_document.h"
 
 #include <QString>
@@ -31,8 +32,8 @@ public:
     void justifyParagraphs() override;
 
     const QTextDocument& document() const { return document_; }
-    // Writes the file; false when it cannot be written.
-    bool writeOpenDocument(const QString& fileName);
+    // Writes the file whole or not at all (see durable_file.h).
+    DurableWriteResult writeOpenDocument(const QString& fileName);
 
 
 private:
