@@ -29,6 +29,11 @@ public:
             if (static_cast<GeneralField>(i) == GeneralField::numsety) wallsLine = scanner_.fieldLine();
             project_.setGeneral(static_cast<GeneralField>(i), std::move(value));
         });
+        // The wall count follows from the header at once, so that a read
+        // that stops early leaves a project whose counts agree.
+        const double wallSum = project_.general(GeneralField::numsetx).leadingNumber() +
+                               project_.general(GeneralField::numsety).leadingNumber();
+        project_.setGeneral(GeneralField::wallCount, FieldValue::real(wallSum));
         if (!generalRead) return failure_;
 
         const double storeys = countValue(project_.general(GeneralField::np).leadingNumber());
@@ -42,9 +47,6 @@ public:
                 return failure_;
         }
 
-        const double wallSum = project_.general(GeneralField::numsetx).leadingNumber() +
-                               project_.general(GeneralField::numsety).leadingNumber();
-        project_.setGeneral(GeneralField::wallCount, FieldValue::real(wallSum));
         const double walls = countValue(wallSum);
         if (walls > kMaxWalls)
             return fail(wallsLine, static_cast<int>(GeneralField::numsety) + 1, kProblemTooManyWalls);
