@@ -183,7 +183,7 @@ std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& nam
     const QString file = unusedFileName(folder, name, QStringLiteral(".odt"));
     const DurableWriteResult written = document.writeOpenDocument(file);
     if (!written.ok)
-        return QStringLiteral("Impossibile scrivere il documento nel file %1: %2.")
+        return QStringLiteral("Impossibile scrivere il documento nel file %1 (%2).")
             .arg(QDir::toNativeSeparators(file), QString::fromStdString(written.error));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         return QStringLiteral("Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "
