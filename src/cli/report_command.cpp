@@ -2,6 +2,7 @@
 // printed to a PDF or written as the editable document, without a display
 // and without questions.
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPdfWriter>
@@ -9,10 +10,10 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "loaded_project.h"
+#include "model/durable_file.h"
 #include "model/wall_entry.h"
 #include "model/number_pattern.h"
 #include "print/calculator_settings.h"
-#include "print/document_file.h"
 #include "print/odt_word_document.h"
 #include "print/qt_text_device.h"
 #include "print/report_document.h"
@@ -47,6 +48,16 @@ bool isEditableReport(const std::string& output) {
     return QString::fromStdString(end).compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0;
 }
 
+// The finished file put in the output's place whole, or a message naming it.
+int writeOutput(const std::string& output, std::string_view bytes, std::ostream& err) {
+    const DurableWriteResult written = writeFileDurably(output, bytes);
+    if (!written.ok) {
+        err << "calvex-batch: " << output << ": " << written.error << '\n';
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
 int writeEditableReport(const ProjectData& project, const std::string& output, std::ostream& err) {
     OdtWordDocument document;
     // Numbers in the notation of the user's locale, as the program writes them.
@@ -54,11 +65,11 @@ int writeEditableReport(const ProjectData& project, const std::string& output, s
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     buildReportDocument(document, project, calculator().first, symbols);
     const std::optional<std::string> bytes = document.package();
-    if (!bytes || !writeDocumentFile(output, *bytes)) {
+    if (!bytes) {
         err << "calvex-batch: " << output << ": impossibile scrivere il documento\n";
         return kExitFailure;
     }
-    return kExitOk;
+    return writeOutput(output, *bytes, err);
 }
 
 } // namespace
@@ -85,20 +96,27 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
     char name[] = "calvex-batch";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    QPdfWriter pdf(QString::fromStdString(parsed->output));
-    setUpA4Pdf(pdf);
-    pdf.setCreator(QStringLiteral("Calvex"));
-    pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
+    // The PDF is made in memory and written only when whole, so that a
+    // failure never leaves a truncated file or spoils an earlier one.
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
     {
+        QPdfWriter pdf(&pdfBytes);
+        setUpA4Pdf(pdf);
+        pdf.setCreator(QStringLiteral("Calvex"));
+        pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
         QtTextDevice device(pdf);
-        if (!device.isActive()) {
+        if (device.isActive()) {
+            const auto [calculatorName, calculatorAddress] = calculator();
+            printCalculationReport(device, project, calculatorName, calculatorAddress);
+        }
+        if (!device.documentComplete()) {
             err << "calvex-batch: " << parsed->output << ": impossibile scrivere il file PDF\n";
             return kExitFailure;
         }
-        const auto [calculatorName, calculatorAddress] = calculator();
-        printCalculationReport(device, project, calculatorName, calculatorAddress);
     }
-    return kExitOk;
+    const QByteArray& bytes = pdfBytes.data();
+    return writeOutput(parsed->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), err);
 }
 
 } // namespace calvex::cli

@@ -40,6 +40,12 @@ inline constexpr const char* kProblemTooManyWalls = "numero dei setti superiore 
 // A count above its limit is reported at the field that set it (np, or
 // numsety for the number of walls).
 ArchiveReadResult readArchive(std::string_view bytes, ProjectData& project);
+
+// The largest file taken for an archive: far above the largest project
+// (20 storeys of 100 walls, about 150 kB), so that memory stays bounded.
+inline constexpr std::size_t kMaxArchiveFileBytes = 4 * 1024 * 1024;
+
+// Reads regular files only; a folder, pipe or device is refused at once.
 ArchiveReadResult readArchiveFile(const std::filesystem::path& file, ProjectData& project);
 
 struct ArchiveEncoding {
@@ -60,10 +66,8 @@ struct ArchiveWriteResult {
     std::vector<std::string> alteredFields;
 };
 
-// Writes the archive to a temporary file beside `target`, makes it durable
-// and then puts it in the target's place, so that a failure never leaves a
-// damaged or half-written file: the previous file either stays whole or is
-// replaced by the complete new one. An existing file keeps its permissions.
+// Writes the archive durably (see durable_file.h): the previous file either
+// stays whole or is replaced by the complete new one.
 ArchiveWriteResult writeArchiveFile(const std::filesystem::path& target, const ProjectData& project);
 
 } // namespace calvex

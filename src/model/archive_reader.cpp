@@ -1,7 +1,10 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 #include "archive.h"
@@ -26,6 +29,11 @@ public:
             if (static_cast<GeneralField>(i) == GeneralField::numsety) wallsLine = scanner_.fieldLine();
             project_.setGeneral(static_cast<GeneralField>(i), std::move(value));
         });
+        // The wall count follows from the header at once, so that a read
+        // that stops early leaves a project whose counts agree.
+        const double wallSum = project_.general(GeneralField::numsetx).typedNumber() +
+                               project_.general(GeneralField::numsety).typedNumber();
+        project_.setGeneral(GeneralField::wallCount, FieldValue::real(wallSum));
         if (!generalRead) return failure_;
 
         const double storeys = countValue(project_.general(GeneralField::np).typedNumber());
@@ -39,9 +47,6 @@ public:
                 return failure_;
         }
 
-        const double wallSum = project_.general(GeneralField::numsetx).typedNumber() +
-                               project_.general(GeneralField::numsety).typedNumber();
-        project_.setGeneral(GeneralField::wallCount, FieldValue::real(wallSum));
         const double walls = countValue(wallSum);
         if (walls > kMaxWalls)
             return fail(wallsLine, static_cast<int>(GeneralField::numsety) + 1, kProblemTooManyWalls);
@@ -88,9 +93,18 @@ private:
     ArchiveReadResult failure_;
 };
 
+// Set where the cause is known better than its number says.
+constexpr int kNotARegularFile = -1;
+constexpr int kTooLarge = -2;
+
 std::string openProblem(int error) {
     std::string reason;
     switch (error) {
+    case kNotARegularFile: reason = "il nome non indica un file ordinario"; break;
+    case kTooLarge:
+        reason = "il file \u00e8 pi\u00f9 grande di " + std::to_string(kMaxArchiveFileBytes / (1024 * 1024)) +
+                 " MB e non pu\u00f2 essere un archivio";
+        break;
     case ENOENT: reason = "il file non esiste"; break;
     case EACCES:
     case EPERM: reason = "accesso negato"; break;
@@ -100,6 +114,41 @@ std::string openProblem(int error) {
     return "impossibile aprire il file: " + reason;
 }
 
+// Reads the whole of a regular file of at most kMaxArchiveFileBytes. The
+// file is opened without waiting, so that a pipe with no writer is refused
+// at once instead of blocking, and its kind and size are checked before a
+// byte is read.
+int readWholeFile(const std::filesystem::path& file, std::string& bytes) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int error = 0;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        error = errno;
+    else if (S_ISDIR(status.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(status.st_mode))
+        error = kNotARegularFile;
+    else if (status.st_size > static_cast<off_t>(kMaxArchiveFileBytes))
+        error = kTooLarge;
+    if (error == 0) {
+        // One byte over the limit tells a file that grew since.
+        bytes.resize(kMaxArchiveFileBytes + 1);
+        std::size_t filled = 0;
+        while (filled < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) error = errno;
+            if (got <= 0) break;
+            filled += static_cast<std::size_t>(got);
+        }
+        bytes.resize(filled);
+        if (error == 0 && filled > kMaxArchiveFileBytes) error = kTooLarge;
+    }
+    ::close(fd);
+    return error;
+}
+
 } // namespace
 
 ArchiveReadResult readArchive(std::string_view bytes, ProjectData& project) {
@@ -107,16 +156,8 @@ ArchiveReadResult readArchive(std::string_view bytes, ProjectData& project) {
 }
 
 ArchiveReadResult readArchiveFile(const std::filesystem::path& file, ProjectData& project) {
-    std::error_code status;
-    if (std::filesystem::is_directory(file, status)) return {false, 0, 0, openProblem(EISDIR)};
-    errno = 0;
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) return {false, 0, 0, openProblem(errno != 0 ? errno : ENOENT)};
     std::string bytes;
-    char chunk[1 << 16];
-    while (stream.read(chunk, sizeof chunk) || stream.gcount() > 0)
-        bytes.append(chunk, static_cast<std::size_t>(stream.gcount()));
-    if (stream.bad()) return {false, 0, 0, "impossibile leggere il file"};
+    if (const int error = readWholeFile(file, bytes); error != 0) return {false, 0, 0, openProblem(error)};
     return readArchive(bytes, project);
 }
 

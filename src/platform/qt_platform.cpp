@@ -15,11 +15,13 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
+#include "model/durable_file.h"
 #include "print/qt_text_device.h"
-#include "print/document_file.h"
 #include "print/odt_word_document.h"
+#include "shell/app_texts.h"
 
 namespace calvex {
 
@@ -103,18 +105,56 @@ std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& ini
 
 namespace {
 
-// The printer comes first so that it outlives the painting on it.
+// The printer comes first so that it outlives the painting on it. A
+// printout to a PDF file is painted into a scratch file and written to the
+// chosen one only when whole.
 struct PrinterOwner {
     std::unique_ptr<QPrinter> printer;
+    QString pdfTarget;
+    QTemporaryDir scratch;
+
+    explicit PrinterOwner(std::unique_ptr<QPrinter> chosen) : printer(std::move(chosen)) {
+        if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) return;
+        pdfTarget = printer->outputFileName();
+        printer->setOutputFileName(scratch.isValid() ? scratch.filePath(QStringLiteral("stampa.pdf")) : QString());
+    }
 };
 
 class PrinterTextDevice : private PrinterOwner, public QtTextDevice {
 public:
-    explicit PrinterTextDevice(std::unique_ptr<QPrinter> chosen)
-        : PrinterOwner{std::move(chosen)}, QtTextDevice(*printer) {}
+    PrinterTextDevice(std::unique_ptr<QPrinter> chosen, Platform& platform, QWidget* parent)
+        : PrinterOwner(std::move(chosen)), QtTextDevice(*printer), platform_(platform), parent_(parent) {}
+
+protected:
+    void documentEnded() override {
+        QtTextDevice::documentEnded();
+        if (pdfTarget.isEmpty()) return;
+        const std::optional<QString> problem =
+            deliverPrintedPdf(documentComplete(), printer->outputFileName(), pdfTarget);
+        if (problem) platform_.inform(parent_, app::kCheckTitle, *problem, MessageIcon::critical);
+    }
+
+private:
+    Platform& platform_;
+    QWidget* parent_;
 };
 
 } // namespace
+
+std::optional<QString> deliverPrintedPdf(bool complete, const QString& printed, const QString& target) {
+    const auto failed = [&](const QString& reason) {
+        return QStringLiteral("La stampa nel file %1 non \u00e8 riuscita: %2. L'eventuale file precedente \u00e8 "
+                              "rimasto invariato.")
+            .arg(QDir::toNativeSeparators(target), reason);
+    };
+    QFile file(printed);
+    if (!complete || !file.open(QIODevice::ReadOnly)) return failed(QStringLiteral("il PDF non \u00e8 stato completato"));
+    const QByteArray bytes = file.readAll();
+    const DurableWriteResult written = writeFileDurably(
+        target.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written.ok) return failed(QString::fromStdString(written.error));
+    return std::nullopt;
+}
 
 std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -122,7 +162,7 @@ std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
     printer->setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    auto device = std::make_unique<PrinterTextDevice>(std::move(printer));
+    auto device = std::make_unique<PrinterTextDevice>(std::move(printer), *this, parent);
     if (!device->isActive()) return nullptr;
     return device;
 }
@@ -148,8 +188,12 @@ std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& nam
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
     const QString file = unusedFileName(folder, name, QStringLiteral(".odt"));
-    if (!bytes || !writeDocumentFile(QFile::encodeName(file).toStdString(), *bytes))
+    if (!bytes)
         return QStringLiteral("Impossibile scrivere il documento nel file %1.").arg(QDir::toNativeSeparators(file));
+    const DurableWriteResult written = writeFileDurably(QFile::encodeName(file).toStdString(), *bytes);
+    if (!written.ok)
+        return QStringLiteral("Impossibile scrivere il documento nel file %1 (%2).")
+            .arg(QDir::toNativeSeparators(file), QString::fromStdString(written.error));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         return QStringLiteral("Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "
                               "con l'elaboratore di testi.")

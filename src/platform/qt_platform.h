@@ -38,6 +38,10 @@ private:
 // the name with " (2)", " (3)"... before its extension.
 QString unusedFileName(const QString& folder, const QString& baseName, const QString& extension);
 
+// Puts a printout painted into the file `printed` in the user's `target`,
+// whole or not at all; what went wrong, in the program's words, otherwise.
+std::optional<QString> deliverPrintedPdf(bool complete, const QString& printed, const QString& target);
+
 // "desc|pattern|desc|pattern" as Qt's name filters ("desc (pattern)").
 // "*.*" stands for every file, also those without a dot in their name.
 QStringList qtNameFilters(const QString& filters);

@@ -132,8 +132,7 @@ void QtTextDevice::pageEnded()
 
 void QtTextDevice::documentEnded()
 {
-    if (painter_.isActive())
-        painter_.end();
+    complete_ = painter_.isActive() && painter_.end();
 }
 
 void setUpA4Pdf(QPdfWriter& pdf)

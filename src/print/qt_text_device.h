@@ -25,6 +25,9 @@ public:
 
     // False when the device refused to start painting or the document ended.
     bool isActive() const { return painter_.isActive(); }
+    // True once the document has ended with every sheet started and the
+    // device's own ending reported success: only then is its output whole.
+    bool documentComplete() const { return complete_; }
     // Sheet units (device pixels) per twip of the page box.
     double scale() const { return scale_; }
 
@@ -49,6 +52,7 @@ private:
     bool fixedPitch_ = false;  // of the font resolved for font_
     double scale_ = 1;
     bool sheetPending_ = false;
+    bool complete_ = false;
 };
 
 // An A4 sheet without margins of its own, at 1440 dots per inch: one dot a

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "model/archive.h"
+#include "model/durable_file.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
@@ -44,6 +45,14 @@ void ArchiveCommands::open(WorkWindow& from) {
     Platform& platform = shell_.platform();
     const auto chosen = platform.chooseFileToOpen(&from, {QStringLiteral("Apri file"), kOpenFilters, 1, QString()});
     if (!chosen) return;
+    if (isDurableTemporaryName(QFileInfo(*chosen).fileName().toStdString())) {
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Il file ") + quoted(*chosen) +
+                            QStringLiteral(" \u00e8 un file temporaneo lasciato da un salvataggio interrotto, non un "
+                                           "archivio: non viene aperto."),
+                        MessageIcon::exclamation);
+        return;
+    }
     ProjectData& project = shell_.project();
     project.currentFileName = chosen->toStdString();
 
@@ -53,17 +62,28 @@ void ArchiveCommands::open(WorkWindow& from) {
     WallDataWindow& walls = &from == &general ? shell_.recreateWallWindow() : shell_.wallWindow();
     walls.clearWindow();
     general.clearWindow();
+    // The texts of the project open before must not end up in this one's file.
+    for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), {});
 
     const ArchiveReadResult result = readArchiveFile(pathOf(*chosen), project);
     if (!result.complete) {
-        const QString where = result.line > 0 ? QStringLiteral(" (riga %1, campo %2)").arg(result.line).arg(result.field)
-                                              : QString();
-        platform.inform(&from, app::kCheckTitle,
-                        QStringLiteral("Il file ") + quoted(*chosen) +
-                            QStringLiteral(" non \u00e8 stato letto per intero") + where + QStringLiteral(": ") +
-                            QString::fromStdString(result.problem) +
-                            QStringLiteral(". I dati letti fino a quel punto sono stati caricati."),
-                        MessageIcon::exclamation);
+        const QString problem = QString::fromStdString(result.problem);
+        const QString text =
+            result.line > 0
+                ? QStringLiteral("Il file ") + quoted(*chosen) +
+                      QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
+                          .arg(result.line)
+                          .arg(result.field) +
+                      problem +
+                      QStringLiteral(". I dati letti fino a quel punto sono stati caricati; il salvataggio "
+                                     "chieder\u00e0 il nome del file.")
+                : QStringLiteral("Il file ") + quoted(*chosen) + QStringLiteral(" non \u00e8 stato aperto: ") +
+                      problem + QStringLiteral(".");
+        platform.inform(&from, app::kCheckTitle, text, MessageIcon::exclamation);
+        // Saving the part read over the whole file would lose the rest of
+        // it: Save asks for a name, proposing this one.
+        project.currentFileName.clear();
+        shell_.lastSaveName = *chosen;
     }
     general.loadGeneralValues();
     general.showStorey(1);
@@ -123,8 +143,16 @@ void ArchiveCommands::deleteFile(WorkWindow& from) {
                 shell_.lastDeleteName});
     if (!chosen) return;
     shell_.lastDeleteName = *chosen;
-    // The trash keeps a wrong click undoable; where there is none the file goes.
-    if (moveToTrash(*chosen) || QFile::remove(*chosen)) return;
+    // The trash keeps a wrong click undoable; where there is none the file
+    // goes for good, and the user is told so.
+    if (moveToTrash(*chosen)) return;
+    if (QFile::remove(*chosen)) {
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Non \u00e8 stato possibile spostare il file ") + quoted(*chosen) +
+                            QStringLiteral(" nel cestino: il file \u00e8 stato eliminato definitivamente."),
+                        MessageIcon::information);
+        return;
+    }
     platform.inform(&from, app::kCheckTitle,
                     QStringLiteral("Impossibile eliminare il file ") + quoted(*chosen) + QStringLiteral("."),
                     MessageIcon::critical);

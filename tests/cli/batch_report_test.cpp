@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "cli/batch_run.h"
 
 namespace calvex::testing {
@@ -30,7 +32,7 @@ TEST(BatchReport, WritesTheEditableReportForAnOdtOutput) {
     const BatchRun missing = runBatch(
         {"relazione", examplePath("Calvex-dati-esempio").string(), "-o", (dir / "manca" / "relazione.odt").string()});
     EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("impossibile scrivere il documento"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("relazione.odt: impossibile salvare il file"), std::string::npos) << missing.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "manca"));
 }
 
@@ -48,6 +50,49 @@ TEST(BatchReport, IncompleteDataWriteNothing) {
     EXPECT_NE(run.err.find("tensione tangenziale ammissibile del setto n. 1 al piano 1"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "r.pdf"));
     EXPECT_EQ(runBatch({"relazione", "solo-un-argomento"}).status, 2);
+}
+
+TEST(BatchReport, APdfThatCannotBeWrittenIsToldAndSpoilsNothing) {
+    const std::filesystem::path dir = scratchDir("out");
+    const std::string example = examplePath("Calvex-dati-esempio").string();
+
+    // A read-only earlier report stays as it was.
+    const std::filesystem::path locked = dir / "relazione.pdf";
+    writeBytes(locked, "earlier report");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    BatchRun run = runBatch({"relazione", example, "-o", locked.string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(locked.string() + ": impossibile salvare il file: il file \u00e8 di sola lettura"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(readBytes(locked), "earlier report");
+
+    // A name under a file cannot be created.
+    const std::filesystem::path under = locked / "relazione.pdf";
+    run = runBatch({"relazione", example, "-o", under.string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(under.string()), std::string::npos) << run.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
+}
+
+TEST(BatchReport, InputsThatAreNoFilesAreRefusedAtOnce) {
+    const std::filesystem::path dir = scratchDir("in");
+    const std::filesystem::path pipe = dir / "tubo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& input : {pipe.string(), std::string("/dev/zero"), std::string("/dev/urandom")}) {
+        for (auto args : {std::initializer_list<std::string>{"verifica", input},
+                          {"copia", input, (dir / "copia").string()},
+                          {"relazione", input, "-o", (dir / "r.pdf").string()}}) {
+            const BatchRun run = runBatch(args);
+            EXPECT_EQ(run.status, 2) << input;
+            EXPECT_NE(run.err.find(input + "\" non riuscita: impossibile aprire il file: il nome non indica un file "
+                                           "ordinario"),
+                      std::string::npos)
+                << run.err;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "copia"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.pdf"));
 }
 
 } // namespace

@@ -107,5 +107,35 @@ TEST_F(ArchiveFile, OpeningReportsWhyAFileCannotBeRead) {
     EXPECT_EQ(project->general(GeneralField::riduz), FieldValue::real(0.33));
 }
 
+TEST_F(ArchiveFile, OnlyRegularFilesOfABoundedSizeAreRead) {
+    auto project = std::make_unique<ProjectData>();
+    // A pipe nobody writes to is refused at once instead of waiting.
+    const fs::path pipe = folder_ / "tubo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ArchiveReadResult result = readArchiveFile(pipe, *project);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.problem, "impossibile aprire il file: il nome non indica un file ordinario");
+
+    // Endless inputs are refused before a byte is read.
+    result = readArchiveFile("/dev/zero", *project);
+    EXPECT_EQ(result.problem, "impossibile aprire il file: il nome non indica un file ordinario");
+
+    const fs::path large = folder_ / "grande";
+    put(large, "\"9\",4,.33,1,\"1\",1,1\r\n");
+    fs::resize_file(large, kMaxArchiveFileBytes + 1);
+    result = readArchiveFile(large, *project);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.line, 0);
+    EXPECT_EQ(result.problem, "impossibile aprire il file: il file \u00e8 pi\u00f9 grande di 4 MB e non pu\u00f2 "
+                              "essere un archivio");
+    EXPECT_TRUE(project->general(GeneralField::grado).isEmpty());
+
+    // At the limit the file is still read.
+    fs::resize_file(large, kMaxArchiveFileBytes);
+    result = readArchiveFile(large, *project);
+    EXPECT_GT(result.line, 0);
+    EXPECT_EQ(project->general(GeneralField::grado), FieldValue::text("9"));
+}
+
 } // namespace
 } // namespace calvex

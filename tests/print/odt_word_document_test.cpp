@@ -1,5 +1,4 @@
 #include "print/odt_word_document.h"
-#include "print/document_file.h"
 #include "print/report_document.h"
 
 #include "engine/test_building.h"
@@ -104,22 +103,6 @@ TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
     const std::string& meta = package.entries.at("meta.xml");
     EXPECT_NE(meta.find("<dc:title>Relazione di calcolo: Casa &amp; figli</dc:title>"), std::string::npos);
     EXPECT_NE(meta.find("<dc:creator>Ing. Bianchi</dc:creator>"), std::string::npos);
-}
-
-TEST(OdtWordDocument, TheFileIsWrittenWholeOrNotAtAll)
-{
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "calvex_odt_file_test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path file = folder / "relazione.odt";
-    ASSERT_TRUE(writeDocumentFile(file.string(), "PK prima"));
-    ASSERT_TRUE(writeDocumentFile(file.string(), "PK seconda"));
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "PK seconda");
-    EXPECT_FALSE(writeDocumentFile((folder / "manca" / "relazione.odt").string(), "PK"));
-    // Nothing but the document is left in its folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage)

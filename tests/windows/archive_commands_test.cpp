@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "windows/archive_commands.h"
@@ -88,6 +89,8 @@ TEST_F(ArchiveCommandsTest, SaveChecksAndFailuresAreTold) {
 }
 
 TEST_F(ArchiveCommandsTest, IncompleteOpenIsToldAndDeleteUsesItsDialog) {
+    // The title page of the project open before does not stay.
+    project->setTitle(TitleField::committente, "Famiglia Verdi");
     const QString cut = folder.filePath("Calvex-dati-tronco");
     QFile file(cut);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -97,14 +100,51 @@ TEST_F(ArchiveCommandsTest, IncompleteOpenIsToldAndDeleteUsesItsDialog) {
     window.findChild<QAction*>("apri")->trigger();
     EXPECT_TRUE(lastMessage().contains("non \u00e8 stato letto per intero")) << lastMessage().toStdString();
     EXPECT_EQ(textOf(window, "np"), "3"); // what was read stays
+    EXPECT_EQ(project->title(TitleField::committente), "");
 
+    // Save does not overwrite the rest of the file unasked: it asks for a
+    // name, proposing the file's.
+    project->setTitle(TitleField::progetto, "Casa");
+    platform.clearRecords();
+    window.findChild<QAction*>("salva")->trigger();
+    ASSERT_EQ(platform.fileDialogs.size(), 1u) << lastMessage().toStdString();
+    EXPECT_EQ(platform.fileDialogs[0].request.title, "Salva file");
+    EXPECT_EQ(platform.fileDialogs[0].request.proposedName, cut);
+    EXPECT_EQ(contents(cut), contents(example()).left(200));
+
+    project->currentFileName = "Calvex-dati-in-memoria";
     platform.files.push_back(cut);
     window.findChild<QAction*>("eliminare")->trigger();
     EXPECT_EQ(platform.fileDialogs.back().request.title,
               "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
     EXPECT_FALSE(QFile::exists(cut));
     EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/Calvex-dati-tronco"));
-    EXPECT_EQ(project->currentFileName, cut.toStdString()); // the name stays
+    EXPECT_EQ(project->currentFileName, "Calvex-dati-in-memoria"); // the name stays
+}
+
+TEST_F(ArchiveCommandsTest, FilesThatAreNoArchivesAreNotOpenedAndDeletingForGoodIsTold) {
+    platform.files.push_back(folder.path());
+    window.findChild<QAction*>("apri")->trigger();
+    EXPECT_EQ(lastMessage(), "Il file \"" + QFileInfo(folder.path()).fileName() +
+                                 "\" non \u00e8 stato aperto: impossibile aprire il file: il nome indica una cartella.");
+    EXPECT_TRUE(project->currentFileName.empty());
+
+    // A temporary file left by an interrupted save.
+    const QString stale = folder.filePath(".calvex-k3x9q2ab.tmp");
+    QFile::copy(example(), stale);
+    platform.files.push_back(stale);
+    window.findChild<QAction*>("apri")->trigger();
+    EXPECT_TRUE(lastMessage().contains("temporaneo")) << lastMessage().toStdString();
+    EXPECT_TRUE(textOf(window, "np").isEmpty());
+
+    // Without a trash the file goes for good, and the message says so.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", stale.toUtf8());
+    platform.files.push_back(stale);
+    window.findChild<QAction*>("eliminare")->trigger();
+    qputenv("XDG_DATA_HOME", dataHome);
+    EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_TRUE(lastMessage().contains("eliminato definitivamente")) << lastMessage().toStdString();
 }
 
 } // namespace
