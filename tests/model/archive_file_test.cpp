@@ -9,6 +9,7 @@
 #include <string>
 
 #include "archive_test_support.h"
+#include "support/temporary_folder.h"
 #include "model/archive.h"
 
 namespace calvex {
@@ -16,30 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ArchiveFile : public ::testing::Test {
+class ArchiveFile : public testing::TemporaryFolderTest {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("calvex-archive-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::string contents(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void put(const fs::path& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
     // Names in the folder, to see that no temporary file was left behind.
     int entries() const {
         return static_cast<int>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
-
-    fs::path folder_;
 };
 
 TEST_F(ArchiveFile, SavingWritesTheEncodingAndReplacesTheOldFileKeepingItsPermissions) {

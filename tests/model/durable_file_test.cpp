@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temporary_folder.h"
 #include "model/durable_file.h"
 
 namespace calvex {
@@ -17,30 +18,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DurableFile : public ::testing::Test {
+class DurableFile : public testing::TemporaryFolderTest {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("calvex-durable-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::string contents(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void put(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
     std::vector<std::string> names() const {
         std::vector<std::string> found;
         for (const auto& entry : fs::directory_iterator(folder_)) found.push_back(entry.path().filename().string());
         std::sort(found.begin(), found.end());
         return found;
     }
-
-    fs::path folder_;
 };
 
 TEST_F(DurableFile, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) {
