@@ -1,6 +1,6 @@
 // The three checks of every wall (shear, stress, resultant inside the
-// section), their texts for the wall-check map, the failure lists and the
-// verdicts.
+// section), their texts for the wall-check map, the failure lists, the
+// verdicts and the final rounding of each wall.
 
 #include <vector>
 
@@ -56,7 +56,8 @@ void checkSection(int s, int w, WallResult& r, std::vector<FailureEntry>& list) 
 
 // One pass over the walls: each list is filled storey by storey, wall by
 // wall, and the X list precedes the Y list on every storey, so the lists
-// come out in the order of the three checks made one after the other.
+// come out in the order of the three checks made one after the other. A
+// wall's checks use only its own values, so it is rounded right after them.
 void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);
@@ -74,6 +75,7 @@ void buildChecksAndVerdicts(EngineRun& run) {
             checkShear(run, s, w, r, shearList);
             checkStress(run, s, w, r, sigmaList);
             checkSection(s, w, r, sectionList);
+            roundWallResults(r);
         }
     }
 }

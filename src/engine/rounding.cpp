@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine_run.h"
-#include "hundredths.h"
+#include "model/numeric_text.h"
 
 namespace calvex::engine {
 
@@ -27,23 +27,23 @@ constexpr std::array kRoundedWall{&WallResult::selfWeightShare,  &WallResult::sl
                                   &WallResult::ultimateShearX,   &WallResult::ultimateShearY,
                                   &WallResult::maxStress,        &WallResult::torsionForce};
 
-// The fields of a record are gathered, rounded together and put back.
 template <typename Record, std::size_t N>
 void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {
-    std::array<double, N> values;
-    for (std::size_t i = 0; i < N; ++i) values[i] = (record.*fields[i]).raw();
-    roundHundredths(values);
-    for (std::size_t i = 0; i < N; ++i) record.*fields[i] = ResultValue::fromRaw(values[i]);
+    for (ResultValue Record::*field : fields) {
+        ResultValue& value = record.*field;
+        if (value.isNumber()) value = roundHundredth(value.number());
+    }
 }
 
 } // namespace
 
+void roundWallResults(WallResult& result) { roundFields(result, kRoundedWall); }
+
+// The walls of storeys 1 to np were rounded as the checks passed over them.
 void roundResults(EngineRun& run) {
     roundFields(run.project.building(), kRoundedBuilding);
-    for (int level = 0; level <= run.storeys; ++level) {
-        roundFields(run.result(level), kRoundedFloor);
-        for (int w = 1; w <= run.walls; ++w) roundFields(run.result(level, w), kRoundedWall);
-    }
+    for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);
+    for (int w = 1; w <= run.walls; ++w) roundWallResults(run.result(0, w));
 }
 
 } // namespace calvex::engine

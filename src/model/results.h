@@ -29,11 +29,6 @@ public:
 
     constexpr bool operator==(const ResultValue&) const = default;
 
-    // The stored double as it is, a NaN for the two non-numbers, for
-    // processing many values at once; fromRaw stores it back.
-    constexpr double raw() const { return std::bit_cast<double>(bits_); }
-    static constexpr ResultValue fromRaw(double raw) { return ResultValue(std::bit_cast<std::uint64_t>(raw), 0); }
-
 private:
     static constexpr std::uint64_t kNeverWritten = 0x7ff8'dead'0000'0001ull;
     static constexpr std::uint64_t kEmptyText = 0x7ff8'dead'0000'0002ull;
