@@ -1,5 +1,6 @@
 // The windows driven as a user drives them, on the largest building: one
-// edit of a wall value, opening the archive then AVANTI, and the report.
+// edit of a wall value and opening the archive then AVANTI, each with the
+// data windows alone and with every window on screen, and the report.
 
 #include <QAction>
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <initializer_list>
 
 #include "bench_platform.h"
 #include "large_building.h"
@@ -18,7 +20,6 @@
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
 #include "windows/results_window.h"
-#include "windows/wall_check_window.h"
 #include "windows/wall_data_window.h"
 
 namespace calvex::bench {
