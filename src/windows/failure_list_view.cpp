@@ -108,7 +108,7 @@ FailureListView::FailureListView(QWidget* parent) : QListView(parent) {
     connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { fitRows(); });
 }
 
-int FailureListView::rowHeight() const {
+int FailureListView::measureRowHeight() const {
     const QFontMetrics metrics(font());
     const QString longest = model_.rowCount() > 0 ? model_.index(model_.longestRow()).data().toString() : QString();
     // Measured a digit narrower than painted: an entry as long as the
@@ -145,9 +145,9 @@ void FailureListView::keyPressEvent(QKeyEvent* event) {
 void FailureListView::fitRows() {
     // A hidden box is fitted when it is shown.
     if (!isVisible()) return;
+    rowHeight_ = measureRowHeight();
     const int available = height() - 2 * frameWidth();
-    const int row = rowHeight();
-    const int spare = available > row ? available % row : 0;
+    const int spare = available > rowHeight_ ? available % rowHeight_ : 0;
     setViewportMargins(0, 0, 0, spare);
     // The uniform row height is measured again by the next layout.
     scheduleDelayedItemsLayout();

@@ -42,8 +42,9 @@ public:
 
     FailureListModel& rows() { return model_; }
     const FailureListModel& rows() const { return model_; }
-    // The height of every row, in pixels, and the blank around its text.
-    int rowHeight() const;
+    // The height of every row, in pixels, as last fitted, and the blank
+    // around its text.
+    int rowHeight() const { return rowHeight_; }
     static constexpr int kTextMargin = 2;
 
 protected:
@@ -56,8 +57,10 @@ private:
     // Every row as high as the longest entry needs, and the viewport as
     // high as the whole rows that fit.
     void fitRows();
+    int measureRowHeight() const;
 
     FailureListModel model_;
+    int rowHeight_ = 1;
 };
 
 } // namespace calvex
