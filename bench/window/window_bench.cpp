@@ -1,5 +1,6 @@
 // The windows driven as a user drives them, on the largest building: one
-// edit of a wall value, opening the archive then AVANTI, and the report.
+// edit of a wall value and opening the archive then AVANTI, each with the
+// data windows alone and with every window on screen, and the report.
 
 #include <QAction>
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <initializer_list>
 
 #include "bench_platform.h"
 #include "large_building.h"
@@ -17,6 +19,7 @@
 #include "print/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
+#include "windows/results_window.h"
 #include "windows/wall_data_window.h"
 
 namespace calvex::bench {
@@ -32,6 +35,20 @@ struct LargeBuildingSession {
     void openAndGoAhead() {
         shell.generalWindow().findChild<QAction*>(QStringLiteral("apri"))->trigger();
         shell.generalWindow().goAhead();
+    }
+
+    // The five work windows shown, the map opened from the results window
+    // as the user opens it, so that it shows the first wall's checks.
+    void showAllWindows() {
+        for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::frontespizio, WorkWindowId::risultati})
+            shell.showWorkWindow(id);
+        shell.resultsWindow().openWallCheck();
+        shell.showWorkWindow(WorkWindowId::sismica);
+        QApplication::processEvents();
+    }
+    // Paints the windows at once, as the screen would after the event.
+    void repaint(std::initializer_list<WorkWindowId> ids) {
+        for (WorkWindowId id : ids) shell.existingWorkWindow(id)->repaint();
     }
 
     BenchPlatform platform;
@@ -55,6 +72,23 @@ void BM_WallEdit_20x100(benchmark::State& state) {
 }
 BENCHMARK(BM_WallEdit_20x100)->Unit(benchmark::kMillisecond);
 
+// The same edit with the results window and the map beside the wall
+// window: the run, the results published and the three windows repainted.
+void BM_WallEditAllWindowsShown_20x100(benchmark::State& state) {
+    LargeBuildingSession session;
+    session.openAndGoAhead();
+    session.showAllWindows();
+    auto* slabs = session.shell.wallWindow().findChild<QLineEdit*>(QStringLiteral("datisismici9"));
+    int edit = 0;
+    for (auto _ : state) {
+        slabs->setText(QString::number(10 + (++edit % 2)));
+        QApplication::processEvents();
+        session.repaint({WorkWindowId::sismica, WorkWindowId::risultati, WorkWindowId::controllasetti});
+    }
+    if (!session.project->resultsCurrent()) state.SkipWithError("the edits were not computed");
+}
+BENCHMARK(BM_WallEditAllWindowsShown_20x100)->Unit(benchmark::kMillisecond);
+
 void BM_OpenArchiveAndAvanti_20x100(benchmark::State& state) {
     LargeBuildingSession session;
     for (auto _ : state) {
@@ -64,6 +98,20 @@ void BM_OpenArchiveAndAvanti_20x100(benchmark::State& state) {
     if (session.project->storeyCount() != 20) state.SkipWithError("the archive was not read");
 }
 BENCHMARK(BM_OpenArchiveAndAvanti_20x100)->Unit(benchmark::kMillisecond);
+
+void BM_OpenArchiveAndAvantiAllWindowsShown_20x100(benchmark::State& state) {
+    LargeBuildingSession session;
+    session.openAndGoAhead();
+    session.showAllWindows();
+    for (auto _ : state) {
+        session.openAndGoAhead();
+        QApplication::processEvents();
+        session.repaint({WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
+                         WorkWindowId::controllasetti, WorkWindowId::frontespizio});
+    }
+    if (session.project->storeyCount() != 20) state.SkipWithError("the archive was not read");
+}
+BENCHMARK(BM_OpenArchiveAndAvantiAllWindowsShown_20x100)->Unit(benchmark::kMillisecond);
 
 // The printed report of the largest building written to a PDF file.
 void BM_ReportPdf_20x100(benchmark::State& state) {

@@ -13,7 +13,7 @@ Json valueJson(const ResultValue& value) {
     return value.number();
 }
 
-Json textJson(const ResultText& text) { return text.isWritten() ? Json(text.str()) : Json(nullptr); }
+Json textJson(const FailureList& text) { return text.isWritten() ? Json(text.str()) : Json(nullptr); }
 
 Json floorJson(const ProjectData& project, int level) {
     const FloorResult& floor = project.floorResult(level);

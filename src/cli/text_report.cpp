@@ -30,7 +30,7 @@ void row(std::ostream& out, std::string_view caption, const std::string& value) 
     out << std::left << std::setw(kCaptionWidth) << caption << value << '\n';
 }
 
-void printList(std::ostream& out, std::string_view caption, const ResultText& list) {
+void printList(std::ostream& out, std::string_view caption, const FailureList& list) {
     out << caption << '\n' << "  " << list.str() << '\n';
 }
 

@@ -95,5 +95,8 @@ void computeSafetyCoefficients(EngineRun& run);
 void computeMaxStresses(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
+// The final rounding of one wall's results, done by the checks once they
+// have used the unrounded values, so that the walls are gone over once.
+void roundWallResults(WallResult& result);
 
 } // namespace calvex::engine

@@ -1,6 +1,8 @@
 // Final rounding of the results to the hundredth. Every check has already
 // used the unrounded values.
 
+#include <array>
+
 #include "engine_run.h"
 #include "model/numeric_text.h"
 
@@ -8,31 +10,40 @@ namespace calvex::engine {
 
 namespace {
 
-void roundValue(ResultValue& value) {
-    if (value.isNumber()) value = roundHundredth(value.number());
+constexpr std::array kRoundedBuilding{&BuildingResult::totalWeight, &BuildingResult::massHeight,
+                                      &BuildingResult::totalForce, &BuildingResult::forceHeight};
+constexpr std::array kRoundedFloor{&FloorResult::storeyWeight, &FloorResult::distributionCoeff,
+                                   &FloorResult::massCentreX,  &FloorResult::massCentreY,
+                                   &FloorResult::stiffCentreX, &FloorResult::stiffCentreY,
+                                   &FloorResult::eccX,         &FloorResult::eccY,
+                                   &FloorResult::polarMoment,  &FloorResult::storeyForce,
+                                   &FloorResult::torsionMoment, &FloorResult::torsionTotalForce};
+constexpr std::array kRoundedWall{&WallResult::selfWeightShare,  &WallResult::slabLoad,
+                                  &WallResult::normalForce,      &WallResult::baseStress,
+                                  &WallResult::stiffnessX,       &WallResult::stiffnessY,
+                                  &WallResult::armX,             &WallResult::armY,
+                                  &WallResult::storeyShareX,     &WallResult::horizontalForceX,
+                                  &WallResult::storeyShareY,     &WallResult::horizontalForceY,
+                                  &WallResult::ultimateShearX,   &WallResult::ultimateShearY,
+                                  &WallResult::maxStress,        &WallResult::torsionForce};
+
+template <typename Record, std::size_t N>
+void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {
+    for (ResultValue Record::*field : fields) {
+        ResultValue& value = record.*field;
+        if (value.isNumber()) value = roundHundredth(value.number());
+    }
 }
 
 } // namespace
 
+void roundWallResults(WallResult& result) { roundFields(result, kRoundedWall); }
+
+// The walls of storeys 1 to np were rounded as the checks passed over them.
 void roundResults(EngineRun& run) {
-    BuildingResult& building = run.project.building();
-    for (ResultValue* value : {&building.totalWeight, &building.massHeight, &building.totalForce, &building.forceHeight})
-        roundValue(*value);
-    for (int level = 0; level <= run.storeys; ++level) {
-        FloorResult& f = run.result(level);
-        for (ResultValue* value : {&f.storeyWeight, &f.distributionCoeff, &f.massCentreX, &f.massCentreY,
-                                   &f.stiffCentreX, &f.stiffCentreY, &f.eccX, &f.eccY, &f.polarMoment,
-                                   &f.storeyForce, &f.torsionMoment, &f.torsionTotalForce})
-            roundValue(*value);
-        for (int w = 1; w <= run.walls; ++w) {
-            WallResult& r = run.result(level, w);
-            for (ResultValue* value :
-                 {&r.selfWeightShare, &r.slabLoad, &r.normalForce, &r.baseStress, &r.stiffnessX, &r.stiffnessY,
-                  &r.armX, &r.armY, &r.storeyShareX, &r.horizontalForceX, &r.storeyShareY, &r.horizontalForceY,
-                  &r.ultimateShearX, &r.ultimateShearY, &r.maxStress, &r.torsionForce})
-                roundValue(*value);
-        }
-    }
+    roundFields(run.project.building(), kRoundedBuilding);
+    for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);
+    for (int w = 1; w <= run.walls; ++w) roundWallResults(run.result(0, w));
 }
 
 } // namespace calvex::engine

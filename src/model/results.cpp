@@ -31,6 +31,45 @@ std::string ComparisonText::str() const {
 
 std::string SectionText::str() const { return state_ == State::Partialised ? "sez. parzializzata" : ""; }
 
+void FailureList::appendEntryText(std::string& out, const FailureEntry& entry) const {
+    out += "piano n.";
+    appendStr(out, entry.storey);
+    out += " - setto n.";
+    appendStr(out, entry.wall);
+    switch (kind_) {
+    case FailureKind::shear:
+        out += entry.yList ? " (direzione Y)" : " (direzione X) ";
+        out += " taglio t.= ";
+        appendStr(out, entry.resisting);
+        out += " < forza orizz. t.= ";
+        appendStr(out, entry.acting);
+        out += " ----- ";
+        break;
+    case FailureKind::sigma:
+        out += " sigma ammissibile t.= ";
+        appendStr(out, entry.resisting);
+        out += " <  sigma lavoro t.= ";
+        appendStr(out, entry.acting);
+        out += " ----- ";
+        break;
+    case FailureKind::section: out += " --- "; break;
+    }
+}
+
+std::string FailureList::entryText(const FailureEntry& entry) const {
+    std::string text;
+    appendEntryText(text, entry);
+    return text;
+}
+
+std::string FailureList::str() const {
+    if (entries_.empty()) return written_ ? std::string(kNoFailure) : std::string();
+    std::string text;
+    text.reserve(entries_.size() * 90);
+    for (const FailureEntry& entry : entries_) appendEntryText(text, entry);
+    return text;
+}
+
 std::array<NamedText, 5> wallResultTexts(const WallResult& r) {
     return {{
         {"minStressText", r.minStressText.isWritten(), r.minStressText.str()},

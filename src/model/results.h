@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace calvex {
 
@@ -108,27 +109,47 @@ private:
     State state_ = State::NeverWritten;
 };
 
-// A text result; "never written" until the engine first sets it.
-class ResultText {
+// One failing wall of a failure list, kept as numbers: the list's texts
+// are written out only where they are shown, printed or saved.
+struct FailureEntry {
+    int storey = 0;
+    int wall = 0;
+    bool yList = false;     // shear list: the wall belongs to the Y list
+    double resisting = 0.0; // Int(Tu), or the allowable sigma
+    double acting = 0.0;    // Int(H), or Int(maxStress)
+    bool operator==(const FailureEntry&) const = default;
+};
+
+enum class FailureKind : unsigned char { shear, sigma, section };
+
+// A list of failing walls. Its text is the entries' texts one after the
+// other, or "*** nessuno ***" while it has none; "never written" until
+// the engine first builds it.
+class FailureList {
 public:
+    explicit FailureList(FailureKind kind) : kind_(kind) {}
+
+    FailureKind kind() const { return kind_; }
     bool isWritten() const { return written_; }
-    const std::string& str() const { return text_; }
-    void assign(std::string_view text) {
-        text_.assign(text);
+    const std::vector<FailureEntry>& entries() const { return entries_; }
+    // The entries emptied for rebuilding in place, keeping their capacity.
+    std::vector<FailureEntry>& rewrite() {
+        entries_.clear();
         written_ = true;
+        return entries_;
     }
-    // The text emptied for rebuilding in place, keeping its capacity.
-    std::string& rewrite() {
-        text_.clear();
-        written_ = true;
-        return text_;
-    }
-    bool operator==(std::string_view text) const { return written_ && text_ == text; }
+    void appendEntryText(std::string& out, const FailureEntry& entry) const;
+    std::string entryText(const FailureEntry& entry) const;
+    std::string str() const;
+    bool operator==(const FailureList&) const = default;
 
 private:
-    std::string text_;
+    std::vector<FailureEntry> entries_;
+    FailureKind kind_;
     bool written_ = false;
 };
+
+inline constexpr std::string_view kNoFailure = "*** nessuno ***";
 
 struct WallResult {
     // Vertical loads
@@ -156,7 +177,8 @@ struct FloorResult {
 struct BuildingResult {
     ResultValue totalWeight, massHeight, totalForce, forceHeight;
     ResultValue sideLong, sideShort, lambda;
-    ResultText shearFailList, sigmaFailList, sectionFailList;
+    FailureList shearFailList{FailureKind::shear}, sigmaFailList{FailureKind::sigma},
+        sectionFailList{FailureKind::section};
 };
 
 // Field tables by name, for output and tests.
@@ -212,7 +234,7 @@ inline constexpr std::array<NamedField<BuildingResult, ResultValue>, 7> kBuildin
     {"lambda", &BuildingResult::lambda},
 }};
 
-inline constexpr std::array<NamedField<BuildingResult, ResultText>, 3> kBuildingTexts{{
+inline constexpr std::array<NamedField<BuildingResult, FailureList>, 3> kBuildingTexts{{
     {"shearFailList", &BuildingResult::shearFailList},
     {"sigmaFailList", &BuildingResult::sigmaFailList},
     {"sectionFailList", &BuildingResult::sectionFailList},

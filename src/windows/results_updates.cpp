@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 #include "model/numeric_text.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "windows/failure_list_view.h"
 #include "windows/number_display.h"
 #include "windows/results_verdicts.h"
 #include "windows/results_window.h"
@@ -34,35 +34,13 @@ void ResultsWindow::publishRun() {
     const BuildingResult& building = shell().project().building();
     for (std::size_t row = 0; row < general_.size(); ++row)
         general_[row]->setText(displayResult(building.*kBuildingNumbers[row].member));
-    for (std::size_t box = 0; box < lists_.size(); ++box) {
-        const std::string& list = (building.*kBuildingTexts[box].member).str();
-        if (list == listTexts_[box]) continue;
-        listTexts_[box] = list;
-        listsPending_ = true;
-    }
-    // Laying out a long list takes far longer than a run: a hidden window
-    // does it when it is shown.
-    if (isVisible()) showPendingLists();
+    for (std::size_t box = 0; box < lists_.size(); ++box) lists_[box]->rows().setList(building.*kBuildingTexts[box].member);
     refreshCurrency();
-}
-
-void ResultsWindow::showPendingLists() {
-    if (!listsPending_) return;
-    listsPending_ = false;
-    for (std::size_t box = 0; box < lists_.size(); ++box)
-        lists_[box]->setPlainText(QString::fromStdString(listTexts_[box]));
-}
-
-void ResultsWindow::showEvent(QShowEvent* event) {
-    showPendingLists();
-    WorkWindow::showEvent(event);
 }
 
 void ResultsWindow::clearResults() {
     for (QLabel* field : general_) field->clear();
-    for (QPlainTextEdit* list : lists_) list->clear();
-    listTexts_ = {};
-    listsPending_ = false;
+    for (FailureListView* list : lists_) list->rows().clear();
     setStoreySelector(0);
 }
 

@@ -3,12 +3,13 @@
 #include "windows/results_window.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
+#include "windows/captions.h"
+#include "windows/failure_list_view.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
@@ -106,12 +107,8 @@ void ResultsWindow::buildGeneralColumn() {
     for (int box = 0; box < 3; ++box) {
         const int top = kListTop + box * kListStep;
         addCaption(kListCaptions[box], QString(), kLeft, top, kListWidth, kListCaptionHeight);
-        auto* list = place(new QPlainTextEdit(form()), kLeft, top + kListCaptionHeight, kListWidth, kListHeight);
+        auto* list = place(new FailureListView(form()), kLeft, top + kListCaptionHeight, kListWidth, kListHeight);
         list->setObjectName(QStringLiteral("comm%1").arg(box + 1));
-        list->setReadOnly(true);
-        list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setToolTip(QStringLiteral("elenco degli eventuali setti da modificare"));
         list->setAccessibleName(kListCaptions[box]);
         lists_[box] = list;
@@ -201,6 +198,8 @@ QString ResultsWindow::storeyVerdict() const { return storeyVerdict_->isHidden()
 
 QString ResultsWindow::buildingVerdict() const { return buildingVerdict_->text(); }
 
-QString ResultsWindow::failureList(int box) const { return QString::fromStdString(listTexts_.at(box - 1)); }
+QString ResultsWindow::failureList(int box) const {
+    return QString::fromStdString(lists_.at(box - 1)->rows().list().str());
+}
 
 } // namespace calvex

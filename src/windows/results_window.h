@@ -4,15 +4,14 @@
 // Read-only; the engine's runs publish into it.
 
 #include <array>
-#include <string>
 
 #include "shell/work_window.h"
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace calvex {
 
+class FailureListView;
 class SelectorScrollBar;
 
 class ResultsWindow : public WorkWindow {
@@ -37,7 +36,7 @@ public:
     QString storeyCaption() const;           // "Piano n. 2"
     QString storeyVerdict() const;           // "" while hidden
     QString buildingVerdict() const;
-    QString failureList(int box) const;      // boxes 1 to 3
+    QString failureList(int box) const;      // boxes 1 to 3, the whole text
 
     void checkData() override;
     void showWindowHelp() override;
@@ -48,20 +47,15 @@ public:
 
 protected:
     bool offers(Command command) const override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildGeneralColumn();
     void buildStoreyColumn();
     void showStorey(int storey);
-    void showPendingLists();
 
     std::array<QLabel*, 7> general_{};
     std::array<QLabel*, 14> items_{};
-    std::array<QPlainTextEdit*, 3> lists_{};
-    // The lists as last published, and whether the boxes still show older ones.
-    std::array<std::string, 3> listTexts_;
-    bool listsPending_ = false;
+    std::array<FailureListView*, 3> lists_{};
     QLabel* storeyCaption_ = nullptr;
     QLabel* storeyVerdict_ = nullptr;
     QLabel* buildingVerdict_ = nullptr;

@@ -1,11 +1,19 @@
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QProcess>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <nlohmann/json.hpp>
 
 #include "engine/test_building.h"
+#include "large_building.h"
+#include "model/archive.h"
+#include "windows/accessible_rows.h"
+#include "windows/failure_list_view.h"
 #include "windows/general_data_window.h"
 #include "windows/number_display.h"
 #include "windows/results_window.h"
@@ -68,10 +76,9 @@ TEST_F(ResultsWindowTest, FixedTextsSelectorAndHelp) {
     EXPECT_EQ(open->text(), "S&ETTI DA MODIFICARE:");
     EXPECT_EQ(open->toolTip(), "cliccare per visualizzare la finestra 'Controllo dei setti'");
     for (int box = 1; box <= 3; ++box) {
-        auto* list = window.findChild<QPlainTextEdit*>(QStringLiteral("comm%1").arg(box));
+        auto* list = window.findChild<FailureListView*>(QStringLiteral("comm%1").arg(box));
         ASSERT_NE(list, nullptr) << box;
-        EXPECT_TRUE(list->isReadOnly());
-        EXPECT_EQ(list->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
         EXPECT_EQ(list->toolTip(), "elenco degli eventuali setti da modificare");
     }
     auto* selector = window.findChild<QScrollBar*>("VScroll1");
@@ -236,6 +243,56 @@ TEST_F(ResultsWindowTest, VerdictMarkedWhileResultsAreNotCurrent) {
     EXPECT_NE(window.failureList(1), "*** nessuno ***");
     window.setStoreySelector(1);
     EXPECT_EQ(window.buildingVerdict(), "edificio non verificato");
+}
+
+// The largest building, opened and computed as the user does it: the
+// lists read out as the batch tool prints them, every entry fits in its
+// row, the boxes show whole rows at any size, and the rows scroll, select
+// and copy.
+TEST_F(ResultsWindowTest, ListsOfTheLargestBuilding) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Calvex-dati-grande"));
+    writeArchiveFile(file.toStdString(), *makeLargeBuilding());
+    QProcess batch;
+    batch.start(QStringLiteral(CALVEX_BINARY_DIR "/bin/calvex-batch"), {"verifica", file, "--json"});
+    ASSERT_TRUE(batch.waitForFinished(20000));
+    const auto json = nlohmann::json::parse(batch.readAllStandardOutput().toStdString());
+
+    platform.files.push_back(file);
+    shell.generalWindow().action(Command::apri)->trigger();
+    shell.generalWindow().goAhead();
+    shell.showWorkWindow(WorkWindowId::risultati);
+    for (int box = 1; box <= 3; ++box) {
+        auto* list = window.findChild<FailureListView*>(QStringLiteral("comm%1").arg(box));
+        const QStringList rows = accessibleRows(list);
+        EXPECT_EQ(rows.join("").toStdString(), json[std::string(kBuildingTexts[box - 1].name)].get<std::string>());
+
+        const QFontMetrics metrics(list->font());
+        const int textWidth = list->viewport()->width() - 2 * FailureListView::kTextMargin;
+        const int textHeight = list->rowHeight() - 2 * FailureListView::kTextMargin;
+        for (const QString& row : rows)
+            ASSERT_LE(metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), Qt::TextWordWrap, row).height(),
+                      textHeight)
+                << row.toStdString();
+    }
+    ASSERT_NE(json["sectionFailList"], "*** nessuno ***");
+
+    auto* shear = window.findChild<FailureListView*>("comm1");
+    for (const double scale : {1.0, 1.37, 2.2}) {
+        window.resize(QSize(960, 720) * scale);
+        const int shown = shear->viewport()->height();
+        EXPECT_GE(shown, shear->rowHeight()) << scale;
+        EXPECT_EQ(shown % shear->rowHeight(), 0) << scale;
+    }
+    shear->verticalScrollBar()->setValue(shear->verticalScrollBar()->maximum());
+    const QModelIndex last = shear->model()->index(shear->model()->rowCount() - 1, 0);
+    EXPECT_TRUE(shear->viewport()->rect().contains(shear->visualRect(last)));
+
+    QTest::mouseClick(shear->viewport(), Qt::LeftButton, {}, shear->visualRect(last).center());
+    QTest::mouseClick(shear->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      shear->visualRect(last.siblingAtRow(last.row() - 1)).center());
+    QTest::keySequence(shear, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), last.siblingAtRow(last.row() - 1).data().toString() + last.data().toString());
 }
 
 TEST_F(ResultsWindowTest, CheckDataGoesToTheWindowThatFails) {
