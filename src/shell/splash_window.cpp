@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "shell/app_texts.h"
+#include "ui/app_texts.h"
 #include "shell/shell.h"
 
 namespace calvex {

@@ -7,8 +7,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/combo_accessibility.h"
@@ -110,10 +110,11 @@ int index(GeneralField field) { return static_cast<int>(field); }
 
 } // namespace
 
-GeneralDataWindow::GeneralDataWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")) {
+GeneralDataWindow::GeneralDataWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")),
+      links_(links) {
     setObjectName(QStringLiteral("dati"));
-    ProjectData& project = shell.project();
+    ProjectData& project = links.project();
     project.currentFloor = 1;
     project.setGeneral(GeneralField::strutt, FieldValue::integer(4));
     project.setGeneral(GeneralField::riduz, FieldValue::real(0.33));
@@ -226,9 +227,9 @@ bool GeneralDataWindow::offers(Command command) const {
            command == Command::stampaModello || command == Command::solodati;
 }
 
-void GeneralDataWindow::printTemplate() { PrintCommands(shell()).generalTemplate(*this); }
+void GeneralDataWindow::printTemplate() { PrintCommands(links_).generalTemplate(*this); }
 
-void GeneralDataWindow::printWindowData() { PrintCommands(shell()).generalTable(*this); }
+void GeneralDataWindow::printWindowData() { PrintCommands(links_).generalTable(*this); }
 
 void GeneralDataWindow::show(const WindowMessage& message) {
     shell().platform().inform(this, app::kCheckTitle, QString::fromStdString(message.text), message.icon);
@@ -350,8 +351,8 @@ void GeneralDataWindow::goAhead() {
     progress_->setValue(2);
     progress_->show();
     shell().project().prepareWallEntry();
-    shell().wallWindow().showStoreyAndWall(1, 1);
-    shell().resultsWindow().setStoreySelector(1);
+    links_.showStoreyAndWall(1, 1);
+    links_.setResultsStorey(1);
     shell().showWorkWindow(WorkWindowId::sismica);
     progress_->hide();
     QApplication::restoreOverrideCursor();
@@ -363,14 +364,14 @@ void GeneralDataWindow::chooseBackground() {
     if (background() != grey &&
         platform.askYesNo(this, QStringLiteral("Calvex: colore di sfondo"),
                           QStringLiteral("Desideri colori uguali e riposanti (grigio) per tutte le finestre?"))) {
-        shell().sharedBackground = grey;
+        shell().choices().sharedBackground = grey;
         for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
                                 WorkWindowId::controllasetti, WorkWindowId::frontespizio})
             if (WorkWindow* window = shell().existingWorkWindow(id)) window->setBackground(grey);
         return;
     }
-    if (const auto colour = platform.chooseColor(this, shell().lastChosenColour)) {
-        shell().lastChosenColour = *colour;
+    if (const auto colour = platform.chooseColor(this, shell().choices().lastChosenColour)) {
+        shell().choices().lastChosenColour = *colour;
         setBackground(*colour);
     }
 }

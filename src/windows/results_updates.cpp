@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 
 #include "model/numeric_text.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "windows/window_links.h"
 #include "windows/number_display.h"
 #include "windows/results_verdicts.h"
 #include "windows/results_window.h"

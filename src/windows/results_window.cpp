@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
@@ -72,8 +72,9 @@ constexpr int kBottomButtonsTop = 5220;
 
 } // namespace
 
-ResultsWindow::ResultsWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")) {
+ResultsWindow::ResultsWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")),
+      links_(links) {
     setObjectName(QStringLiteral("risultati"));
     buildingVerdictText_ = kBuildingNotYetChecked;
     buildGeneralColumn();
@@ -162,9 +163,9 @@ bool ResultsWindow::offers(Command command) const {
     return command == Command::controllodat || command == Command::solodati;
 }
 
-void ResultsWindow::printWindowData() { PrintCommands(shell()).resultsTable(*this); }
+void ResultsWindow::printWindowData() { PrintCommands(links_).resultsTable(*this); }
 
-void ResultsWindow::checkData() { checkEnteredData(shell(), this); }
+void ResultsWindow::checkData() { checkEnteredData(links_, this); }
 
 void ResultsWindow::showWindowHelp() {
     shell().platform().inform(this, app::kHelpTitle, kHelpLines.join('\n'), MessageIcon::information);
@@ -185,9 +186,7 @@ void ResultsWindow::openWallCheck() {
             MessageIcon::exclamation);
         return;
     }
-    WallCheckWindow& map = shell().recreateWallCheckWindow();
-    map.setSelectors(1, 1);
-    map.showWall();
+    links_.makeFreshWallCheck(1, 1);
     shell().showWorkWindow(WorkWindowId::controllasetti);
 }
 

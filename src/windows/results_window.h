@@ -6,18 +6,20 @@
 #include <array>
 #include <string>
 
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QLabel;
 class QPlainTextEdit;
 
 namespace calvex {
 
+class WindowLinks;
+
 class SelectorScrollBar;
 
 class ResultsWindow : public WorkWindow {
 public:
-    explicit ResultsWindow(Shell& shell);
+    explicit ResultsWindow(WindowLinks& links);
 
     // End of a complete run: the seven general values and the three lists
     // take the project's results.
@@ -51,6 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    WindowLinks& links_;
     void buildGeneralColumn();
     void buildStoreyColumn();
     void showStorey(int storey);

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
@@ -60,8 +60,9 @@ constexpr int kBottomButtonsTop = 5220;
 
 } // namespace
 
-WallCheckWindow::WallCheckWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::controllasetti, QStringLiteral("Calvex: controllo dei setti da modificare")) {
+WallCheckWindow::WallCheckWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::controllasetti, QStringLiteral("Calvex: controllo dei setti da modificare")),
+      links_(links) {
     setObjectName(QStringLiteral("controllasetti"));
     buildHeader();
     buildRows();
@@ -142,9 +143,9 @@ bool WallCheckWindow::offers(Command command) const {
     return command == Command::controllodat || command == Command::solodati;
 }
 
-void WallCheckWindow::printWindowData() { PrintCommands(shell()).wallsToModify(*this); }
+void WallCheckWindow::printWindowData() { PrintCommands(links_).wallsToModify(*this); }
 
-void WallCheckWindow::checkData() { checkEnteredData(shell(), this); }
+void WallCheckWindow::checkData() { checkEnteredData(links_, this); }
 
 void WallCheckWindow::showWindowHelp() {
     shell().platform().inform(this, app::kHelpTitle, kHelpLines.join('\n'), MessageIcon::information);

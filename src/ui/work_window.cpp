@@ -1,4 +1,4 @@
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,11 +8,11 @@
 #include <QToolBar>
 #include <cmath>
 
-#include "shell/app_texts.h"
-#include "shell/cls_resize.h"
-#include "shell/command_icons.h"
-#include "shell/shell.h"
-#include "windows/archive_commands.h"
+#include "platform/platform.h"
+#include "ui/app_texts.h"
+#include "ui/cls_resize.h"
+#include "ui/command_icons.h"
+#include "ui/window_host.h"
 
 namespace calvex {
 
@@ -45,14 +45,14 @@ bool isPrintCommand(Command command) {
 
 } // namespace
 
-WorkWindow::WorkWindow(Shell& shell, WorkWindowId id, const QString& caption)
+WorkWindow::WorkWindow(WindowHost& shell, WorkWindowId id, const QString& caption)
     : shell_(shell), id_(id), form_(new QWidget(this)), resize_(new ClsResize(shell.platform(), this)) {
     setWindowTitle(caption);
     setCentralWidget(form_);
     form_->setAutoFillBackground(true);
     buildMenus();
     buildToolbar();
-    if (shell.sharedBackground) setBackground(*shell.sharedBackground);
+    if (shell.choices().sharedBackground) setBackground(*shell.choices().sharedBackground);
 }
 
 WorkWindow::~WorkWindow() = default;
@@ -147,7 +147,6 @@ QAction* WorkWindow::action(Command command) const { return actions_.at(command)
 bool WorkWindow::offers(Command) const { return false; }
 
 void WorkWindow::run(Command command) {
-    ArchiveCommands archive(shell_);
     // The read-only windows leave saving and deleting to the wall window.
     const bool readOnly = id_ == WorkWindowId::risultati || id_ == WorkWindowId::controllasetti;
     WorkWindow& owner = readOnly && (command == Command::salva || command == Command::salvanome ||
@@ -155,10 +154,10 @@ void WorkWindow::run(Command command) {
                             ? *shell_.showWorkWindow(WorkWindowId::sismica)
                             : *this;
     switch (command) {
-    case Command::apri: archive.open(*this); break;
-    case Command::salva: archive.save(owner, false); break;
-    case Command::salvanome: archive.save(owner, true); break;
-    case Command::eliminare: archive.deleteFile(owner); break;
+    case Command::apri: shell_.openArchive(*this); break;
+    case Command::salva: shell_.saveArchive(owner, false); break;
+    case Command::salvanome: shell_.saveArchive(owner, true); break;
+    case Command::eliminare: shell_.deleteArchive(owner); break;
     case Command::esci: shell_.exitProgram(this); break;
     case Command::colorare: chooseBackground(); break;
     case Command::controllodat: checkData(); break;

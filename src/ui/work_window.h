@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <map>
 
-#include "shell/commands.h"
-#include "shell/window_ids.h"
+#include "ui/commands.h"
+#include "ui/window_ids.h"
 
 class QAction;
 class QLabel;
@@ -15,16 +15,16 @@ class QLabel;
 namespace calvex {
 
 class ClsResize;
-class Shell;
+class WindowHost;
 
 class WorkWindow : public QMainWindow {
 public:
-    WorkWindow(Shell& shell, WorkWindowId id, const QString& caption);
+    WorkWindow(WindowHost& shell, WorkWindowId id, const QString& caption);
     ~WorkWindow() override;
 
     WorkWindowId id() const { return id_; }
     int number() const { return static_cast<int>(id_); }
-    Shell& shell() { return shell_; }
+    WindowHost& shell() { return shell_; }
 
     // The drawing area below the toolbar, where the controls stand.
     QWidget* form() const { return form_; }
@@ -83,7 +83,7 @@ private:
     void enableCommands();
     void run(Command command);
 
-    Shell& shell_;
+    WindowHost& shell_;
     WorkWindowId id_;
     QWidget* form_;
     ClsResize* resize_;

@@ -3,7 +3,7 @@
 
 #include <QIcon>
 
-#include "shell/commands.h"
+#include "ui/commands.h"
 
 namespace calvex {
 

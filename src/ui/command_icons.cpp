@@ -1,4 +1,4 @@
-#include "shell/command_icons.h"
+#include "ui/command_icons.h"
 
 #include <QPainter>
 #include <QPixmap>

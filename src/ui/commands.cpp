@@ -1,4 +1,4 @@
-#include "shell/commands.h"
+#include "ui/commands.h"
 
 namespace calvex {
 
