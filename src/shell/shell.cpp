@@ -1,17 +1,17 @@
 #include "shell/shell.h"
 
-#include "ui/app_texts.h"
 #include "shell/info_windows.h"
 #include "shell/splash_window.h"
+#include "ui/app_texts.h"
 #include "windows/archive_commands.h"
 #include "windows/general_data_window.h"
-#include "windows/results_window.h"
-#include "windows/wall_check_window.h"
-#include "windows/wall_data_window.h"
 #include "windows/help_index_window.h"
 #include "windows/help_page_window.h"
+#include "windows/results_window.h"
 #include "windows/tip_window.h"
 #include "windows/title_page_window.h"
+#include "windows/wall_check_window.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 

@@ -8,13 +8,11 @@
 #include <QPushButton>
 
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
-#include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/combo_accessibility.h"
-#include "windows/results_window.h"
+#include "windows/print_commands.h"
 #include "windows/selector_scroll_bar.h"
-#include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

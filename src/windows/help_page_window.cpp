@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "ui/cls_resize.h"
 #include "ui/app_texts.h"
+#include "ui/cls_resize.h"
 #include "ui/window_host.h"
 #include "windows/help_document_command.h"
 #include "windows/help_texts.h"

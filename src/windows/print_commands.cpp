@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <memory>
 
+#include "engine/engine.h"
 #include "print/general_printouts.h"
 #include "print/report_document.h"
 #include "print/report_printout.h"
@@ -10,10 +11,9 @@
 #include "print/title_page_printout.h"
 #include "print/wall_printouts.h"
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
-#include "windows/general_data_window.h"
+#include "ui/work_window.h"
 #include "windows/number_display.h"
-#include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

@@ -2,8 +2,6 @@
 
 #include "ui/app_texts.h"
 #include "windows/window_links.h"
-#include "windows/general_data_window.h"
-#include "windows/wall_data_window.h"
 
 namespace calvex {
 

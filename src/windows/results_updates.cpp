@@ -8,11 +8,11 @@
 
 #include "model/numeric_text.h"
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
 #include "windows/number_display.h"
 #include "windows/results_verdicts.h"
 #include "windows/results_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

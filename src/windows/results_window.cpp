@@ -7,13 +7,12 @@
 #include <QPushButton>
 
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
 #include "windows/selector_scroll_bar.h"
-#include "windows/wall_check_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

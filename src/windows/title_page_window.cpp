@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/title_page_rules.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

@@ -7,10 +7,10 @@
 
 #include "model/numeric_text.h"
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
 #include "windows/results_fields.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

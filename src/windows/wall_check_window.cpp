@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

@@ -10,12 +10,10 @@
 #include "model/numeric_text.h"
 #include "model/wall_entry.h"
 #include "ui/app_texts.h"
-#include "windows/window_links.h"
-#include "windows/general_data_window.h"
 #include "windows/number_display.h"
-#include "windows/results_window.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

@@ -5,10 +5,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "windows/window_links.h"
-#include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/print_commands.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
