@@ -1,5 +1,6 @@
 #pragma once
-// The pictures of the toolbar buttons, drawn by the program.
+// The pictures of the toolbar buttons, drawn by the program from the glyph
+// and colour of their command.
 
 #include <QIcon>
 

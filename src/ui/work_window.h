@@ -63,8 +63,6 @@ public:
     void showWindow(WorkWindowId target);
 
 protected:
-    // Which of the window's own commands it offers (the others are disabled).
-    virtual bool offers(Command command) const;
     // Call once all controls are placed: scales the window to the screen
     // and gives it its design size.
     void finishLayout();
@@ -80,7 +78,6 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    void enableCommands();
     void run(Command command);
 
     WindowHost& shell_;

@@ -220,11 +220,6 @@ void GeneralDataWindow::buildHintAndButtons() {
     progress_->hide();
 }
 
-bool GeneralDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
-           command == Command::stampaModello || command == Command::solodati;
-}
-
 void GeneralDataWindow::printTemplate() { PrintCommands(links_).generalTemplate(*this); }
 
 void GeneralDataWindow::printWindowData() { PrintCommands(links_).generalTable(*this); }

@@ -50,9 +50,6 @@ public:
     void printTemplate() override;
     void printWindowData() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
     WindowLinks& links_;
     void buildGeneralColumn();

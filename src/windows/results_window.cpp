@@ -158,10 +158,6 @@ void ResultsWindow::buildStoreyColumn() {
     setEmphasis(buildingVerdict_, 10, kVerdictBlue);
 }
 
-bool ResultsWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::solodati;
-}
-
 void ResultsWindow::printWindowData() { PrintCommands(links_).resultsTable(*this); }
 
 void ResultsWindow::checkData() { checkEnteredData(links_, this); }

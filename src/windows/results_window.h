@@ -49,7 +49,6 @@ public:
     void printWindowData() override;
 
 protected:
-    bool offers(Command command) const override;
     void showEvent(QShowEvent* event) override;
 
 private:

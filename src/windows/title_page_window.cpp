@@ -216,11 +216,6 @@ TitlePageWindow::ReportForm TitlePageWindow::reportForm() const {
     return static_cast<ReportForm>(reportChoice_->checkedId());
 }
 
-bool TitlePageWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::cancella || command == Command::solodati ||
-           command == Command::stampatutto;
-}
-
 void TitlePageWindow::printAll() {
     if (reportForm() == ReportForm::directPrint)
         PrintCommands(links_).calculationReport(*this);

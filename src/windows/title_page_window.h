@@ -37,9 +37,6 @@ public:
     void printWindowData() override;
     void printAll() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
     WindowLinks& links_;
     void buildFields();

@@ -139,10 +139,6 @@ void WallCheckWindow::buildWallLine() {
     setEmphasis(wallMark_, 10, kVerdictBlue);
 }
 
-bool WallCheckWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::solodati;
-}
-
 void WallCheckWindow::printWindowData() { PrintCommands(links_).wallsToModify(*this); }
 
 void WallCheckWindow::checkData() { checkEnteredData(links_, this); }

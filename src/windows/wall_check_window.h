@@ -34,9 +34,6 @@ public:
 
     void printWindowData() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
     WindowLinks& links_;
     void buildHeader();

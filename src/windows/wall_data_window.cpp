@@ -161,11 +161,6 @@ void WallDataWindow::buildResultFields() {
     resetResultColours();
 }
 
-bool WallDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
-           command == Command::stampaModello || command == Command::solodati;
-}
-
 void WallDataWindow::printTemplate() { PrintCommands(links_).wallTemplate(*this); }
 
 void WallDataWindow::printWindowData() { PrintCommands(links_).wallDataAndResults(*this); }

@@ -52,7 +52,6 @@ public:
     void printWindowData() override;
 
 protected:
-    bool offers(Command command) const override;
     bool beforeResults() override;
 
 private:
