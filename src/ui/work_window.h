@@ -24,6 +24,7 @@ public:
 
     WorkWindowId id() const { return id_; }
     int number() const { return static_cast<int>(id_); }
+    // The shell, as far as a window may reach it.
     WindowHost& shell() { return shell_; }
 
     // The drawing area below the toolbar, where the controls stand.
