@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "message_icon.h"
 #include "project_data.h"
 
 namespace calvex {
@@ -20,9 +21,6 @@ inline constexpr std::string_view kMessageTooManyWalls =
 inline constexpr std::string_view kMessageGeneralDataCorrect = "I dati sono stati immessi correttamente.";
 inline constexpr std::string_view kHintAllEntered =
     "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.";
-
-// The icon of a message box, which tells the kind of message.
-enum class MessageIcon { question, critical, exclamation, information };
 
 struct WindowMessage {
     std::string text;

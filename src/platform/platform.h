@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "model/general_entry.h"
+#include "model/message_icon.h"
 
 class QWidget;
 

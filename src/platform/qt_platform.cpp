@@ -21,7 +21,6 @@
 #include "model/durable_file.h"
 #include "print/qt_text_device.h"
 #include "print/odt_word_document.h"
-#include "shell/app_texts.h"
 
 namespace calvex {
 
@@ -49,7 +48,8 @@ QFileDialog::Options dialogOptions() {
 
 } // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music) : music_(std::move(music)) {
+QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle)
+    : music_(std::move(music)), printFailureTitle_(std::move(printFailureTitle)) {
     if (qtTexts_.load(QStringLiteral("qt_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts_);
 }
@@ -122,8 +122,10 @@ struct PrinterOwner {
 
 class PrinterTextDevice : private PrinterOwner, public QtTextDevice {
 public:
-    PrinterTextDevice(std::unique_ptr<QPrinter> chosen, Platform& platform, QWidget* parent)
-        : PrinterOwner(std::move(chosen)), QtTextDevice(*printer), platform_(platform), parent_(parent) {}
+    PrinterTextDevice(std::unique_ptr<QPrinter> chosen, Platform& platform, const QString& failureTitle,
+                      QWidget* parent)
+        : PrinterOwner(std::move(chosen)), QtTextDevice(*printer), platform_(platform), failureTitle_(failureTitle),
+          parent_(parent) {}
 
 protected:
     void documentEnded() override {
@@ -131,11 +133,12 @@ protected:
         if (pdfTarget.isEmpty()) return;
         const std::optional<QString> problem =
             deliverPrintedPdf(documentComplete(), printer->outputFileName(), pdfTarget);
-        if (problem) platform_.inform(parent_, app::kCheckTitle, *problem, MessageIcon::critical);
+        if (problem) platform_.inform(parent_, failureTitle_, *problem, MessageIcon::critical);
     }
 
 private:
     Platform& platform_;
+    QString failureTitle_;
     QWidget* parent_;
 };
 
@@ -162,7 +165,7 @@ std::unique_ptr<TextDevice> QtPlatform::choosePrinter(QWidget* parent) {
     printer->setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    auto device = std::make_unique<PrinterTextDevice>(std::move(printer), *this, parent);
+    auto device = std::make_unique<PrinterTextDevice>(std::move(printer), *this, printFailureTitle_, parent);
     if (!device->isActive()) return nullptr;
     return device;
 }

@@ -13,7 +13,8 @@ namespace calvex {
 
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(std::unique_ptr<MusicPlayer> music);
+    // `printFailureTitle` heads the message when a printout cannot be delivered.
+    QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle);
     ~QtPlatform() override;
 
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
@@ -30,6 +31,7 @@ public:
 
 private:
     std::unique_ptr<MusicPlayer> music_;
+    QString printFailureTitle_;
     // Qt's own Italian texts of its dialogs and buttons.
     QTranslator qtTexts_;
 };

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/app_texts.h"
+#include "ui/app_texts.h"
 
 namespace calvex {
 

@@ -9,6 +9,7 @@
 #include "platform/qt_platform.h"
 #include "print/calculator_settings.h"
 #include "shell/shell.h"
+#include "ui/app_texts.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     const calvex::CalculatorSettings calculator = calvex::readCalculatorSettings();
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
 
-    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>());
+    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle);
     auto project = std::make_unique<calvex::ProjectData>();
     calvex::Shell shell(platform, *project, shellSettings);
     shell.start();

@@ -1,16 +1,17 @@
 #include "shell/shell.h"
 
-#include "shell/app_texts.h"
 #include "shell/info_windows.h"
 #include "shell/splash_window.h"
+#include "ui/app_texts.h"
+#include "windows/archive_commands.h"
 #include "windows/general_data_window.h"
-#include "windows/results_window.h"
-#include "windows/wall_check_window.h"
-#include "windows/wall_data_window.h"
 #include "windows/help_index_window.h"
 #include "windows/help_page_window.h"
+#include "windows/results_window.h"
 #include "windows/tip_window.h"
 #include "windows/title_page_window.h"
+#include "windows/wall_check_window.h"
+#include "windows/wall_data_window.h"
 
 namespace calvex {
 
@@ -129,6 +130,55 @@ void Shell::exitProgram(QWidget* asker) {
     platform_.music().play();
     splash_->showClosingCredit();
     raise(*splash_);
+}
+
+void Shell::openArchive(WorkWindow& from) { ArchiveCommands(*this).open(from); }
+
+void Shell::saveArchive(WorkWindow& from, bool saveAs) { ArchiveCommands(*this).save(from, saveAs); }
+
+void Shell::deleteArchive(WorkWindow& from) { ArchiveCommands(*this).deleteFile(from); }
+
+bool Shell::generalDataValid() { return generalWindow().validate(CheckMode::silent); }
+
+const GeneralFieldTexts& Shell::generalFieldTexts() { return generalWindow().fieldTexts(); }
+
+void Shell::enterWallCounts(int xWalls, int yWalls) {
+    generalWindow().enterCount(GeneralField::numsetx, QString::number(xWalls));
+    generalWindow().enterCount(GeneralField::numsety, QString::number(yWalls));
+}
+
+bool Shell::wallDataValid() { return wallWindow().validate(CheckMode::silent); }
+
+RunOutcome Shell::computeWallResults() { return wallWindow().computeNow(); }
+
+void Shell::showStoreyAndWall(int storey, int wall) { wallWindow().showStoreyAndWall(storey, wall); }
+
+void Shell::publishRun() { resultsWindow().publishRun(); }
+
+void Shell::refreshResultsCurrency() { resultsWindow().refreshCurrency(); }
+
+void Shell::clearResults() { resultsWindow().clearResults(); }
+
+void Shell::setResultsStorey(int storey) { resultsWindow().setStoreySelector(storey); }
+
+void Shell::makeFreshWallCheck(int storey, int wall) {
+    WallCheckWindow& map = recreateWallCheckWindow();
+    map.setSelectors(storey, wall);
+    map.showWall();
+}
+
+void Shell::clearDataWindows(bool freshWallWindow) {
+    WallDataWindow& walls = freshWallWindow ? recreateWallWindow() : wallWindow();
+    walls.clearWindow();
+    generalWindow().clearWindow();
+}
+
+void Shell::showReadProject() {
+    GeneralDataWindow& general = generalWindow();
+    general.loadGeneralValues();
+    general.showStorey(1);
+    if (auto* titlePage = static_cast<TitlePageWindow*>(existingWorkWindow(WorkWindowId::frontespizio)))
+        titlePage->refreshFromProject();
 }
 
 void Shell::splashClicked() {

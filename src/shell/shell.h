@@ -2,16 +2,13 @@
 // The application shell: the splash, the registry that keeps each window at
 // most once, moving between windows, and the exit command.
 
-#include <QColor>
 #include <QObject>
 #include <QPointer>
-#include <QString>
 #include <map>
-#include <optional>
 
 #include "model/project_data.h"
 #include "platform/platform.h"
-#include "shell/window_ids.h"
+#include "windows/window_links.h"
 
 class QWidget;
 
@@ -25,20 +22,15 @@ class ResultsWindow;
 class WallCheckWindow;
 class SplashWindow;
 
-struct ShellSettings {
-    QString calculatorName;    // the calculator's office, shown on the title page
-    QString calculatorAddress;
-    QString programFolder;     // where the music and the tips file are
-};
-
-class Shell : public QObject {
+class Shell : public QObject, public WindowLinks {
 public:
     Shell(Platform& platform, ProjectData& project, ShellSettings settings);
     ~Shell() override;
 
-    Platform& platform() { return platform_; }
-    ProjectData& project() { return project_; }
-    const ShellSettings& settings() const { return settings_; }
+    Platform& platform() override { return platform_; }
+    ProjectData& project() override { return project_; }
+    const ShellSettings& settings() const override { return settings_; }
+    SessionChoices& choices() override { return choices_; }
 
     // Shows the splash and starts its music.
     void start();
@@ -46,10 +38,10 @@ public:
 
     // Creates the work window on first use; shows it and brings it to the
     // front.
-    WorkWindow* showWorkWindow(WorkWindowId id);
+    WorkWindow* showWorkWindow(WorkWindowId id) override;
     // The work window if it exists, without creating or showing it.
-    WorkWindow* existingWorkWindow(WorkWindowId id) const;
-    // The two windows other windows rely on, created (hidden) if needed.
+    WorkWindow* existingWorkWindow(WorkWindowId id) const override;
+    // The windows, created (hidden) if needed.
     GeneralDataWindow& generalWindow();
     TitlePageWindow& titlePageWindow();
     WallDataWindow& wallWindow();
@@ -58,22 +50,32 @@ public:
     WallDataWindow& recreateWallWindow();
     WallCheckWindow& recreateWallCheckWindow();
 
-    void showHelpIndex();
-    void showHelpPage(HelpPage page);
-    void showTips();
-    void showAbout();
-    void showSupport();
+    void showHelpIndex() override;
+    void showHelpPage(HelpPage page) override;
+    void showTips() override;
+    void showAbout() override;
+    void showSupport() override;
 
     // The exit command: asks, closes every window and shows the closing credit.
-    void exitProgram(QWidget* asker);
+    void exitProgram(QWidget* asker) override;
 
-    // The colour last chosen in the colour dialog of the general window.
-    QColor lastChosenColour = QColor(192, 192, 192);
-    // Set when the user asked for the same grey in every work window.
-    std::optional<QColor> sharedBackground;
-    // The names last chosen in the save dialog and in the delete dialog.
-    QString lastSaveName = QStringLiteral("Calvex-dati-");
-    QString lastDeleteName;
+    void openArchive(WorkWindow& from) override;
+    void saveArchive(WorkWindow& from, bool saveAs) override;
+    void deleteArchive(WorkWindow& from) override;
+
+    bool generalDataValid() override;
+    const GeneralFieldTexts& generalFieldTexts() override;
+    void enterWallCounts(int xWalls, int yWalls) override;
+    bool wallDataValid() override;
+    RunOutcome computeWallResults() override;
+    void showStoreyAndWall(int storey, int wall) override;
+    void publishRun() override;
+    void refreshResultsCurrency() override;
+    void clearResults() override;
+    void setResultsStorey(int storey) override;
+    void makeFreshWallCheck(int storey, int wall) override;
+    void clearDataWindows(bool freshWallWindow) override;
+    void showReadProject() override;
 
     // The splash's click and key.
     void splashClicked();
@@ -87,6 +89,7 @@ private:
     Platform& platform_;
     ProjectData& project_;
     ShellSettings settings_;
+    SessionChoices choices_;
     SplashWindow* splash_ = nullptr;
     std::map<WorkWindowId, QPointer<QWidget>> workWindows_;
     std::map<HelpPage, QPointer<QWidget>> helpPages_;

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "shell/app_texts.h"
 #include "shell/shell.h"
+#include "ui/app_texts.h"
 
 namespace calvex {
 

@@ -8,12 +8,11 @@
 
 #include "model/archive.h"
 #include "model/durable_file.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
-#include "windows/general_data_window.h"
-#include "windows/results_window.h"
-#include "windows/title_page_window.h"
-#include "windows/wall_data_window.h"
+#include "model/project_data.h"
+#include "platform/platform.h"
+#include "ui/app_texts.h"
+#include "ui/work_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -42,7 +41,7 @@ QString quoted(const QString& file) { return QStringLiteral("\"") + QFileInfo(fi
 } // namespace
 
 void ArchiveCommands::open(WorkWindow& from) {
-    Platform& platform = shell_.platform();
+    Platform& platform = links_.platform();
     const auto chosen = platform.chooseFileToOpen(&from, {QStringLiteral("Apri file"), kOpenFilters, 1, QString()});
     if (!chosen) return;
     if (isDurableTemporaryName(QFileInfo(*chosen).fileName().toStdString())) {
@@ -53,15 +52,13 @@ void ArchiveCommands::open(WorkWindow& from) {
                         MessageIcon::exclamation);
         return;
     }
-    ProjectData& project = shell_.project();
+    ProjectData& project = links_.project();
     project.currentFileName = chosen->toStdString();
 
-    GeneralDataWindow& general = shell_.generalWindow();
     // Opened from the general window, the wall window starts afresh (with
     // its live calculation on).
-    WallDataWindow& walls = &from == &general ? shell_.recreateWallWindow() : shell_.wallWindow();
-    walls.clearWindow();
-    general.clearWindow();
+    const bool fromGeneral = from.id() == WorkWindowId::dati;
+    links_.clearDataWindows(fromGeneral);
     // The texts of the project open before must not end up in this one's file.
     for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), {});
 
@@ -83,35 +80,32 @@ void ArchiveCommands::open(WorkWindow& from) {
         // Saving the part read over the whole file would lose the rest of
         // it: Save asks for a name, proposing this one.
         project.currentFileName.clear();
-        shell_.lastSaveName = *chosen;
+        links_.choices().lastSaveName = *chosen;
     }
-    general.loadGeneralValues();
-    general.showStorey(1);
-    if (auto* titlePage = static_cast<TitlePageWindow*>(shell_.existingWorkWindow(WorkWindowId::frontespizio)))
-        titlePage->refreshFromProject();
-    if (&from != &general) {
-        walls.showStoreyAndWall(1, 1);
-        shell_.resultsWindow().setStoreySelector(1);
+    links_.showReadProject();
+    if (!fromGeneral) {
+        links_.showStoreyAndWall(1, 1);
+        links_.setResultsStorey(1);
         from.showOpenedArchive();
     }
 }
 
 void ArchiveCommands::save(WorkWindow& from, bool saveAs) {
-    Platform& platform = shell_.platform();
-    ProjectData& project = shell_.project();
-    if (!shell_.generalWindow().validate(CheckMode::silent)) return;
+    Platform& platform = links_.platform();
+    ProjectData& project = links_.project();
+    if (!links_.generalDataValid()) return;
     if (project.title(TitleField::progetto).empty()) {
         platform.inform(&from, app::kCheckTitle, QStringLiteral("Digitare almeno il nome del progetto."),
                         MessageIcon::information);
-        shell_.showWorkWindow(WorkWindowId::frontespizio);
+        links_.showWorkWindow(WorkWindowId::frontespizio);
         return;
     }
     if (saveAs) project.currentFileName.clear();
     if (project.currentFileName.empty()) {
         const QString title = saveAs ? QStringLiteral("Salva file con nome") : QStringLiteral("Salva file");
-        const auto chosen = platform.chooseFileToSave(&from, {title, kSaveFilters, 0, shell_.lastSaveName});
+        const auto chosen = platform.chooseFileToSave(&from, {title, kSaveFilters, 0, links_.choices().lastSaveName});
         if (!chosen) return;
-        shell_.lastSaveName = *chosen;
+        links_.choices().lastSaveName = *chosen;
         project.currentFileName = chosen->toStdString();
     }
     const QString file = QString::fromStdString(project.currentFileName);
@@ -137,12 +131,12 @@ void ArchiveCommands::save(WorkWindow& from, bool saveAs) {
 }
 
 void ArchiveCommands::deleteFile(WorkWindow& from) {
-    Platform& platform = shell_.platform();
+    Platform& platform = links_.platform();
     const auto chosen = platform.chooseFileToOpen(
         &from, {QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"), kOpenFilters, 1,
-                shell_.lastDeleteName});
+                links_.choices().lastDeleteName});
     if (!chosen) return;
-    shell_.lastDeleteName = *chosen;
+    links_.choices().lastDeleteName = *chosen;
     // The trash keeps a wrong click undoable; where there is none the file
     // goes for good, and the user is told so.
     if (moveToTrash(*chosen)) return;

@@ -5,12 +5,12 @@ class QString;
 
 namespace calvex {
 
-class Shell;
+class WindowLinks;
 class WorkWindow;
 
 class ArchiveCommands {
 public:
-    explicit ArchiveCommands(Shell& shell) : shell_(shell) {}
+    explicit ArchiveCommands(WindowLinks& links) : links_(links) {}
 
     void open(WorkWindow& from);
     void save(WorkWindow& from, bool saveAs);
@@ -20,7 +20,7 @@ public:
     static const QString kSaveFilters;
 
 private:
-    Shell& shell_;
+    WindowLinks& links_;
 };
 
 } // namespace calvex

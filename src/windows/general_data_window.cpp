@@ -7,14 +7,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
-#include "windows/print_commands.h"
+#include "ui/app_texts.h"
 #include "windows/captions.h"
 #include "windows/combo_accessibility.h"
-#include "windows/results_window.h"
+#include "windows/print_commands.h"
 #include "windows/selector_scroll_bar.h"
-#include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -110,10 +108,11 @@ int index(GeneralField field) { return static_cast<int>(field); }
 
 } // namespace
 
-GeneralDataWindow::GeneralDataWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")) {
+GeneralDataWindow::GeneralDataWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")),
+      links_(links) {
     setObjectName(QStringLiteral("dati"));
-    ProjectData& project = shell.project();
+    ProjectData& project = links.project();
     project.currentFloor = 1;
     project.setGeneral(GeneralField::strutt, FieldValue::integer(4));
     project.setGeneral(GeneralField::riduz, FieldValue::real(0.33));
@@ -221,14 +220,9 @@ void GeneralDataWindow::buildHintAndButtons() {
     progress_->hide();
 }
 
-bool GeneralDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
-           command == Command::stampaModello || command == Command::solodati;
-}
+void GeneralDataWindow::printTemplate() { PrintCommands(links_).generalTemplate(*this); }
 
-void GeneralDataWindow::printTemplate() { PrintCommands(shell()).generalTemplate(*this); }
-
-void GeneralDataWindow::printWindowData() { PrintCommands(shell()).generalTable(*this); }
+void GeneralDataWindow::printWindowData() { PrintCommands(links_).generalTable(*this); }
 
 void GeneralDataWindow::show(const WindowMessage& message) {
     shell().platform().inform(this, app::kCheckTitle, QString::fromStdString(message.text), message.icon);
@@ -350,8 +344,8 @@ void GeneralDataWindow::goAhead() {
     progress_->setValue(2);
     progress_->show();
     shell().project().prepareWallEntry();
-    shell().wallWindow().showStoreyAndWall(1, 1);
-    shell().resultsWindow().setStoreySelector(1);
+    links_.showStoreyAndWall(1, 1);
+    links_.setResultsStorey(1);
     shell().showWorkWindow(WorkWindowId::sismica);
     progress_->hide();
     QApplication::restoreOverrideCursor();
@@ -363,14 +357,14 @@ void GeneralDataWindow::chooseBackground() {
     if (background() != grey &&
         platform.askYesNo(this, QStringLiteral("Calvex: colore di sfondo"),
                           QStringLiteral("Desideri colori uguali e riposanti (grigio) per tutte le finestre?"))) {
-        shell().sharedBackground = grey;
+        shell().choices().sharedBackground = grey;
         for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
                                 WorkWindowId::controllasetti, WorkWindowId::frontespizio})
             if (WorkWindow* window = shell().existingWorkWindow(id)) window->setBackground(grey);
         return;
     }
-    if (const auto colour = platform.chooseColor(this, shell().lastChosenColour)) {
-        shell().lastChosenColour = *colour;
+    if (const auto colour = platform.chooseColor(this, shell().choices().lastChosenColour)) {
+        shell().choices().lastChosenColour = *colour;
         setBackground(*colour);
     }
 }

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "model/general_entry.h"
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QComboBox;
 class QLabel;
@@ -15,11 +15,13 @@ class QPushButton;
 
 namespace calvex {
 
+class WindowLinks;
+
 class SelectorScrollBar;
 
 class GeneralDataWindow : public WorkWindow {
 public:
-    explicit GeneralDataWindow(Shell& shell);
+    explicit GeneralDataWindow(WindowLinks& links);
 
     // The check of the general fields; its failure message is shown in
     // both modes, the success message only when interactive.
@@ -48,10 +50,8 @@ public:
     void printTemplate() override;
     void printWindowData() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
+    WindowLinks& links_;
     void buildGeneralColumn();
     void buildStoreyColumn();
     void buildHintAndButtons();

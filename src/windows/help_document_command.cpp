@@ -4,20 +4,20 @@
 #include <vector>
 
 #include "print/help_document.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "ui/window_host.h"
 
 namespace calvex {
 
-void openHelpDocument(Shell& shell, QWidget* from, const QString& title, const QStringList& paragraphs,
+void openHelpDocument(WindowHost& host, QWidget* from, const QString& title, const QStringList& paragraphs,
                       const QString& fileName) {
     std::vector<std::string> texts;
     for (const QString& paragraph : paragraphs) texts.push_back(paragraph.toStdString());
     const std::optional<QString> failure =
-        shell.platform().openWordDocument(from, fileName, [&](WordDocument& document) {
+        host.platform().openWordDocument(from, fileName, [&](WordDocument& document) {
             buildHelpDocument(document, app::kProductName.toStdString(), title.toStdString(), texts);
         });
-    if (failure) shell.platform().inform(from, app::kProductName, *failure, MessageIcon::critical);
+    if (failure) host.platform().inform(from, app::kProductName, *failure, MessageIcon::critical);
 }
 
 } // namespace calvex

@@ -8,11 +8,11 @@ class QWidget;
 
 namespace calvex {
 
-class Shell;
+class WindowHost;
 
 // A document with the help title and its paragraphs, kept under the file
 // name given and opened in the word processor; a message when it cannot be.
-void openHelpDocument(Shell& shell, QWidget* from, const QString& title, const QStringList& paragraphs,
+void openHelpDocument(WindowHost& host, QWidget* from, const QString& title, const QStringList& paragraphs,
                       const QString& fileName);
 
 } // namespace calvex

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "shell/cls_resize.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "ui/cls_resize.h"
+#include "ui/window_host.h"
 #include "windows/help_document_command.h"
 #include "windows/twips_geometry.h"
 
@@ -48,8 +48,8 @@ void showRaised(QLabel* label) {
 
 } // namespace
 
-HelpIndexWindow::HelpIndexWindow(Shell& shell) : shell_(shell) {
-    const Platform& platform = shell.platform();
+HelpIndexWindow::HelpIndexWindow(WindowHost& host) : host_(host) {
+    const Platform& platform = host.platform();
     setWindowTitle(QStringLiteral("Calvex: guida in linea"));
     setMouseTracking(true);
 
@@ -72,7 +72,7 @@ HelpIndexWindow::HelpIndexWindow(Shell& shell) : shell_(shell) {
 }
 
 void HelpIndexWindow::buildEntries() {
-    const Platform& platform = shell_.platform();
+    const Platform& platform = host_.platform();
     for (int i = 0; i < kEntryCount; ++i) {
         const int entry = i + 1;
         const int top = kFirstEntryTop + i * kEntryPitch;
@@ -94,11 +94,11 @@ void HelpIndexWindow::buildEntries() {
 }
 
 void HelpIndexWindow::buildButtons() {
-    const Platform& platform = shell_.platform();
+    const Platform& platform = host_.platform();
     auto* exit = new QPushButton(QStringLiteral("&USCITA"), this);
     exit->setObjectName(QStringLiteral("cmduscita"));
     exit->setToolTip(QStringLiteral("cliccare per uscire da Calvex"));
-    connect(exit, &QPushButton::clicked, this, [this] { shell_.exitProgram(this); });
+    connect(exit, &QPushButton::clicked, this, [this] { host_.exitProgram(this); });
 
     auto* close = new QPushButton(QStringLiteral("&Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdchiudi"));
@@ -111,7 +111,7 @@ void HelpIndexWindow::buildButtons() {
     connect(print, &QPushButton::clicked, this, [this] {
         QStringList captions;
         for (const char* caption : kEntryCaptions) captions << QString::fromUtf8(caption).trimmed();
-        openHelpDocument(shell_, this, QStringLiteral("Argomenti della guida"), captions,
+        openHelpDocument(host_, this, QStringLiteral("Argomenti della guida"), captions,
                          app::kProductName + QStringLiteral("-guida"));
     });
 
@@ -125,9 +125,9 @@ void HelpIndexWindow::buildButtons() {
 
 void HelpIndexWindow::openEntry(int entry) {
     if (entry == kTipsEntry)
-        shell_.showTips();
+        host_.showTips();
     else
-        shell_.showHelpPage(static_cast<HelpPage>(entry - 1));
+        host_.showHelpPage(static_cast<HelpPage>(entry - 1));
 }
 
 void HelpIndexWindow::highlight(int entry) {

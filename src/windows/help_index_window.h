@@ -10,13 +10,13 @@ class QPushButton;
 
 namespace calvex {
 
-class Shell;
+class WindowHost;
 
 class HelpIndexWindow : public QWidget {
 public:
     static constexpr int kEntryCount = 10;
 
-    explicit HelpIndexWindow(Shell& shell);
+    explicit HelpIndexWindow(WindowHost& host);
 
     // The caption label of entry 1 to 10.
     QLabel* entryLabel(int entry) const { return labels_.at(entry - 1); }
@@ -34,7 +34,7 @@ private:
     // The entry a label or arrow button belongs to, 0 for any other object.
     int entryOf(const QObject* object) const;
 
-    Shell& shell_;
+    WindowHost& host_;
     std::array<QLabel*, kEntryCount> labels_{};
     std::array<QPushButton*, kEntryCount> arrows_{};
 };

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "shell/cls_resize.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
+#include "ui/cls_resize.h"
+#include "ui/window_host.h"
 #include "windows/help_document_command.h"
 #include "windows/help_texts.h"
 #include "windows/twips_geometry.h"
@@ -31,8 +31,8 @@ constexpr int kTextTop = kMargin + kTitleHeight + 60;
 
 } // namespace
 
-HelpPageWindow::HelpPageWindow(Shell& shell, HelpPage page) : page_(page) {
-    const Platform& platform = shell.platform();
+HelpPageWindow::HelpPageWindow(WindowHost& host, HelpPage page) : page_(page) {
+    const Platform& platform = host.platform();
     const int width = page == HelpPage::manuale ? kManualWidth : kPageWidth;
     const HelpText help = helpText(page);
     setWindowTitle(QStringLiteral("Guida in linea"));
@@ -68,15 +68,15 @@ HelpPageWindow::HelpPageWindow(Shell& shell, HelpPage page) : page_(page) {
 
     auto* print = new QPushButton(QStringLiteral("S&tampa"), this);
     print->setObjectName(QStringLiteral("cmdStampa"));
-    connect(print, &QPushButton::clicked, this, [this, &shell, help] {
-        openHelpDocument(shell, this, help.title, {help.text},
+    connect(print, &QPushButton::clicked, this, [this, &host, help] {
+        openHelpDocument(host, this, help.title, {help.text},
                          QStringLiteral("%1-guida - %2").arg(app::kProductName, help.title));
     });
 
     auto* index = new QPushButton(QStringLiteral("&Sommario"), this);
     index->setObjectName(QStringLiteral("cmdSommario"));
     index->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
-    connect(index, &QPushButton::clicked, this, [&shell] { shell.showHelpIndex(); });
+    connect(index, &QPushButton::clicked, this, [&host] { host.showHelpIndex(); });
 
     const int gap = (width - 3 * kButtonWidth) / 4;
     int left = gap;

@@ -4,15 +4,15 @@
 
 #include <QWidget>
 
-#include "shell/window_ids.h"
+#include "ui/window_ids.h"
 
 namespace calvex {
 
-class Shell;
+class WindowHost;
 
 class HelpPageWindow : public QWidget {
 public:
-    HelpPageWindow(Shell& shell, HelpPage page);
+    HelpPageWindow(WindowHost& host, HelpPage page);
 
     HelpPage page() const { return page_; }
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "shell/window_ids.h"
+#include "ui/window_ids.h"
 
 namespace calvex {
 

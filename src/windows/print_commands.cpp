@@ -3,17 +3,17 @@
 #include <QLocale>
 #include <memory>
 
+#include "engine/engine.h"
 #include "print/general_printouts.h"
 #include "print/report_document.h"
 #include "print/report_printout.h"
 #include "print/results_printouts.h"
 #include "print/title_page_printout.h"
 #include "print/wall_printouts.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
-#include "windows/general_data_window.h"
+#include "ui/app_texts.h"
+#include "ui/work_window.h"
 #include "windows/number_display.h"
-#include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -26,24 +26,24 @@ std::string localeNumber(double value) { return displayNumber(value).toStdString
 
 template <typename Printout>
 void PrintCommands::print(WorkWindow& from, Printout printout) {
-    std::unique_ptr<TextDevice> device = shell_.platform().choosePrinter(&from);
+    std::unique_ptr<TextDevice> device = links_.platform().choosePrinter(&from);
     if (!device) return;
     printout(*device);
 }
 
 bool PrintCommands::wallDataChecked(WorkWindow& from) {
-    if (shell_.wallWindow().validate(CheckMode::silent)) return true;
-    shell_.platform().inform(&from, app::kCheckTitle, QStringLiteral("Immettere correttamente i dati."),
+    if (links_.wallDataValid()) return true;
+    links_.platform().inform(&from, app::kCheckTitle, QStringLiteral("Immettere correttamente i dati."),
                              MessageIcon::critical);
-    shell_.showWorkWindow(WorkWindowId::sismica);
+    links_.showWorkWindow(WorkWindowId::sismica);
     return false;
 }
 
 bool PrintCommands::resultsCurrent(WorkWindow& from) {
-    if (shell_.project().resultsCurrent()) return true;
-    const RunOutcome outcome = shell_.wallWindow().computeNow();
+    if (links_.project().resultsCurrent()) return true;
+    const RunOutcome outcome = links_.computeWallResults();
     if (outcome.complete) return true;
-    shell_.platform().inform(&from, app::kCheckTitle,
+    links_.platform().inform(&from, app::kCheckTitle,
                              QStringLiteral("La verifica non pu\u00f2 essere completata con i dati immessi (") +
                                  QString::fromStdString(outcome.describe()) +
                                  QStringLiteral("): la stampa non viene eseguita."),
@@ -56,28 +56,27 @@ void PrintCommands::generalTemplate(WorkWindow& from) {
 }
 
 void PrintCommands::generalTable(WorkWindow& from) {
-    GeneralDataWindow& general = shell_.generalWindow();
-    if (!general.validate(CheckMode::silent)) return;
+    if (!links_.generalDataValid()) return;
     print(from, [&](TextDevice& device) {
-        printGeneralDataTable(device, shell_.project(), general.fieldTexts(), localeNumber);
+        printGeneralDataTable(device, links_.project(), links_.generalFieldTexts(), localeNumber);
     });
 }
 
 void PrintCommands::titlePageData(WorkWindow& from) {
-    const ShellSettings& settings = shell_.settings();
+    const ShellSettings& settings = links_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printTitlePageData(device, shell_.project(), name, address); });
+    print(from, [&](TextDevice& device) { printTitlePageData(device, links_.project(), name, address); });
 }
 
 void PrintCommands::resultsTable(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printResultsTable(device, shell_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printResultsTable(device, links_.project(), localeNumber); });
 }
 
 void PrintCommands::wallsToModify(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallsToModify(device, shell_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printWallsToModify(device, links_.project(), localeNumber); });
 }
 
 void PrintCommands::wallTemplate(WorkWindow& from) {
@@ -85,44 +84,44 @@ void PrintCommands::wallTemplate(WorkWindow& from) {
 }
 
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
-    if (!shell_.wallWindow().validate(CheckMode::silent) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallDataAndResults(device, shell_.project(), localeNumber); });
+    if (!links_.wallDataValid() || !resultsCurrent(from)) return;
+    print(from, [&](TextDevice& device) { printWallDataAndResults(device, links_.project(), localeNumber); });
 }
 
 bool PrintCommands::reportMayStart(WorkWindow& from) {
-    if (!shell_.generalWindow().validate(CheckMode::silent)) {
-        shell_.showWorkWindow(WorkWindowId::dati);
+    if (!links_.generalDataValid()) {
+        links_.showWorkWindow(WorkWindowId::dati);
         return false;
     }
-    if (!shell_.wallWindow().validate(CheckMode::silent)) {
-        shell_.showWorkWindow(WorkWindowId::sismica);
+    if (!links_.wallDataValid()) {
+        links_.showWorkWindow(WorkWindowId::sismica);
         return false;
     }
     if (!resultsCurrent(from)) return false;
-    return buildingVerified(shell_.project()) ||
-           shell_.platform().askYesNo(
+    return buildingVerified(links_.project()) ||
+           links_.platform().askYesNo(
                &from, app::kProductName,
                QStringLiteral("Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?"));
 }
 
 void PrintCommands::calculationReport(WorkWindow& from) {
     if (!reportMayStart(from)) return;
-    const ShellSettings& settings = shell_.settings();
+    const ShellSettings& settings = links_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printCalculationReport(device, shell_.project(), name, address); });
+    print(from, [&](TextDevice& device) { printCalculationReport(device, links_.project(), name, address); });
 }
 
 void PrintCommands::calculationDocument(WorkWindow& from) {
     if (!reportMayStart(from)) return;
-    const std::string name = shell_.settings().calculatorName.toStdString();
+    const std::string name = links_.settings().calculatorName.toStdString();
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     const std::optional<QString> failure =
-        shell_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](WordDocument& document) {
-            buildReportDocument(document, shell_.project(), name, symbols);
+        links_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](WordDocument& document) {
+            buildReportDocument(document, links_.project(), name, symbols);
         });
-    if (failure) shell_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
+    if (failure) links_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
 }
 
 } // namespace calvex

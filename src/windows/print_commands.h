@@ -5,12 +5,12 @@
 
 namespace calvex {
 
-class Shell;
+class WindowLinks;
 class WorkWindow;
 
 class PrintCommands {
 public:
-    explicit PrintCommands(Shell& shell) : shell_(shell) {}
+    explicit PrintCommands(WindowLinks& links) : links_(links) {}
 
     void generalTemplate(WorkWindow& from);
     void generalTable(WorkWindow& from);
@@ -38,7 +38,7 @@ private:
     template <typename Printout>
     void print(WorkWindow& from, Printout printout);
 
-    Shell& shell_;
+    WindowLinks& links_;
 };
 
 } // namespace calvex

@@ -1,22 +1,20 @@
 #include "windows/results_data_check.h"
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
-#include "windows/general_data_window.h"
-#include "windows/wall_data_window.h"
+#include "ui/app_texts.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
-void checkEnteredData(Shell& shell, QWidget* asker) {
-    if (!shell.generalWindow().validate(CheckMode::silent)) {
-        shell.showWorkWindow(WorkWindowId::dati);
+void checkEnteredData(WindowLinks& links, QWidget* asker) {
+    if (!links.generalDataValid()) {
+        links.showWorkWindow(WorkWindowId::dati);
         return;
     }
-    if (!shell.wallWindow().validate(CheckMode::silent)) {
-        shell.showWorkWindow(WorkWindowId::sismica);
+    if (!links.wallDataValid()) {
+        links.showWorkWindow(WorkWindowId::sismica);
         return;
     }
-    shell.platform().inform(asker, app::kCheckTitle, QStringLiteral("I dati sono stati immessi correttamente."),
+    links.platform().inform(asker, app::kCheckTitle, QStringLiteral("I dati sono stati immessi correttamente."),
                             MessageIcon::information);
 }
 

@@ -5,10 +5,10 @@ class QWidget;
 
 namespace calvex {
 
-class Shell;
+class WindowLinks;
 
 // The general check, then the wall check, each silent and bringing up its
 // own window when it fails; the success message when both pass.
-void checkEnteredData(Shell& shell, QWidget* asker);
+void checkEnteredData(WindowLinks& links, QWidget* asker);
 
 } // namespace calvex

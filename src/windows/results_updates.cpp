@@ -6,13 +6,13 @@
 #include <QLabel>
 
 #include "model/numeric_text.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
 #include "windows/failure_list_view.h"
 #include "windows/number_display.h"
 #include "windows/results_verdicts.h"
 #include "windows/results_window.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

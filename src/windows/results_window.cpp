@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/failure_list_view.h"
@@ -14,7 +13,7 @@
 #include "windows/results_fields.h"
 #include "windows/results_verdicts.h"
 #include "windows/selector_scroll_bar.h"
-#include "windows/wall_check_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -73,8 +72,9 @@ constexpr int kBottomButtonsTop = 5220;
 
 } // namespace
 
-ResultsWindow::ResultsWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")) {
+ResultsWindow::ResultsWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")),
+      links_(links) {
     setObjectName(QStringLiteral("risultati"));
     buildingVerdictText_ = kBuildingNotYetChecked;
     buildGeneralColumn();
@@ -155,13 +155,9 @@ void ResultsWindow::buildStoreyColumn() {
     setEmphasis(buildingVerdict_, 10, kVerdictBlue);
 }
 
-bool ResultsWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::solodati;
-}
+void ResultsWindow::printWindowData() { PrintCommands(links_).resultsTable(*this); }
 
-void ResultsWindow::printWindowData() { PrintCommands(shell()).resultsTable(*this); }
-
-void ResultsWindow::checkData() { checkEnteredData(shell(), this); }
+void ResultsWindow::checkData() { checkEnteredData(links_, this); }
 
 void ResultsWindow::showWindowHelp() {
     shell().platform().inform(this, app::kHelpTitle, kHelpLines.join('\n'), MessageIcon::information);
@@ -182,9 +178,7 @@ void ResultsWindow::openWallCheck() {
             MessageIcon::exclamation);
         return;
     }
-    WallCheckWindow& map = shell().recreateWallCheckWindow();
-    map.setSelectors(1, 1);
-    map.showWall();
+    links_.makeFreshWallCheck(1, 1);
     shell().showWorkWindow(WorkWindowId::controllasetti);
 }
 

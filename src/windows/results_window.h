@@ -5,18 +5,19 @@
 
 #include <array>
 
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QLabel;
 
 namespace calvex {
 
 class FailureListView;
+class WindowLinks;
 class SelectorScrollBar;
 
 class ResultsWindow : public WorkWindow {
 public:
-    explicit ResultsWindow(Shell& shell);
+    explicit ResultsWindow(WindowLinks& links);
 
     // End of a complete run: the seven general values and the three lists
     // take the project's results.
@@ -45,10 +46,8 @@ public:
 
     void printWindowData() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
+    WindowLinks& links_;
     void buildGeneralColumn();
     void buildStoreyColumn();
     void showStorey(int storey);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "shell/shell.h"
+#include "ui/window_host.h"
 #include "windows/tip_file.h"
 #include "windows/twips_geometry.h"
 
@@ -32,8 +32,8 @@ QString missingFileText(const QString& fileName) {
 
 } // namespace
 
-TipWindow::TipWindow(Shell& shell) {
-    const Platform& platform = shell.platform();
+TipWindow::TipWindow(WindowHost& host) {
+    const Platform& platform = host.platform();
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
 
     auto* heading = new QLabel(QStringLiteral("Non tutti sanno che..."), this);
@@ -75,7 +75,7 @@ TipWindow::TipWindow(Shell& shell) {
     resize(twipsToPixels(platform, kWidth, kHeight));
 
     const QString fileName =
-        QDir::toNativeSeparators(QDir::cleanPath(shell.settings().programFolder + QLatin1Char('/') + kTipsFileName));
+        QDir::toNativeSeparators(QDir::cleanPath(host.settings().programFolder + QLatin1Char('/') + kTipsFileName));
     if (std::optional<QStringList> tips = readTipsFile(fileName)) {
         tips_ = std::move(*tips);
         showNextTip();

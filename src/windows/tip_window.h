@@ -10,11 +10,11 @@ class QLabel;
 
 namespace calvex {
 
-class Shell;
+class WindowHost;
 
 class TipWindow : public QWidget {
 public:
-    explicit TipWindow(Shell& shell);
+    explicit TipWindow(WindowHost& host);
 
     // The number of the tip shown, from 1; 0 before any was shown.
     int tipNumber() const { return tipNumber_; }

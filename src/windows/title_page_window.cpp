@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
 #include "windows/print_commands.h"
 #include "windows/title_page_rules.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -69,8 +69,9 @@ QString spokenName(const QString& caption) {
 
 } // namespace
 
-TitlePageWindow::TitlePageWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::frontespizio, QStringLiteral("Calvex: frontespizio per la relazione")) {
+TitlePageWindow::TitlePageWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::frontespizio, QStringLiteral("Calvex: frontespizio per la relazione")),
+      links_(links) {
     QLabel* heading = addCaption(QStringLiteral("Dati per la relazione"), QString(), kMargin, 90, 4000, kLineHeight);
     QFont bold = heading->font();
     bold.setBold(true);
@@ -81,10 +82,10 @@ TitlePageWindow::TitlePageWindow(Shell& shell)
     buildReportChoice();
     buildButtons();
 
-    ProjectData& project = shell.project();
+    ProjectData& project = links.project();
     // A project read before the window's first display keeps its own date.
     if (project.title(TitleField::data).empty())
-        project.setTitle(TitleField::data, titlePageDate(shell.platform().currentDate()).toStdString());
+        project.setTitle(TitleField::data, titlePageDate(links.platform().currentDate()).toStdString());
     refreshFromProject();
     finishLayout();
 }
@@ -215,18 +216,13 @@ TitlePageWindow::ReportForm TitlePageWindow::reportForm() const {
     return static_cast<ReportForm>(reportChoice_->checkedId());
 }
 
-bool TitlePageWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::cancella || command == Command::solodati ||
-           command == Command::stampatutto;
-}
-
 void TitlePageWindow::printAll() {
     if (reportForm() == ReportForm::directPrint)
-        PrintCommands(shell()).calculationReport(*this);
+        PrintCommands(links_).calculationReport(*this);
     else
-        PrintCommands(shell()).calculationDocument(*this);
+        PrintCommands(links_).calculationDocument(*this);
 }
 
-void TitlePageWindow::printWindowData() { PrintCommands(shell()).titlePageData(*this); }
+void TitlePageWindow::printWindowData() { PrintCommands(links_).titlePageData(*this); }
 
 } // namespace calvex

@@ -6,19 +6,21 @@
 #include <array>
 
 #include "model/project_data.h"
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QButtonGroup;
 class QLineEdit;
 
 namespace calvex {
 
+class WindowLinks;
+
 class TitlePageWindow : public WorkWindow {
 public:
     // The members of the "Tipo di stampa" group, numbered as on screen.
     enum class ReportForm { wordDocument = 1, directPrint = 2 };
 
-    explicit TitlePageWindow(Shell& shell);
+    explicit TitlePageWindow(WindowLinks& links);
 
     // The completeness check of the eight texts, with its message.
     void checkData() override;
@@ -35,10 +37,8 @@ public:
     void printWindowData() override;
     void printAll() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
+    WindowLinks& links_;
     void buildFields();
     void buildCalculatorLines();
     void buildReportChoice();

@@ -6,11 +6,11 @@
 #include <QLabel>
 
 #include "model/numeric_text.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
 #include "windows/results_fields.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 

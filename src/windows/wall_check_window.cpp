@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/app_texts.h"
-#include "shell/shell.h"
+#include "ui/app_texts.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -60,8 +60,9 @@ constexpr int kBottomButtonsTop = 5220;
 
 } // namespace
 
-WallCheckWindow::WallCheckWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::controllasetti, QStringLiteral("Calvex: controllo dei setti da modificare")) {
+WallCheckWindow::WallCheckWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::controllasetti, QStringLiteral("Calvex: controllo dei setti da modificare")),
+      links_(links) {
     setObjectName(QStringLiteral("controllasetti"));
     buildHeader();
     buildRows();
@@ -138,13 +139,9 @@ void WallCheckWindow::buildWallLine() {
     setEmphasis(wallMark_, 10, kVerdictBlue);
 }
 
-bool WallCheckWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::solodati;
-}
+void WallCheckWindow::printWindowData() { PrintCommands(links_).wallsToModify(*this); }
 
-void WallCheckWindow::printWindowData() { PrintCommands(shell()).wallsToModify(*this); }
-
-void WallCheckWindow::checkData() { checkEnteredData(shell(), this); }
+void WallCheckWindow::checkData() { checkEnteredData(links_, this); }
 
 void WallCheckWindow::showWindowHelp() {
     shell().platform().inform(this, app::kHelpTitle, kHelpLines.join('\n'), MessageIcon::information);

@@ -4,17 +4,19 @@
 
 #include <array>
 
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QLabel;
 
 namespace calvex {
 
+class WindowLinks;
+
 class SelectorScrollBar;
 
 class WallCheckWindow : public WorkWindow {
 public:
-    explicit WallCheckWindow(Shell& shell);
+    explicit WallCheckWindow(WindowLinks& links);
 
     // Puts both selectors without refreshing (as the results window does
     // before showWall).
@@ -32,10 +34,8 @@ public:
 
     void printWindowData() override;
 
-protected:
-    bool offers(Command command) const override;
-
 private:
+    WindowLinks& links_;
     void buildHeader();
     void buildRows();
     void buildWallLine();

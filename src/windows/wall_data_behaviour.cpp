@@ -9,13 +9,11 @@
 
 #include "model/numeric_text.h"
 #include "model/wall_entry.h"
-#include "shell/app_texts.h"
-#include "shell/shell.h"
-#include "windows/general_data_window.h"
+#include "ui/app_texts.h"
 #include "windows/number_display.h"
-#include "windows/results_window.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_data_window.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -191,11 +189,11 @@ RunOutcome WallDataWindow::run(bool live) {
     const RunOutcome outcome =
         runEngine(project, RunContext{live, project.currentFloor, project.currentWall, filled});
     if (outcome.complete) {
-        shell().resultsWindow().publishRun();
+        links_.publishRun();
         progress_->setValue(std::min(100, progress_->value() + project.storeyCount() + 1));
         refreshResults();
     } else {
-        shell().resultsWindow().refreshCurrency();
+        links_.refreshResultsCurrency();
     }
     if (!project.resultsCurrent()) verdict_->setText(kNotCurrent);
     return outcome;
@@ -230,7 +228,7 @@ void WallDataWindow::toggleLiveCalculation() {
 }
 
 bool WallDataWindow::validate(CheckMode mode) {
-    if (!shell().generalWindow().validate(CheckMode::silent)) {
+    if (!links_.generalDataValid()) {
         shell().showWorkWindow(WorkWindowId::dati);
         return false;
     }
@@ -271,20 +269,18 @@ void WallDataWindow::clearWindow() {
     resetFieldColours();
     verdict_->clear();
     shell().project().resetWalls();
-    shell().resultsWindow().clearResults();
+    links_.clearResults();
 }
 
 void WallDataWindow::orderWalls() {
     const WallCounts counts = orderWallsByDirection(shell().project());
-    GeneralDataWindow& general = shell().generalWindow();
-    general.enterCount(GeneralField::numsetx, QString::number(counts.xWalls));
-    general.enterCount(GeneralField::numsety, QString::number(counts.yWalls));
+    links_.enterWallCounts(counts.xWalls, counts.yWalls);
     wallScrolled(wallScroll_->value());
 }
 
 bool WallDataWindow::beforeResults() {
     if (!validate(CheckMode::silent)) return false;
-    shell().resultsWindow().setStoreySelector(0);
+    links_.setResultsStorey(0);
     return true;
 }
 

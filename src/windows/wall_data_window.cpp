@@ -5,10 +5,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/shell.h"
-#include "windows/print_commands.h"
 #include "windows/captions.h"
+#include "windows/print_commands.h"
 #include "windows/selector_scroll_bar.h"
+#include "windows/window_links.h"
 
 namespace calvex {
 
@@ -74,8 +74,9 @@ constexpr int kResultTop = 120, kResultStep = 315, kResultHeight = 270;
 
 } // namespace
 
-WallDataWindow::WallDataWindow(Shell& shell)
-    : WorkWindow(shell, WorkWindowId::sismica, QStringLiteral("Calvex: verifica sismica")) {
+WallDataWindow::WallDataWindow(WindowLinks& links)
+    : WorkWindow(links, WorkWindowId::sismica, QStringLiteral("Calvex: verifica sismica")),
+      links_(links) {
     setObjectName(QStringLiteral("sismica"));
     auto* heading = addCaption(QStringLiteral("DATI DELLA VERIFICA"),
                                QStringLiteral("dati da inserire per effettuare la verifica sismica del setto"), 120, 100,
@@ -160,14 +161,9 @@ void WallDataWindow::buildResultFields() {
     resetResultColours();
 }
 
-bool WallDataWindow::offers(Command command) const {
-    return command == Command::controllodat || command == Command::copiadati || command == Command::cancella ||
-           command == Command::stampaModello || command == Command::solodati;
-}
+void WallDataWindow::printTemplate() { PrintCommands(links_).wallTemplate(*this); }
 
-void WallDataWindow::printTemplate() { PrintCommands(shell()).wallTemplate(*this); }
-
-void WallDataWindow::printWindowData() { PrintCommands(shell()).wallDataAndResults(*this); }
+void WallDataWindow::printWindowData() { PrintCommands(links_).wallDataAndResults(*this); }
 
 QString WallDataWindow::resultField(int field) const { return results_[field - 1]->text(); }
 

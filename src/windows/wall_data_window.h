@@ -7,7 +7,7 @@
 
 #include "engine/engine.h"
 #include "model/general_entry.h"
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,11 +16,13 @@ class QProgressBar;
 
 namespace calvex {
 
+class WindowLinks;
+
 class SelectorScrollBar;
 
 class WallDataWindow : public WorkWindow {
 public:
-    explicit WallDataWindow(Shell& shell);
+    explicit WallDataWindow(WindowLinks& links);
 
     // The wall check; the failure message is shown in both modes.
     bool validate(CheckMode mode);
@@ -50,10 +52,10 @@ public:
     void printWindowData() override;
 
 protected:
-    bool offers(Command command) const override;
     bool beforeResults() override;
 
 private:
+    WindowLinks& links_;
     void buildEntryFields();
     void buildResultFields();
     void fieldChanged(int field, const QString& text);

@@ -24,7 +24,7 @@ TEST(ItalianDialogs, StandardButtonsAndDialogTextsWhateverTheLocale) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     const QStringList english = buttonTexts();
     {
-        const QtPlatform platform(std::make_unique<RecordingMusic>());
+        const QtPlatform platform(std::make_unique<RecordingMusic>(), QString());
         EXPECT_EQ(buttonTexts(), (QStringList{"Apri", "Salva", "Annulla"}));
         EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "&Nome del file:");
     }

@@ -139,7 +139,7 @@ TEST_F(GeneralWindowTest, OwnWindowQuestionAndBackground) {
     window.findChild<QAction*>("colorare")->trigger();
     ASSERT_EQ(platform.colorDialogs.size(), 1u);
     EXPECT_EQ(window.background(), QColor(10, 20, 30));
-    EXPECT_EQ(shell.lastChosenColour, QColor(10, 20, 30));
+    EXPECT_EQ(shell.choices().lastChosenColour, QColor(10, 20, 30));
 }
 
 TEST_F(GeneralWindowTest, CommandsOfTheWindow) {

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "shell/app_texts.h"
+#include "ui/app_texts.h"
 #include "windows/help_index_window.h"
 #include "windows/shown_windows.h"
 #include "windows/title_page_window.h"

@@ -1,4 +1,4 @@
-#include "shell/cls_resize.h"
+#include "ui/cls_resize.h"
 
 #include <QWidget>
 #include <cstdlib>

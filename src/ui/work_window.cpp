@@ -1,4 +1,4 @@
-#include "shell/work_window.h"
+#include "ui/work_window.h"
 
 #include <QAction>
 #include <QLabel>
@@ -6,23 +6,31 @@
 #include <QPushButton>
 #include <functional>
 #include <QToolBar>
+#include <algorithm>
 #include <cmath>
 
-#include "shell/app_texts.h"
-#include "shell/cls_resize.h"
-#include "shell/command_icons.h"
-#include "shell/shell.h"
-#include "windows/archive_commands.h"
+#include "platform/platform.h"
+#include "ui/app_texts.h"
+#include "ui/cls_resize.h"
+#include "ui/command_icons.h"
+#include "ui/window_host.h"
 
 namespace calvex {
 
 namespace {
 
-struct MenuItem {
-    Command command;
+// The menus of the menu bar, in order: object name and caption.
+struct MenuLook {
+    CommandMenu menu;
     const char* name;
-    QString caption;
+    const char* caption;
 };
+
+constexpr MenuLook kMenus[] = {{CommandMenu::file, "file", "&File"},
+                               {CommandMenu::print, "stamp", "S&tampa"},
+                               {CommandMenu::modify, "modi", "&Modifica"},
+                               {CommandMenu::view, "visu", "&Visualizza"},
+                               {CommandMenu::help, "help", "&?"}};
 
 const QString kOwnWindowQuestions[] = {
     QStringLiteral("E' questa la finestra 'Dati': si vuole la guida della finestra?"),
@@ -39,74 +47,43 @@ WorkWindowId windowOf(Command command) {
     return static_cast<WorkWindowId>(static_cast<int>(command) - static_cast<int>(Command::fin1) + 1);
 }
 
-bool isPrintCommand(Command command) {
-    return command == Command::solodati || command == Command::stampaModello || command == Command::stampatutto;
-}
-
 } // namespace
 
-WorkWindow::WorkWindow(Shell& shell, WorkWindowId id, const QString& caption)
+WorkWindow::WorkWindow(WindowHost& shell, WorkWindowId id, const QString& caption)
     : shell_(shell), id_(id), form_(new QWidget(this)), resize_(new ClsResize(shell.platform(), this)) {
     setWindowTitle(caption);
     setCentralWidget(form_);
     form_->setAutoFillBackground(true);
     buildMenus();
     buildToolbar();
-    if (shell.sharedBackground) setBackground(*shell.sharedBackground);
+    if (shell.choices().sharedBackground) setBackground(*shell.choices().sharedBackground);
 }
 
 WorkWindow::~WorkWindow() = default;
 
 void WorkWindow::buildMenus() {
-    auto addItem = [this](QMenu* menu, const MenuItem& item) {
-        QAction* action = menu->addAction(item.caption);
-        action->setObjectName(QString::fromLatin1(item.name));
-        actions_.emplace(item.command, action);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
+    // A menu is made where the table first names it, so that menus and
+    // items follow the table's order.
+    std::map<CommandMenu, QMenu*> menus;
+    const auto menuOf = [this, &menus](CommandMenu which) {
+        QMenu*& menu = menus[which];
+        if (menu) return menu;
+        const MenuLook& look = *std::find_if(std::begin(kMenus), std::end(kMenus),
+                                             [which](const MenuLook& candidate) { return candidate.menu == which; });
+        const QString caption = QString::fromUtf8(look.caption);
+        menu = which == CommandMenu::print ? menus.at(CommandMenu::file)->addMenu(caption)
+                                           : menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(look.name));
+        return menu;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("file"));
-    for (const MenuItem& item : {MenuItem{Command::apri, "apri", QStringLiteral("&Apri...")},
-                                 MenuItem{Command::salva, "salva", QStringLiteral("&Salva")},
-                                 MenuItem{Command::salvanome, "salvanome", QStringLiteral("Salva con &nome...")},
-                                 MenuItem{Command::eliminare, "eliminare", QStringLiteral("&Elimina...")}})
-        addItem(file, item);
-    QMenu* print = file->addMenu(QStringLiteral("S&tampa"));
-    print->setObjectName(QStringLiteral("stamp"));
-    if (id_ == WorkWindowId::dati || id_ == WorkWindowId::sismica)
-        addItem(print, {Command::stampaModello, "modello", QStringLiteral("&Modello acquisizione dati finestra")});
-    addItem(print, {Command::solodati, "solodati", QStringLiteral("&Solo dati finestra")});
-    if (id_ == WorkWindowId::frontespizio)
-        addItem(print, {Command::stampatutto, "stampatutto", QStringLiteral("&Intera elaborazione")});
-    addItem(file, {Command::esci, "esci", QStringLiteral("Es&ci")});
-
-    QMenu* modify = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    modify->setObjectName(QStringLiteral("modi"));
-    for (const MenuItem& item :
-         {MenuItem{Command::colorare, "colorare", QStringLiteral("&Colore di sfondo")},
-          MenuItem{Command::controllodat, "controllodat", QStringLiteral("Controllo &dati immessi")},
-          MenuItem{Command::copiadati, "copiadati", QStringLiteral("Copia dati nel &piano successivo")},
-          MenuItem{Command::cancella, "cancella", QStringLiteral("Cancella dati &finestra")}})
-        addItem(modify, item);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Visualizza"));
-    view->setObjectName(QStringLiteral("visu"));
-    for (const MenuItem& item :
-         {MenuItem{Command::fin1, "fin1", QStringLiteral("Finestra 'Dati'")},
-          MenuItem{Command::fin2, "fin2", QStringLiteral("Finestra 'Verifica sismica'")},
-          MenuItem{Command::fin3, "fin3", QStringLiteral("Finestra 'Risultati dei piani'")},
-          MenuItem{Command::fin4, "fin4", QStringLiteral("Finestra 'Controllo dei setti'")},
-          MenuItem{Command::fin5, "fin5", QStringLiteral("Finestra 'Frontespizio'")}})
-        addItem(view, item);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    help->setObjectName(QStringLiteral("help"));
-    for (const MenuItem& item :
-         {MenuItem{Command::guida, "guida", QStringLiteral("&Guida in linea")},
-          MenuItem{Command::sugger, "sugger", QStringLiteral("&Suggerimenti...")},
-          MenuItem{Command::supporto, "supporto", QStringLiteral("Supporto &prodotto")},
-          MenuItem{Command::informazioni, "informazioni", QStringLiteral("&Informazioni su Calvex")}})
-        addItem(help, item);
+    for (const CommandRow& row : commandTable()) {
+        if (!row.inMenuOf.contains(id_)) continue;
+        QAction* action = menuOf(row.menu)->addAction(QString::fromUtf8(row.caption));
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        action->setEnabled(row.offeredBy.contains(id_));
+        actions_.emplace(row.command, action);
+        connect(action, &QAction::triggered, this, [this, command = row.command] { run(command); });
+    }
 
     // "Finestra n.k di 5" stands at the right end of the menu bar and opens
     // the window's own help page.
@@ -116,14 +93,6 @@ void WorkWindow::buildMenus() {
     connect(own, &QAction::triggered, this, [this] { shell_.showHelpPage(kOwnHelpPage[number() - 1]); });
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 
-}
-
-void WorkWindow::enableCommands() {
-    for (auto& [command, action] : actions_) {
-        if (isPrintCommand(command) || command == Command::controllodat || command == Command::copiadati ||
-            command == Command::cancella)
-            action->setEnabled(offers(command));
-    }
 }
 
 void WorkWindow::buildToolbar() {
@@ -144,21 +113,16 @@ void WorkWindow::buildToolbar() {
 
 QAction* WorkWindow::action(Command command) const { return actions_.at(command); }
 
-bool WorkWindow::offers(Command) const { return false; }
-
 void WorkWindow::run(Command command) {
-    ArchiveCommands archive(shell_);
-    // The read-only windows leave saving and deleting to the wall window.
-    const bool readOnly = id_ == WorkWindowId::risultati || id_ == WorkWindowId::controllasetti;
-    WorkWindow& owner = readOnly && (command == Command::salva || command == Command::salvanome ||
-                                     command == Command::eliminare)
-                            ? *shell_.showWorkWindow(WorkWindowId::sismica)
-                            : *this;
+    WorkWindow& owner =
+        isReadOnlyWindow(id_) && commandRow(command).inReadOnlyWindow == InReadOnlyWindow::runsInWallWindow
+            ? *shell_.showWorkWindow(WorkWindowId::sismica)
+            : *this;
     switch (command) {
-    case Command::apri: archive.open(*this); break;
-    case Command::salva: archive.save(owner, false); break;
-    case Command::salvanome: archive.save(owner, true); break;
-    case Command::eliminare: archive.deleteFile(owner); break;
+    case Command::apri: shell_.openArchive(*this); break;
+    case Command::salva: shell_.saveArchive(owner, false); break;
+    case Command::salvanome: shell_.saveArchive(owner, true); break;
+    case Command::eliminare: shell_.deleteArchive(owner); break;
     case Command::esci: shell_.exitProgram(this); break;
     case Command::colorare: chooseBackground(); break;
     case Command::controllodat: checkData(); break;
@@ -245,8 +209,6 @@ void WorkWindow::placeControl(QWidget* control, int left, int top, int width, in
 }
 
 void WorkWindow::finishLayout() {
-    // The window's own commands are known only once the window is complete.
-    enableCommands();
     // The drawing area is laid out at the design size; the scaler captures
     // it there and follows the window from then on.
     const int chrome = menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height();

@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <map>
 
-#include "shell/commands.h"
-#include "shell/window_ids.h"
+#include "ui/commands.h"
+#include "ui/window_ids.h"
 
 class QAction;
 class QLabel;
@@ -15,16 +15,17 @@ class QLabel;
 namespace calvex {
 
 class ClsResize;
-class Shell;
+class WindowHost;
 
 class WorkWindow : public QMainWindow {
 public:
-    WorkWindow(Shell& shell, WorkWindowId id, const QString& caption);
+    WorkWindow(WindowHost& shell, WorkWindowId id, const QString& caption);
     ~WorkWindow() override;
 
     WorkWindowId id() const { return id_; }
     int number() const { return static_cast<int>(id_); }
-    Shell& shell() { return shell_; }
+    // The shell, as far as a window may reach it.
+    WindowHost& shell() { return shell_; }
 
     // The drawing area below the toolbar, where the controls stand.
     QWidget* form() const { return form_; }
@@ -63,8 +64,6 @@ public:
     void showWindow(WorkWindowId target);
 
 protected:
-    // Which of the window's own commands it offers (the others are disabled).
-    virtual bool offers(Command command) const;
     // Call once all controls are placed: scales the window to the screen
     // and gives it its design size.
     void finishLayout();
@@ -80,10 +79,9 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    void enableCommands();
     void run(Command command);
 
-    Shell& shell_;
+    WindowHost& shell_;
     WorkWindowId id_;
     QWidget* form_;
     ClsResize* resize_;
