@@ -3,7 +3,7 @@
 // answer, the open dialog the file set beforehand.
 
 #include "platform/platform.h"
-#include "print/text_device.h"
+#include "print/device/text_device.h"
 
 namespace calvex::bench {
 

@@ -13,11 +13,11 @@
 #include "model/durable_file.h"
 #include "model/wall_entry.h"
 #include "model/number_pattern.h"
-#include "print/calculator_settings.h"
-#include "print/odt_word_document.h"
-#include "print/qt_text_device.h"
-#include "print/report_document.h"
-#include "print/report_printout.h"
+#include "print/qt/calculator_settings.h"
+#include "print/document/odt_word_document.h"
+#include "print/qt/qt_text_device.h"
+#include "print/document/report_document.h"
+#include "print/report/report_printout.h"
 
 namespace calvex::cli {
 

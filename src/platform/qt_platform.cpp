@@ -19,8 +19,8 @@
 #include <QUrl>
 
 #include "model/durable_file.h"
-#include "print/qt_text_device.h"
-#include "print/odt_word_document.h"
+#include "print/qt/qt_text_device.h"
+#include "print/document/odt_word_document.h"
 #include "shell/app_texts.h"
 
 namespace calvex {

@@ -7,7 +7,7 @@
 #include "model/project_data.h"
 #include "platform/fluid_music_player.h"
 #include "platform/qt_platform.h"
-#include "print/calculator_settings.h"
+#include "print/qt/calculator_settings.h"
 #include "shell/shell.h"
 
 int main(int argc, char** argv) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/help_document.h"
+#include "print/document/help_document.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 

@@ -3,12 +3,12 @@
 #include <QLocale>
 #include <memory>
 
-#include "print/general_printouts.h"
-#include "print/report_document.h"
-#include "print/report_printout.h"
-#include "print/results_printouts.h"
-#include "print/title_page_printout.h"
-#include "print/wall_printouts.h"
+#include "print/printouts/general_printouts.h"
+#include "print/document/report_document.h"
+#include "print/report/report_printout.h"
+#include "print/printouts/results_printouts.h"
+#include "print/printouts/title_page_printout.h"
+#include "print/printouts/wall_printouts.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "print/calculator_settings.h"
+#include "print/qt/calculator_settings.h"
 
 namespace calvex {
 namespace {

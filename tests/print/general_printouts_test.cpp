@@ -1,5 +1,5 @@
-#include "print/general_printouts.h"
-#include "print/recording_device.h"
+#include "print/printouts/general_printouts.h"
+#include "support/recording_device.h"
 
 #include "model/numeric_text.h"
 

@@ -1,5 +1,5 @@
-#include "print/odt_word_document.h"
-#include "print/report_document.h"
+#include "print/document/odt_word_document.h"
+#include "print/document/report_document.h"
 
 #include "engine/test_building.h"
 #include "print/odt_package_reader.h"

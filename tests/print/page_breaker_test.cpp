@@ -1,5 +1,5 @@
-#include "print/page_breaker.h"
-#include "print/recording_device.h"
+#include "print/device/page_breaker.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

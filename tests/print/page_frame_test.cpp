@@ -1,5 +1,5 @@
-#include "print/page_frame.h"
-#include "print/recording_device.h"
+#include "print/device/page_frame.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "print/page_frame.h"
-#include "print/qt_text_device.h"
-#include "print/report_sections.h"
-#include "print/title_page_printout.h"
+#include "print/device/page_frame.h"
+#include "print/qt/qt_text_device.h"
+#include "print/report/report_sections.h"
+#include "print/printouts/title_page_printout.h"
 #include "print/gui_application.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "print/recording_word_document.h"
-#include "print/report_document.h"
+#include "support/recording_word_document.h"
+#include "print/document/report_document.h"
 
 #include "engine/test_building.h"
 #include "model/number_pattern.h"

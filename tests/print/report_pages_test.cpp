@@ -1,7 +1,7 @@
-#include "print/report_printout.h"
+#include "print/report/report_printout.h"
 
 #include "engine/test_building.h"
-#include "print/recording_device.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "print/report_printout.h"
+#include "print/report/report_printout.h"
 
 #include "engine/test_building.h"
 #include "model/numeric_text.h"
-#include "print/recording_device.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "print/recording_device.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "print/title_page_printout.h"
-#include "print/recording_device.h"
+#include "print/printouts/title_page_printout.h"
+#include "support/recording_device.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "print/recording_device.h"
-#include "print/recording_word_document.h"
+#include "support/recording_device.h"
+#include "support/recording_word_document.h"
 
 namespace calvex::testing {
 
