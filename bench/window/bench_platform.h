@@ -26,7 +26,7 @@ public:
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     std::unique_ptr<TextDevice> choosePrinter(QWidget*) override { return nullptr; }
     std::optional<QString> openWordDocument(QWidget*, const QString&,
-                                            const std::function<void(WordDocument&)>&) override {
+                                            const std::function<void(documents::WordDocument&)>&) override {
         return QStringLiteral("no word processor");
     }
     QSize screenSizeTwips() const override { return {19200, 14400}; }

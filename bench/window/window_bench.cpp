@@ -12,8 +12,8 @@
 #include "large_building.h"
 #include "model/archive.h"
 #include "print/qt/qt_text_device.h"
-#include "print/document/odt_word_document.h"
-#include "print/document/report_document.h"
+#include "print/documents/odt_word_document.h"
+#include "print/documents/report_document.h"
 #include "print/report/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
@@ -73,9 +73,9 @@ void BM_ReportPdf_20x100(benchmark::State& state) {
     QTemporaryDir folder;
     for (auto _ : state) {
         QPdfWriter pdf(folder.filePath(QStringLiteral("relazione.pdf")));
-        setUpA4Pdf(pdf);
-        QtTextDevice device(pdf);
-        printCalculationReport(device, *building, "Studio", "Via Roma 1");
+        qt::setUpA4Pdf(pdf);
+        qt::QtTextDevice device(pdf);
+        report::printCalculationReport(device, *building, "Studio", "Via Roma 1");
     }
 }
 BENCHMARK(BM_ReportPdf_20x100)->Unit(benchmark::kMillisecond);
@@ -87,8 +87,8 @@ void BM_ReportDocument_20x100(benchmark::State& state) {
     building->prepareWallEntry();
     if (!runEngine(*building, RunContext{true, 1, 1, false}).complete) state.SkipWithError("the run did not complete");
     for (auto _ : state) {
-        OdtWordDocument document;
-        buildReportDocument(document, *building, "Studio", NumberSymbols{});
+        documents::OdtWordDocument document;
+        documents::buildReportDocument(document, *building, "Studio", NumberSymbols{});
         if (!document.package()) state.SkipWithError("the document was not written");
     }
 }

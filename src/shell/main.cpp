@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
-    const calvex::CalculatorSettings calculator = calvex::readCalculatorSettings();
+    const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings();
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
 
     calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>());

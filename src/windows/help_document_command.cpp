@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/document/help_document.h"
+#include "print/documents/help_document.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 
@@ -14,8 +14,8 @@ void openHelpDocument(Shell& shell, QWidget* from, const QString& title, const Q
     std::vector<std::string> texts;
     for (const QString& paragraph : paragraphs) texts.push_back(paragraph.toStdString());
     const std::optional<QString> failure =
-        shell.platform().openWordDocument(from, fileName, [&](WordDocument& document) {
-            buildHelpDocument(document, app::kProductName.toStdString(), title.toStdString(), texts);
+        shell.platform().openWordDocument(from, fileName, [&](documents::WordDocument& document) {
+            documents::buildHelpDocument(document, app::kProductName.toStdString(), title.toStdString(), texts);
         });
     if (failure) shell.platform().inform(from, app::kProductName, *failure, MessageIcon::critical);
 }

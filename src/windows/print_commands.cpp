@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "print/printouts/general_printouts.h"
-#include "print/document/report_document.h"
+#include "print/documents/report_document.h"
 #include "print/report/report_printout.h"
 #include "print/printouts/results_printouts.h"
 #include "print/printouts/title_page_printout.h"
@@ -52,14 +52,14 @@ bool PrintCommands::resultsCurrent(WorkWindow& from) {
 }
 
 void PrintCommands::generalTemplate(WorkWindow& from) {
-    print(from, [](TextDevice& device) { printGeneralDataTemplate(device, localeNumber); });
+    print(from, [](TextDevice& device) { printouts::printGeneralDataTemplate(device, localeNumber); });
 }
 
 void PrintCommands::generalTable(WorkWindow& from) {
     GeneralDataWindow& general = shell_.generalWindow();
     if (!general.validate(CheckMode::silent)) return;
     print(from, [&](TextDevice& device) {
-        printGeneralDataTable(device, shell_.project(), general.fieldTexts(), localeNumber);
+        printouts::printGeneralDataTable(device, shell_.project(), general.fieldTexts(), localeNumber);
     });
 }
 
@@ -67,26 +67,26 @@ void PrintCommands::titlePageData(WorkWindow& from) {
     const ShellSettings& settings = shell_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printTitlePageData(device, shell_.project(), name, address); });
+    print(from, [&](TextDevice& device) { printouts::printTitlePageData(device, shell_.project(), name, address); });
 }
 
 void PrintCommands::resultsTable(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printResultsTable(device, shell_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printResultsTable(device, shell_.project(), localeNumber); });
 }
 
 void PrintCommands::wallsToModify(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallsToModify(device, shell_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printWallsToModify(device, shell_.project(), localeNumber); });
 }
 
 void PrintCommands::wallTemplate(WorkWindow& from) {
-    print(from, [](TextDevice& device) { printWallTemplate(device); });
+    print(from, [](TextDevice& device) { printouts::printWallTemplate(device); });
 }
 
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
     if (!shell_.wallWindow().validate(CheckMode::silent) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallDataAndResults(device, shell_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printWallDataAndResults(device, shell_.project(), localeNumber); });
 }
 
 bool PrintCommands::reportMayStart(WorkWindow& from) {
@@ -110,7 +110,7 @@ void PrintCommands::calculationReport(WorkWindow& from) {
     const ShellSettings& settings = shell_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printCalculationReport(device, shell_.project(), name, address); });
+    print(from, [&](TextDevice& device) { report::printCalculationReport(device, shell_.project(), name, address); });
 }
 
 void PrintCommands::calculationDocument(WorkWindow& from) {
@@ -119,8 +119,8 @@ void PrintCommands::calculationDocument(WorkWindow& from) {
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     const std::optional<QString> failure =
-        shell_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](WordDocument& document) {
-            buildReportDocument(document, shell_.project(), name, symbols);
+        shell_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](documents::WordDocument& document) {
+            documents::buildReportDocument(document, shell_.project(), name, symbols);
         });
     if (failure) shell_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
 }

@@ -57,7 +57,7 @@ const std::string& lineStartingWith(const std::vector<std::string>& lines, const
 TEST(GeneralDataTemplate, HeadingsAndCaptionsStandWhereTheyBelong)
 {
     RecordingDevice device;
-    printGeneralDataTemplate(device, commaNumber);
+    printouts::printGeneralDataTemplate(device, commaNumber);
 
     const auto texts = device.texts();
     EXPECT_EQ(texts[0].text, "CALVEX - verifica antisismica di edifici in muratura");
@@ -98,7 +98,7 @@ TEST(GeneralDataTemplate, HeadingsAndCaptionsStandWhereTheyBelong)
 TEST(GeneralDataTemplate, TwentyStoreyLinesWithTheirNumbersEndingInColumn11)
 {
     RecordingDevice device;
-    printGeneralDataTemplate(device, commaNumber);
+    printouts::printGeneralDataTemplate(device, commaNumber);
     const std::string blanks = "_____________   _____________   _____________   ______________   "
                                "______________   _____________";
 
@@ -145,7 +145,7 @@ protected:
 
     std::vector<std::string> print()
     {
-        printGeneralDataTable(device, project, texts, commaNumber);
+        printouts::printGeneralDataTable(device, project, texts, commaNumber);
         return pageLines(device);
     }
 

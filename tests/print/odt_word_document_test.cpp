@@ -1,5 +1,5 @@
-#include "print/document/odt_word_document.h"
-#include "print/document/report_document.h"
+#include "print/documents/odt_word_document.h"
+#include "print/documents/report_document.h"
 
 #include "engine/test_building.h"
 #include "print/odt_package_reader.h"
@@ -41,7 +41,7 @@ double centimetres(const QString& length)
 
 TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
 {
-    OdtWordDocument document;
+    documents::OdtWordDocument document;
     document.setProperties("Relazione di calcolo: Casa & figli", "Ing. Bianchi");
     document.setFontName("Century Gothic");
     document.setFontSize(20);
@@ -54,7 +54,7 @@ TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
     document.setCell(table, 2, 1, "n.");
     document.setCell(table, 4, 2, " 3-X");
     document.setHeadingRows(table, 2);
-    document.alignTable(table, WordDocument::Alignment::right);
+    document.alignTable(table, documents::WordDocument::Alignment::right);
     document.addPageCountParagraph("composta di n. ", " pagine.");
     EXPECT_THROW(document.setCell(table, 5, 1, "fuori"), std::out_of_range);
     EXPECT_THROW(document.setCell(2, 1, 1, "nessuna"), std::out_of_range);
@@ -115,8 +115,8 @@ TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage)
                                                             std::to_string(wall % 50), "10"});
     }
     ASSERT_TRUE(building.run(1).complete);
-    OdtWordDocument document;
-    buildReportDocument(document, *building.project, "Ing. Bianchi", NumberSymbols{});
+    documents::OdtWordDocument document;
+    documents::buildReportDocument(document, *building.project, "Ing. Bianchi", NumberSymbols{});
     const std::optional<std::string> bytes = document.package();
     ASSERT_TRUE(bytes.has_value());
     const testing::OdtPackage package = readPackage(*bytes);

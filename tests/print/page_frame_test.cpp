@@ -36,7 +36,7 @@ TEST(PageFrame, TitleProjectLineAndFooter)
     EXPECT_EQ(texts[3].y, 15800);
 
     RecordingDevice titlePage;
-    printTitleLine(titlePage, frame::titlePageFont, frame::titlePageFirstTop);
+    printTitleLine(titlePage, frameTitlePageFont, frameTitlePageFirstTop);
     EXPECT_EQ(titlePage.texts()[0].font, "Roman");
     EXPECT_EQ(titlePage.texts()[0].y, 1000);
     EXPECT_EQ(titlePage.fontSize(), 12);

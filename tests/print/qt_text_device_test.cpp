@@ -37,8 +37,8 @@ TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips)
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     QPdfWriter writer(directory.filePath("metrics.pdf"));
-    setUpA4Pdf(writer);
-    QtTextDevice device(writer);
+    qt::setUpA4Pdf(writer);
+    qt::QtTextDevice device(writer);
     ASSERT_TRUE(device.isActive());
     // The page box fills the width of A4 less 240 twips on either side.
     EXPECT_NEAR(device.scale(), (11906.0 - 480) / pageBoxWidth, 0.001);
@@ -72,8 +72,8 @@ TEST_F(QtTextDeviceTest, WritesPagesToPdf)
     const QString fileName = directory.filePath("frame.pdf");
     {
         QPdfWriter writer(fileName);
-        setUpA4Pdf(writer);
-        QtTextDevice device(writer);
+        qt::setUpA4Pdf(writer);
+        qt::QtTextDevice device(writer);
         printTitleLine(device);
         printProjectLine(device, "Prova à");
         device.drawLine(1440, 2000, 10000, 2000, 15);
@@ -92,7 +92,7 @@ TEST_F(QtTextDeviceTest, WritesPagesToPdf)
 }
 
 // Notes where each text ends, measured with the printer's own fonts.
-class MeasuringDevice : public QtTextDevice {
+class MeasuringDevice : public qt::QtTextDevice {
 public:
     using QtTextDevice::QtTextDevice;
     struct Drawn {
@@ -105,7 +105,7 @@ protected:
     void drawText(int x, int y, std::string_view text) override
     {
         drawn.push_back({std::string(text), x + textWidth(text)});
-        QtTextDevice::drawText(x, y, text);
+        qt::QtTextDevice::drawText(x, y, text);
     }
 };
 
@@ -118,12 +118,12 @@ TEST_F(QtTextDeviceTest, TitlePageTextsOfSixtyCapitalsStayOnTheSheet)
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     QPdfWriter writer(directory.filePath("title.pdf"));
-    setUpA4Pdf(writer);
+    qt::setUpA4Pdf(writer);
     MeasuringDevice device(writer);
     report::printTitlePage(device, project, wide, wide);
     device.setFont("Courier New", 12);  // as the report's pages leave it
     report::printClosing(device, project, wide);
-    printTitlePageData(device, project, wide, wide);
+    printouts::printTitlePageData(device, project, wide, wide);
 
     int whole = 0;
     for (const auto& text : device.drawn) {

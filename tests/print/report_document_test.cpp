@@ -1,5 +1,5 @@
 #include "support/recording_word_document.h"
-#include "print/document/report_document.h"
+#include "print/documents/report_document.h"
 
 #include "engine/test_building.h"
 #include "model/number_pattern.h"
@@ -15,7 +15,7 @@ namespace {
 
 using testing::TestBuilding;
 using testing::WallTexts;
-using Alignment = WordDocument::Alignment;
+using Alignment = documents::WordDocument::Alignment;
 
 // Two storeys of three X walls and two Y walls, verified by the engine.
 class ReportDocument : public ::testing::Test {
@@ -45,7 +45,7 @@ protected:
 
     void build(const NumberSymbols& symbols = {})
     {
-        buildReportDocument(document, *building.project, "Ing. Bianchi", symbols);
+        documents::buildReportDocument(document, *building.project, "Ing. Bianchi", symbols);
     }
 
     const RecordingWordDocument::Table& table(int number) const { return document.tables().at(number - 1); }

@@ -52,7 +52,7 @@ protected:
     void print()
     {
         device = RecordingDevice();
-        printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1, Perugia");
+        report::printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1, Perugia");
     }
 
     TestBuilding building;

@@ -78,7 +78,7 @@ TEST(ReportStoreyTable, TenStoreysBreakBeforeTheEighthUnderRepeatedHeadings)
 {
     TestBuilding building = makeBuilding(10, 1, 1);
     RecordingDevice device = countsOnly();
-    printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1");
+    report::printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1");
 
     EXPECT_EQ(numbersAt(device, 2, {9, 10}), range(1, 7));
     EXPECT_EQ(numbersAt(device, 3, {9, 10}), range(8, 10));
@@ -100,7 +100,7 @@ TEST(ReportStoreyTable, RowsPrintTheStoreyValuesInTheirWidths)
     TestBuilding building = makeBuilding(2, 1, 1);
     building.project->setFloor(2, FloorField::permsolai, FieldValue::text("0,55"));
     RecordingDevice device = countsOnly();
-    printCalculationReport(device, *building.project, "", "");
+    report::printCalculationReport(device, *building.project, "", "");
 
     const std::string row = lineStarting(device, 2, "          2 ");
     EXPECT_EQ(row, "          2 " + formatFixed2(1.8, 12) + formatFixed2(0.55, 16) +
@@ -115,7 +115,7 @@ TEST(ReportWallTable, TwoStoreysOfFiftyWallsBreakAfter81Lines)
 {
     TestBuilding building = makeBuilding(2, 25, 25);
     RecordingDevice device = countsOnly();
-    printCalculationReport(device, *building.project, "", "");
+    report::printCalculationReport(device, *building.project, "", "");
 
     std::vector<int> firstPageWalls = range(1, 50);
     for (int wall = 1; wall <= 31; ++wall)
@@ -135,7 +135,7 @@ TEST(ReportWallTable, CountRestartsSoTheNextPageHolds82Lines)
 {
     TestBuilding building = makeBuilding(4, 25, 25);
     RecordingDevice device = countsOnly();
-    printCalculationReport(device, *building.project, "", "");
+    report::printCalculationReport(device, *building.project, "", "");
 
     EXPECT_EQ(numbersAt(device, 3, {18, 19}).size(), 81u);
     EXPECT_EQ(numbersAt(device, 4, {18, 19}).size(), 82u);
@@ -147,7 +147,7 @@ TEST(ReportResultsTable, BreaksAfter74LinesUnderRepeatedHeadings)
 {
     TestBuilding building = makeBuilding(2, 25, 25);
     RecordingDevice device = countsOnly();
-    printCalculationReport(device, *building.project, "", "");
+    report::printCalculationReport(device, *building.project, "", "");
 
     EXPECT_EQ(numbersAt(device, 5, {10, 11}).size(), 74u);
     EXPECT_EQ(numbersAt(device, 6, {10, 11}).size(), 26u);
@@ -163,7 +163,7 @@ protected:
     ReportDirections() : building(makeBuilding(1, 3, 2))
     {
         EXPECT_TRUE(building.run(1).complete);
-        printCalculationReport(device, *building.project, "", "");
+        report::printCalculationReport(device, *building.project, "", "");
     }
 
     std::string expectedRow(int wall, bool x) const

@@ -76,7 +76,7 @@ protected:
         top.torsionTotalForce = 3.3;
         top.safetyX = 1.25;
         top.safetyY = 0.95;
-        printResultsTable(device, project, commaNumber);
+        printouts::printResultsTable(device, project, commaNumber);
         texts = device.texts();
         lines = pageLines(device, 1);
     }
@@ -183,7 +183,7 @@ protected:
         failing.sigmaCheckText.set(1, 18);
         failing.sectionCheckText.setPartialised();
         project.wallResult(3, 40).sigmaCheckText.set(2, 30);
-        printWallsToModify(device, project, commaNumber);
+        printouts::printWallsToModify(device, project, commaNumber);
     }
 
     int rowsOnPage(int page) const

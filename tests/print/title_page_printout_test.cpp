@@ -19,7 +19,7 @@ protected:
                                               "luned\u00ec, 3 mar 2025", "tavole 1-4"};
         for (int field = 0; field < kTitleFieldCount; ++field)
             project.setTitle(static_cast<TitleField>(field), values[static_cast<std::size_t>(field)]);
-        printTitlePageData(device, project, "Studio Tecnico Rossi", "via Garibaldi 7, Pisa");
+        printouts::printTitlePageData(device, project, "Studio Tecnico Rossi", "via Garibaldi 7, Pisa");
         texts = device.texts();
     }
 

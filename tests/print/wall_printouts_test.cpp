@@ -67,7 +67,7 @@ std::string rowOf(const RecordingDevice& device, int page, const std::string& st
 TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings)
 {
     RecordingDevice device;
-    printWallTemplate(device);
+    printouts::printWallTemplate(device);
 
     expectAt(device, 1, "CALVEX - verifica antisismica di edifici in muratura", 7, 18);
     expectAt(device, 1, "ACQUISIZIONE DATI PER LA VERIFICA", 10, 12);
@@ -91,7 +91,7 @@ TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings)
 TEST(WallTemplate, PrintsThirtyBlankRowsOnOneSheetWithoutFooter)
 {
     RecordingDevice device;
-    printWallTemplate(device);
+    printouts::printWallTemplate(device);
 
     const std::string blankRow =
         "______   ______   ______   ______   _______  ______   ______   ______   ______   ______   ______   ______";
@@ -140,7 +140,7 @@ protected:
 
     void print(TextDevice::NumberFormatter formatter = shortestNumberText)
     {
-        printWallDataAndResults(device, *building.project, std::move(formatter));
+        printouts::printWallDataAndResults(device, *building.project, std::move(formatter));
     }
 
     TestBuilding building;

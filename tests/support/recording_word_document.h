@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/document/word_document.h"
+#include "print/documents/word_document.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +10,7 @@ namespace calvex {
 
 // A word document that keeps what it is given, for tests: the paragraphs
 // and tables in the order they were added, with the font of each.
-class RecordingWordDocument : public WordDocument {
+class RecordingWordDocument : public documents::WordDocument {
 public:
     struct Paragraph {
         std::string text;

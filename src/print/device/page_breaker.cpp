@@ -13,7 +13,7 @@ PageBreaker::PageBreaker(TextDevice& device, TableBreakRule rule, Headings headi
 
 void PageBreaker::printHeadings()
 {
-    device_.setFontSize(frame::tableSize);
+    device_.setFontSize(frameTableSize);
     headings_(device_);
     device_.endLine();
 }
@@ -34,7 +34,7 @@ void PageBreaker::close()
 
 bool PageBreaker::rowReachesFooter() const
 {
-    return device_.nextLineTop() + device_.lineHeight() > frame::footerY;
+    return device_.nextLineTop() + device_.lineHeight() > frameFooterY;
 }
 
 void PageBreaker::breakTest()

@@ -7,25 +7,25 @@ namespace calvex {
 void printTitleLine(TextDevice& device, std::string_view fontName, int firstTop)
 {
     device.setCurrentY(firstTop);
-    device.setFont(std::string(fontName), frame::titleSize);
-    device.printAtColumn(frame::titleColumn, frame::title);
+    device.setFont(std::string(fontName), frameTitleSize);
+    device.printAtColumn(frameTitleColumn, frameTitle);
     device.endLine();
-    device.setFontSize(frame::headingSize);
+    device.setFontSize(frameHeadingSize);
 }
 
 void printProjectLine(TextDevice& device, std::string_view projectName)
 {
     std::string line = "Progetto: ";
     line += projectName;
-    device.printAtColumn(frame::headingColumn, line);
+    device.printAtColumn(frameHeadingColumn, line);
     device.endLine();
 }
 
 void printPageFooter(TextDevice& device)
 {
-    device.setFontSize(frame::headingSize);
-    device.setCurrentX(frame::footerX);
-    device.setCurrentY(frame::footerY);
+    device.setFontSize(frameHeadingSize);
+    device.setCurrentX(frameFooterX);
+    device.setCurrentY(frameFooterY);
     device.printText("pagina ");
     device.printNumber(device.pageNumber());
     device.endLine();

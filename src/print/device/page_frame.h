@@ -8,28 +8,24 @@ namespace calvex {
 
 // The frame every printout shares: fonts, sizes, title line, project line
 // and page footer.
-namespace frame {
-
-inline constexpr std::string_view font = "Courier New";
-inline constexpr std::string_view titlePageFont = "Roman";
-inline constexpr double titleSize = 18;
-inline constexpr double headingSize = 12;
-inline constexpr double tableSize = 8;
-inline constexpr int firstTop = 800;
-inline constexpr int titlePageFirstTop = 1000;
-inline constexpr int titleColumn = 7;
-inline constexpr int headingColumn = 10;
-inline constexpr int footerX = 9800;
-inline constexpr int footerY = 15800;
-inline constexpr std::string_view title =
+inline constexpr std::string_view frameFont = "Courier New";
+inline constexpr std::string_view frameTitlePageFont = "Roman";
+inline constexpr double frameTitleSize = 18;
+inline constexpr double frameHeadingSize = 12;
+inline constexpr double frameTableSize = 8;
+inline constexpr int frameFirstTop = 800;
+inline constexpr int frameTitlePageFirstTop = 1000;
+inline constexpr int frameTitleColumn = 7;
+inline constexpr int frameHeadingColumn = 10;
+inline constexpr int frameFooterX = 9800;
+inline constexpr int frameFooterY = 15800;
+inline constexpr std::string_view frameTitle =
     "CALVEX - verifica antisismica di edifici in muratura";
-
-}  // namespace frame
 
 // Starts a printout: y at the first position, the title line at 18 points
 // in the given font, then the size of headings and general lines.
-void printTitleLine(TextDevice& device, std::string_view fontName = frame::font,
-                    int firstTop = frame::firstTop);
+void printTitleLine(TextDevice& device, std::string_view fontName = frameFont,
+                    int firstTop = frameFirstTop);
 
 // "Progetto: " and the project name at the heading column, as one line.
 void printProjectLine(TextDevice& device, std::string_view projectName);

@@ -10,12 +10,12 @@
 #include <string>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
-using printout::emptyLines;
-using printout::headingLine;
+using tables::emptyLines;
+using tables::headingLine;
 
 constexpr int kTemplateStoreys = 20;
 constexpr int kStoreyColumnEnd = 11;
@@ -60,7 +60,7 @@ std::size_t wholePartLength(const std::string& text)
 
 void printTableGeneralLines(TextDevice& device, const GeneralFieldTexts& texts)
 {
-    const auto caption = [&device](std::string_view text) { device.printAtColumn(frame::headingColumn, text); };
+    const auto caption = [&device](std::string_view text) { device.printAtColumn(frameHeadingColumn, text); };
     const auto endValue = [&device] { emptyLines(device, 2); };
 
     caption("grado di sismicit\u00e0......................... =");
@@ -98,7 +98,7 @@ void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormat
     headingLine(device, "Riferimento della verifica: __________________________________________");
     device.endLine();
 
-    device.setFontSize(frame::tableSize);
+    device.setFontSize(frameTableSize);
     device.printAtColumn(9, "piano   peso sp.muro    carichi solai   sovracc.solai   carichi sbalzi   "
                             "sovracc.sbalzi   altezza lorda");
     device.endLine();
@@ -127,12 +127,12 @@ void printGeneralDataTable(TextDevice& device, const ProjectData& project, const
     printProjectLine(device, project.title(TitleField::progetto));
     device.endLine();
 
-    device.setFontSize(frame::tableSize);
-    printStoreyDataHeadings(device);
+    device.setFontSize(frameTableSize);
+    tables::printStoreyDataHeadings(device);
     device.endLine();
     for (int storey = 1; storey <= project.storeyCount(); ++storey)
-        printStoreyDataRow(device, project, storey);
+        tables::printStoreyDataRow(device, project, storey);
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

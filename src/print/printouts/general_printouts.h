@@ -6,7 +6,7 @@
 #include "model/project_data.h"
 #include "print/device/text_device.h"
 
-namespace calvex {
+namespace calvex::printouts {
 
 // From the title line to the end of the document. Numbers printed as
 // numbers go through `formatNumber` (the user's locale in the windows).
@@ -19,4 +19,4 @@ void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormat
 void printGeneralDataTable(TextDevice& device, const ProjectData& project, const GeneralFieldTexts& texts,
                            const TextDevice::NumberFormatter& formatNumber);
 
-}  // namespace calvex
+}  // namespace calvex::printouts

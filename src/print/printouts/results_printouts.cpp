@@ -8,19 +8,19 @@
 #include <string>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
-using printout::emptyLines;
-using printout::headingLine;
+using tables::emptyLines;
+using tables::headingLine;
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building)
 {
     constexpr int valueEnd = 51;
-    for (const BuildingValueLine& line : kBuildingValueLines) {
+    for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
         const std::string value = formatFixed2((building.*line.value).number(), 5);
-        device.printAtColumn(frame::headingColumn, line.caption);
+        device.printAtColumn(frameHeadingColumn, line.caption);
         device.printAtColumn(valueEnd + 1 - static_cast<int>(value.size()), value);
         device.endLine();
     }
@@ -30,8 +30,8 @@ void printLegend(TextDevice& device)
 {
     headingLine(device, "Legenda:");
     device.endLine();
-    for (const LegendEntry& entry : kStoreyResultsLegend) {
-        device.printAtColumn(frame::headingColumn, entry.symbol);
+    for (const tables::LegendEntry& entry : tables::kStoreyResultsLegend) {
+        device.printAtColumn(frameHeadingColumn, entry.symbol);
         device.printAtColumn(16, entry.meaning);
         device.endLine();
     }
@@ -39,15 +39,15 @@ void printLegend(TextDevice& device)
 
 void printStoreyHeadings(TextDevice& device)
 {
-    printColumnLine(device, kStoreyResultsHeadings);
-    printColumnLine(device, kStoreyResultsUnits);
+    tables::printColumnLine(device, tables::kStoreyResultsHeadings);
+    tables::printColumnLine(device, tables::kStoreyResultsUnits);
 }
 
 // The row is left open: the next row's first column jump starts a new line.
 void printStoreyRow(TextDevice& device, const FloorResult& result, int storey)
 {
     printNumberEndingAt(device, 7, storey);
-    for (const StoreyResultCell& cell : kStoreyResultCells)
+    for (const tables::StoreyResultCell& cell : tables::kStoreyResultCells)
         device.printText(formatFixed2((result.*cell.value).number(), cell.width));
 }
 
@@ -68,7 +68,7 @@ void printResultsTable(TextDevice& device, const ProjectData& project,
     printLegend(device);
     emptyLines(device, 2);
 
-    device.setFontSize(frame::tableSize);
+    device.setFontSize(frameTableSize);
     printStoreyHeadings(device);
     device.endLine();
     for (int storey = 1; storey <= project.storeyCount(); ++storey)
@@ -76,4 +76,4 @@ void printResultsTable(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -4,7 +4,7 @@
 #include "model/project_data.h"
 #include "print/device/text_device.h"
 
-namespace calvex {
+namespace calvex::printouts {
 
 // From the title line to the end of the document. Numbers printed as
 // numbers go through `formatNumber` (the user's locale in the windows).
@@ -19,4 +19,4 @@ void printResultsTable(TextDevice& device, const ProjectData& project,
 void printWallsToModify(TextDevice& device, const ProjectData& project,
                         const TextDevice::NumberFormatter& formatNumber);
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -4,7 +4,7 @@
 #include "print/device/page_breaker.h"
 #include "print/device/page_frame.h"
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
@@ -46,8 +46,8 @@ void printWallsToModify(TextDevice& device, const ProjectData& project,
     device.setNumberFormatter(formatNumber);
     printTitleLine(device);
     device.endLine();
-    printout::headingLine(device, "SETTI DA MODIFICARE");
-    printout::emptyLines(device, 2);
+    tables::headingLine(device, "SETTI DA MODIFICARE");
+    tables::emptyLines(device, 2);
     printProjectLine(device, project.title(TitleField::progetto));
     device.endLine();
 
@@ -64,4 +64,4 @@ void printWallsToModify(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

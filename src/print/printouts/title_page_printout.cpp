@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr int kTextColumn = 45;
 // A text too wide for the sheet is set smaller, so that none of it is lost.
 void captionLine(TextDevice& device, std::string_view caption, std::string_view text)
 {
-    device.printAtColumn(frame::headingColumn, caption);
+    device.printAtColumn(frameHeadingColumn, caption);
     device.printFittingAtColumn(kTextColumn, text);
     device.endLine();
 }
@@ -39,9 +39,9 @@ void printTitlePageData(TextDevice& device, const ProjectData& project, std::str
         {"allegati alla relazione:", TitleField::allegati},
     }};
 
-    printTitleLine(device, frame::titlePageFont, frame::titlePageFirstTop);
+    printTitleLine(device, frameTitlePageFont, frameTitlePageFirstTop);
     device.endLine();
-    printout::headingLine(device, "FRONTESPIZIO");
+    tables::headingLine(device, "FRONTESPIZIO");
     device.endLine();
     for (const Line& line : lines)
         captionLine(device, line.caption, project.title(line.field));
@@ -52,4 +52,4 @@ void printTitlePageData(TextDevice& device, const ProjectData& project, std::str
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -7,10 +7,10 @@
 
 #include <string_view>
 
-namespace calvex {
+namespace calvex::printouts {
 
 // From the title line to the end of the document, in the title-page font.
 void printTitlePageData(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
                         std::string_view calculatorAddress);
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -5,14 +5,14 @@
 
 #include <array>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
 constexpr TableBreakRule dataTableBreaks{85, 1000, true};
 constexpr int firstPageLineCount = 25;
 
-constexpr std::array<LegendEntry, 12> legend{{
+constexpr std::array<tables::LegendEntry, 12> legend{{
     {"piano", "= numero del piano"},
     {"setto", "= numero del setto"},
     {"dimx", "= dimensione del setto nella direzione X"},
@@ -32,13 +32,13 @@ constexpr std::array<LegendEntry, 12> legend{{
 void printWallDataTable(TextDevice& device, const ProjectData& project)
 {
     device.endLine();
-    printWallTableIntroduction(device, "DATI DEI SETTI", legend, project.title(TitleField::progetto));
+    tables::printWallTableIntroduction(device, "DATI DEI SETTI", legend, project.title(TitleField::progetto));
 
-    PageBreaker breaker(device, dataTableBreaks, printWallDataHeadings);
+    PageBreaker breaker(device, dataTableBreaks, tables::printWallDataHeadings);
     breaker.printHeadings();
     breaker.setLineCount(firstPageLineCount);
-    printWallDataRows(device, project, breaker);
+    tables::printWallDataRows(device, project, breaker);
     breaker.close();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace calvex {
+namespace calvex::printouts {
 
 void printWallDataAndResults(TextDevice& device, const ProjectData& project,
                              TextDevice::NumberFormatter formatNumber)
@@ -17,4 +17,4 @@ void printWallDataAndResults(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

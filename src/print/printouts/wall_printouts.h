@@ -7,7 +7,7 @@
 #include "model/project_data.h"
 #include "print/device/text_device.h"
 
-namespace calvex {
+namespace calvex::printouts {
 
 // Legend, headings and thirty blank rows; reads no data.
 void printWallTemplate(TextDevice& device);
@@ -18,4 +18,4 @@ void printWallTemplate(TextDevice& device);
 void printWallDataAndResults(TextDevice& device, const ProjectData& project,
                              TextDevice::NumberFormatter formatNumber);
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -6,36 +6,36 @@
 
 #include <array>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
 constexpr TableBreakRule resultsTableBreaks{82, 1000, true};
 constexpr int firstPageLineCount = 25;
 
-constexpr std::array<ColumnText, 16> headings{{
+constexpr std::array<tables::ColumnText, 16> headings{{
     {4, "piano"}, {10, "setto"}, {16, "peso"}, {23, "car."}, {31, "sn"}, {38, "sigma"},
     {48, "rig.x"}, {58, "rig.y"}, {66, "asc."}, {73, "ord."}, {78, "dir."}, {83, "f.p."},
     {91, "f.o."}, {97, "ultima"}, {106, "tens."}, {114, "torc."},
 }};
 void printHeadings(TextDevice& device)
 {
-    printColumnLine(device, headings);
-    printColumnLine(device, kWallResultsUnits);
+    tables::printColumnLine(device, headings);
+    tables::printColumnLine(device, tables::kWallResultsUnits);
 }
 
 }  // namespace
 
 void printWallResultsTable(TextDevice& device, const ProjectData& project)
 {
-    printWallTableIntroduction(device, "RISULTATI DELLA VERIFICA", kWallResultsLegend,
+    tables::printWallTableIntroduction(device, "RISULTATI DELLA VERIFICA", tables::kWallResultsLegend,
                                project.title(TitleField::progetto));
 
     PageBreaker breaker(device, resultsTableBreaks, printHeadings);
     breaker.printHeadings();
     breaker.setLineCount(firstPageLineCount);
-    printWallResultsRows(device, project, breaker);
+    tables::printWallResultsRows(device, project, breaker);
     breaker.close();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

@@ -6,9 +6,9 @@
 #include "model/project_data.h"
 #include "print/device/text_device.h"
 
-namespace calvex {
+namespace calvex::printouts {
 
 void printWallDataTable(TextDevice& device, const ProjectData& project);
 void printWallResultsTable(TextDevice& device, const ProjectData& project);
 
-}  // namespace calvex
+}  // namespace calvex::printouts

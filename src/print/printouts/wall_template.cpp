@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::printouts {
 
 namespace {
 
@@ -46,18 +46,18 @@ void printWallTemplate(TextDevice& device)
 {
     printTitleLine(device);
     device.endLine();
-    printLine(device, frame::headingColumn, "ACQUISIZIONE DATI PER LA VERIFICA");
+    printLine(device, frameHeadingColumn, "ACQUISIZIONE DATI PER LA VERIFICA");
     device.endLine();
-    printLine(device, frame::headingColumn, "Legenda:");
+    printLine(device, frameHeadingColumn, "Legenda:");
     device.endLine();
     for (std::string_view line : legendLines)
-        printLine(device, frame::headingColumn, line);
+        printLine(device, frameHeadingColumn, line);
     device.endLine();
     device.endLine();
-    printLine(device, frame::headingColumn, "Progetto: __________________________________________");
+    printLine(device, frameHeadingColumn, "Progetto: __________________________________________");
     device.endLine();
 
-    device.setFontSize(frame::tableSize);
+    device.setFontSize(frameTableSize);
     printLine(device, tableColumn, headingLine);
     printLine(device, tableColumn, unitLine);
     device.endLine();
@@ -68,4 +68,4 @@ void printWallTemplate(TextDevice& device)
     device.endDocument();
 }
 
-}  // namespace calvex
+}  // namespace calvex::printouts

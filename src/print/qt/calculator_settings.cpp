@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QSettings>
 
-namespace calvex {
+namespace calvex::qt {
 
 namespace {
 
@@ -53,4 +53,4 @@ CalculatorSettings readCalculatorSettings() {
 
 CalculatorSettings readCalculatorSettings(const QString& file) { return read(QSettings(file, wholeValueFormat())); }
 
-} // namespace calvex
+} // namespace calvex::qt

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace calvex {
+namespace calvex::qt {
 
 struct CalculatorSettings {
     QString name;
@@ -19,4 +19,4 @@ CalculatorSettings readCalculatorSettings();
 // From that settings file; a missing file or value gives the placeholder.
 CalculatorSettings readCalculatorSettings(const QString& file);
 
-} // namespace calvex
+} // namespace calvex::qt

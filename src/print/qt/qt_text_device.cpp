@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace calvex {
+namespace calvex::qt {
 
 namespace {
 
@@ -142,4 +142,4 @@ void setUpA4Pdf(QPdfWriter& pdf)
     pdf.setResolution(static_cast<int>(twipsPerInch));
 }
 
-}  // namespace calvex
+}  // namespace calvex::qt

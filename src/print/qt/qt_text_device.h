@@ -8,7 +8,7 @@
 class QPagedPaintDevice;
 class QPdfWriter;
 
-namespace calvex {
+namespace calvex::qt {
 
 // A text device drawing on a printer or a PDF writer, on the paper size the
 // device has. The page box is scaled to the width of the sheet less a small
@@ -59,4 +59,4 @@ private:
 // twip of the sheet.
 void setUpA4Pdf(QPdfWriter& pdf);
 
-}  // namespace calvex
+}  // namespace calvex::qt

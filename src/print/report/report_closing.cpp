@@ -15,8 +15,8 @@ constexpr int signatureColumn = 50;
 
 void printClosing(TextDevice& device, const ProjectData& project, std::string_view calculatorName)
 {
-    device.setFontSize(frame::headingSize);
-    printout::emptyLines(device, 3);
+    device.setFontSize(frameHeadingSize);
+    tables::emptyLines(device, 3);
     device.printAtColumn(closingColumn, "La presente relazione \u00e8 composta di n.");
     device.printNumber(device.pageNumber());
     device.printText(" pagine.");

@@ -28,7 +28,7 @@ std::size_t wholePartLength(const std::string& text)
 
 void printGeneralLines(TextDevice& device, const ProjectData& project)
 {
-    const auto caption = [&device](std::string_view text) { device.printAtColumn(frame::headingColumn, text); };
+    const auto caption = [&device](std::string_view text) { device.printAtColumn(frameHeadingColumn, text); };
     const auto text = [&project](GeneralField field) { return project.general(field).fieldText(); };
     const auto numberLine = [&](GeneralField field, std::size_t length) {
         printNumberBefore(device, project.general(field), length);
@@ -61,11 +61,11 @@ void printGeneralData(TextDevice& device, const ProjectData& project)
     printGeneralLines(device, project);
     device.endLine();
 
-    PageBreaker breaker(device, reportStoreyTableBreaks, printStoreyDataHeadings);
+    PageBreaker breaker(device, reportStoreyTableBreaks, tables::printStoreyDataHeadings);
     breaker.printHeadings();
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         breaker.beforeRow();
-        printStoreyDataRow(device, project, storey);
+        tables::printStoreyDataRow(device, project, storey);
     }
     breaker.close();
 }

@@ -11,17 +11,17 @@ constexpr double sectionHeadingSize = 16;
 void printSectionHeading(TextDevice& device, std::string_view heading)
 {
     device.setFontSize(sectionHeadingSize);
-    printLineAt(device, frame::headingColumn, heading);
-    device.setFontSize(frame::headingSize);
+    printLineAt(device, frameHeadingColumn, heading);
+    device.setFontSize(frameHeadingSize);
     device.endLine();
 }
 
-void printLegend(TextDevice& device, std::span<const LegendEntry> legend, int meaningColumn)
+void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn)
 {
-    printLineAt(device, frame::headingColumn, "Legenda:");
+    printLineAt(device, frameHeadingColumn, "Legenda:");
     device.endLine();
-    for (const LegendEntry& entry : legend) {
-        device.printAtColumn(frame::headingColumn, entry.symbol);
+    for (const tables::LegendEntry& entry : legend) {
+        device.printAtColumn(frameHeadingColumn, entry.symbol);
         device.printAtColumn(meaningColumn, entry.meaning);
         device.endLine();
     }

@@ -14,7 +14,7 @@ void printSectionHeading(TextDevice& device, std::string_view heading);
 
 // "Legenda:", an empty line, then one line per entry with the symbol at
 // the heading column and the meaning at the given column.
-void printLegend(TextDevice& device, std::span<const LegendEntry> legend, int meaningColumn);
+void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn);
 
 // A text at the given column, as one line.
 void printLineAt(TextDevice& device, int column, std::string_view text);

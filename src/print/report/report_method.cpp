@@ -17,7 +17,7 @@ struct MethodLine {
     bool emptyAfter = false;
 };
 
-constexpr int body = frame::headingColumn;
+constexpr int body = frameHeadingColumn;
 constexpr int symbols = 18;
 constexpr int continued = 24;
 
@@ -63,13 +63,13 @@ constexpr std::array<MethodLine, 35> method{{
 
 void printMethodStatement(TextDevice& device)
 {
-    device.setFont(std::string(frame::font), 20);
+    device.setFont(std::string(frameFont), 20);
     device.setCurrentX(1000);
     device.setCurrentY(1000);
-    printLineAt(device, frame::headingColumn, "RELAZIONE DI CALCOLO");
+    printLineAt(device, frameHeadingColumn, "RELAZIONE DI CALCOLO");
     device.endLine();
 
-    device.setFontSize(frame::headingSize);
+    device.setFontSize(frameHeadingSize);
     for (const MethodLine& line : method) {
         printLineAt(device, line.column, line.text);
         if (line.emptyAfter)

@@ -2,7 +2,7 @@
 
 #include "print/report/report_sections.h"
 
-namespace calvex {
+namespace calvex::report {
 
 void printCalculationReport(TextDevice& device, const ProjectData& project,
                             std::string_view calculatorName, std::string_view calculatorAddress)
@@ -17,4 +17,4 @@ void printCalculationReport(TextDevice& device, const ProjectData& project,
     report::printClosing(device, project, calculatorName);
 }
 
-}  // namespace calvex
+}  // namespace calvex::report

@@ -7,10 +7,10 @@
 
 #include <string_view>
 
-namespace calvex {
+namespace calvex::report {
 
 // The whole report as one document, from its first page to its end.
 void printCalculationReport(TextDevice& device, const ProjectData& project,
                             std::string_view calculatorName, std::string_view calculatorAddress);
 
-}  // namespace calvex
+}  // namespace calvex::report

@@ -22,10 +22,10 @@ constexpr std::array<std::string_view, 4> introduction{
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building)
 {
-    for (const BuildingValueLine& line : kBuildingValueLines) {
+    for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
         std::string text(line.caption);
         text += formatFixed2((building.*line.value).number(), 5);
-        printLineAt(device, frame::headingColumn, text);
+        printLineAt(device, frameHeadingColumn, text);
     }
 }
 
@@ -35,21 +35,21 @@ void printStoreyResults(TextDevice& device, const ProjectData& project)
 {
     printSectionHeading(device, "D) RISULTATI GENERALI E DEI PIANI");
     for (std::string_view line : introduction)
-        printLineAt(device, frame::headingColumn, line);
+        printLineAt(device, frameHeadingColumn, line);
     device.endLine();
     printBuildingLines(device, project.building());
     device.endLine();
-    printLegend(device, kStoreyResultsLegend, 16);
-    printout::emptyLines(device, 2);
+    printLegend(device, tables::kStoreyResultsLegend, 16);
+    tables::emptyLines(device, 2);
 
-    device.setFontSize(frame::tableSize);
-    printColumnLine(device, kStoreyResultsHeadings);
-    printColumnLine(device, kStoreyResultsUnits);
+    device.setFontSize(frameTableSize);
+    tables::printColumnLine(device, tables::kStoreyResultsHeadings);
+    tables::printColumnLine(device, tables::kStoreyResultsUnits);
     device.endLine();
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         const FloorResult& result = project.floorResult(storey);
         printNumberEndingAt(device, 7, storey);
-        for (const StoreyResultCell& cell : kStoreyResultCells)
+        for (const tables::StoreyResultCell& cell : tables::kStoreyResultCells)
             device.printText(formatFixed2((result.*cell.value).number(), cell.width));
         device.endLine();
     }

@@ -9,7 +9,7 @@ namespace calvex::report {
 
 namespace {
 
-using printout::emptyLines;
+using tables::emptyLines;
 
 constexpr int left = 1000;
 constexpr int right = 10000;
@@ -23,7 +23,7 @@ constexpr int personColumn = 38;
 
 void captionLine(TextDevice& device, std::string_view caption, int column, std::string_view value)
 {
-    device.printAtColumn(frame::headingColumn, caption);
+    device.printAtColumn(frameHeadingColumn, caption);
     printFittingLineAt(device, column, value);
 }
 
@@ -32,13 +32,13 @@ void captionLine(TextDevice& device, std::string_view caption, int column, std::
 void printTitlePage(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
                     std::string_view calculatorAddress)
 {
-    device.setFont(std::string(frame::titlePageFont), 24);
+    device.setFont(std::string(frameTitlePageFont), 24);
     device.setCurrentX(left);
     device.setCurrentY(top);
     printLineAt(device, titleColumn, "VERIFICA ANTISISMICA");
 
     device.setFontSize(14);
-    printLineAt(device, frame::headingColumn, "(per un edificio in muratura portante)");
+    printLineAt(device, frameHeadingColumn, "(per un edificio in muratura portante)");
     emptyLines(device, 3);
     captionLine(device, "progetto:", valueColumn, project.title(TitleField::progetto));
     emptyLines(device, 2);
@@ -50,15 +50,15 @@ void printTitlePage(TextDevice& device, const ProjectData& project, std::string_
     captionLine(device, "direttore dei lavori: ", personColumn, project.title(TitleField::direttore));
     captionLine(device, "calcolatore: ", personColumn, calculatorName);
     device.endLine();
-    printFittingLineAt(device, frame::headingColumn,
+    printFittingLineAt(device, frameHeadingColumn,
                        project.title(TitleField::luogo) + " - " + project.title(TitleField::data));
     emptyLines(device, 10);
 
     device.drawLine(left, upperRuleY, right, upperRuleY, ruleWidth);
     device.endLine();
     device.setFontSize(16);
-    printFittingLineAt(device, frame::headingColumn, calculatorName);
-    printFittingLineAt(device, frame::headingColumn, calculatorAddress);
+    printFittingLineAt(device, frameHeadingColumn, calculatorName);
+    printFittingLineAt(device, frameHeadingColumn, calculatorAddress);
     device.drawLine(left, lowerRuleY, right, lowerRuleY, ruleWidth);
     device.newPage();
 }

@@ -9,7 +9,7 @@ namespace calvex::report {
 
 namespace {
 
-constexpr std::array<LegendEntry, 12> legend{{
+constexpr std::array<tables::LegendEntry, 12> legend{{
     {"piano", "= numero del piano"},
     {"setto", "= numero del setto"},
     {"dimx", "= dimensione del setto nella direzione X"},
@@ -32,9 +32,9 @@ void printWallData(TextDevice& device, const ProjectData& project)
     printLegend(device, legend, 18);
     device.endLine();
 
-    PageBreaker breaker(device, reportWallTableBreaks, printWallDataHeadings);
+    PageBreaker breaker(device, reportWallTableBreaks, tables::printWallDataHeadings);
     breaker.printHeadings();
-    printWallDataRows(device, project, breaker);
+    tables::printWallDataRows(device, project, breaker);
     breaker.close();
 }
 

@@ -10,15 +10,15 @@ namespace calvex::report {
 
 namespace {
 
-constexpr std::array<ColumnText, 16> headings{{
+constexpr std::array<tables::ColumnText, 16> headings{{
     {4, "piano"}, {10, "setto"}, {16, "peso"}, {23, "car."}, {31, "sn"}, {38, "sigma"},
     {48, "rig.x"}, {58, "rig.y"}, {66, "asc."}, {73, "ord."}, {78, "dir."}, {83, "f.p."},
     {91, "f.o."}, {97, "ultima"}, {106, "t.max"}, {114, "torc."},
 }};
 void printHeadings(TextDevice& device)
 {
-    printColumnLine(device, headings);
-    printColumnLine(device, kWallResultsUnits);
+    tables::printColumnLine(device, headings);
+    tables::printColumnLine(device, tables::kWallResultsUnits);
 }
 
 }  // namespace
@@ -26,12 +26,12 @@ void printHeadings(TextDevice& device)
 void printWallResults(TextDevice& device, const ProjectData& project)
 {
     printSectionHeading(device, "C) RISULTATI DELLA VERIFICA");
-    printLegend(device, kWallResultsLegend, 18);
+    printLegend(device, tables::kWallResultsLegend, 18);
     device.endLine();
 
     PageBreaker breaker(device, reportResultsTableBreaks, printHeadings);
     breaker.printHeadings();
-    printWallResultsRows(device, project, breaker);
+    tables::printWallResultsRows(device, project, breaker);
     breaker.close();
 }
 

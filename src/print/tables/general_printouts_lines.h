@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace calvex::printout {
+namespace calvex::tables {
 
 inline void emptyLines(TextDevice& device, int count)
 {
@@ -16,8 +16,8 @@ inline void emptyLines(TextDevice& device, int count)
 // A text at the heading column, as one line.
 inline void headingLine(TextDevice& device, std::string_view text)
 {
-    device.printAtColumn(frame::headingColumn, text);
+    device.printAtColumn(frameHeadingColumn, text);
     device.endLine();
 }
 
-}  // namespace calvex::printout
+}  // namespace calvex::tables

@@ -7,7 +7,7 @@
 #include "model/results.h"
 #include "print/tables/wall_table_parts.h"
 
-namespace calvex {
+namespace calvex::tables {
 
 inline constexpr std::array<LegendEntry, 16> kWallResultsLegend{{
     {"piano", "= numero del piano"},
@@ -90,4 +90,4 @@ inline constexpr std::array<StoreyResultCell, 14> kStoreyResultCells{{
     {&FloorResult::safetyX, 7},        {&FloorResult::safetyY, 7},
 }};
 
-}  // namespace calvex
+}  // namespace calvex::tables

@@ -7,7 +7,7 @@
 #include <array>
 #include <utility>
 
-namespace calvex {
+namespace calvex::tables {
 
 namespace {
 
@@ -41,4 +41,4 @@ void printStoreyDataRow(TextDevice& device, const ProjectData& project, int stor
     device.endLine();
 }
 
-}  // namespace calvex
+}  // namespace calvex::tables

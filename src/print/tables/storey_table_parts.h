@@ -4,7 +4,7 @@
 #include "model/project_data.h"
 #include "print/device/text_device.h"
 
-namespace calvex {
+namespace calvex::tables {
 
 // The column names and the units line.
 void printStoreyDataHeadings(TextDevice& device);
@@ -13,4 +13,4 @@ void printStoreyDataHeadings(TextDevice& device);
 // widths, then the line end.
 void printStoreyDataRow(TextDevice& device, const ProjectData& project, int storey);
 
-}  // namespace calvex
+}  // namespace calvex::tables

@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-namespace calvex {
+namespace calvex::tables {
 
 namespace {
 constexpr int meaningColumn = 18;
@@ -23,14 +23,14 @@ void printWallTableIntroduction(TextDevice& device, std::string_view heading,
                                 std::span<const LegendEntry> legend,
                                 std::string_view projectName)
 {
-    device.printAtColumn(frame::headingColumn, heading);
+    device.printAtColumn(frameHeadingColumn, heading);
     device.endLine();
     device.endLine();
-    device.printAtColumn(frame::headingColumn, "Legenda:");
+    device.printAtColumn(frameHeadingColumn, "Legenda:");
     device.endLine();
     device.endLine();
     for (const LegendEntry& entry : legend) {
-        device.printAtColumn(frame::headingColumn, entry.symbol);
+        device.printAtColumn(frameHeadingColumn, entry.symbol);
         device.printAtColumn(meaningColumn, entry.meaning);
         device.endLine();
     }
@@ -135,4 +135,4 @@ void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBr
     }
 }
 
-}  // namespace calvex
+}  // namespace calvex::tables

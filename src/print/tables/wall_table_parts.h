@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::tables {
 
 // A text placed at a column of a heading line.
 struct ColumnText {
@@ -42,4 +42,4 @@ void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreak
 // own direction's list, and is announced to the page breaker first.
 void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
-}  // namespace calvex
+}  // namespace calvex::tables

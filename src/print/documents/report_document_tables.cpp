@@ -1,4 +1,4 @@
-#include "print/document/report_document_parts.h"
+#include "print/documents/report_document_parts.h"
 
 #include "model/numeric_text.h"
 #include "model/results.h"
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace calvex::report_document {
+namespace calvex::documents {
 
 namespace {
 
@@ -215,24 +215,24 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
         "capacit\u00e0 della struttura di poter resistere in maniera globale, anche in presenza di setti non pi\u00f9 "
         "efficaci, ad un terremoto come quello ipotizzato.");
 
-    std::array<std::string, kBuildingValueLines.size()> values;
-    std::array<Row2, kBuildingValueLines.size()> rows;
-    constexpr std::array<std::string_view, kBuildingValueLines.size()> captions{
+    std::array<std::string, tables::kBuildingValueLines.size()> values;
+    std::array<Row2, tables::kBuildingValueLines.size()> rows;
+    constexpr std::array<std::string_view, tables::kBuildingValueLines.size()> captions{
         "Peso totale dell'edificio", "Baricentro verticale delle masse", "Totale forze orizzontali",
         "Centro delle forze orizzontali", "Dimensione maggiore D", "Dimensione minore B", "Valore di lambda"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        values[i] = formatPattern((project.building().*kBuildingValueLines[i].value).number(), NumberPattern::grouped2,
+        values[i] = formatPattern((project.building().*tables::kBuildingValueLines[i].value).number(), NumberPattern::grouped2,
                                   symbols);
         rows[i] = {captions[i], values[i]};
     }
     const int building = addTwoColumnTable(document, "tipologia", "valore", rows);
 
-    std::array<std::string, kStoreyResultsLegend.size()> meanings;
-    std::array<Row2, kStoreyResultsLegend.size()> legend;
+    std::array<std::string, tables::kStoreyResultsLegend.size()> meanings;
+    std::array<Row2, tables::kStoreyResultsLegend.size()> legend;
     for (std::size_t i = 0; i < legend.size(); ++i) {
         // The printed legend's meanings, without their leading "= ".
-        meanings[i] = std::string(kStoreyResultsLegend[i].meaning.substr(2));
-        legend[i] = {kStoreyResultsLegend[i].symbol, meanings[i]};
+        meanings[i] = std::string(tables::kStoreyResultsLegend[i].meaning.substr(2));
+        legend[i] = {tables::kStoreyResultsLegend[i].symbol, meanings[i]};
     }
     document.addParagraph("Legenda:");
     addTwoColumnTable(document, "colonna", "significato", legend);
@@ -241,11 +241,11 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         const FloorResult& level = project.floorResult(storey);
         Cells& cells = storeyRows.emplace_back(Cells{std::to_string(storey)});
-        for (std::size_t i = 0; i < kStoreyResultCells.size(); ++i)
-            cells.push_back(formatPattern((level.*kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
+        for (std::size_t i = 0; i < tables::kStoreyResultCells.size(); ++i)
+            cells.push_back(formatPattern((level.*tables::kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
     }
     document.addParagraph("Risultati dei piani:");
     return {building, addDataTable(document, storeyResultsHeadings, storeyResultsUnits, storeyRows)};
 }
 
-}  // namespace calvex::report_document
+}  // namespace calvex::documents

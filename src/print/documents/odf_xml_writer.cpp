@@ -1,9 +1,9 @@
-#include "print/document/odf_xml_writer.h"
+#include "print/documents/odf_xml_writer.h"
 
 #include <cstring>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 namespace {
 
@@ -105,4 +105,4 @@ void OdfXmlWriter::characters(const librevenge::RVNGString& text)
     appendEscaped(xml_, std::string_view(text.cstr(), static_cast<std::size_t>(text.size())));
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

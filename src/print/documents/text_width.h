@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 // The width in points of a UTF-8 text at the font size, as a proportional
 // sans-serif font sets it: taken for the wider of the report's typeface
@@ -10,4 +10,4 @@ namespace calvex {
 // holds its text on one line in either.
 double textWidthPoints(std::string_view text, double points);
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -2,11 +2,11 @@
 
 #include "model/number_pattern.h"
 #include "model/project_data.h"
-#include "print/document/word_document.h"
+#include "print/documents/word_document.h"
 
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 // The calculation report as an editable document: the title block, the
 // method statement, sections A to D with tables instead of columns, and the
@@ -15,4 +15,4 @@ namespace calvex {
 void buildReportDocument(WordDocument& document, const ProjectData& project, std::string_view calculatorName,
                          const NumberSymbols& symbols);
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -1,6 +1,6 @@
-#include "print/document/help_document.h"
+#include "print/documents/help_document.h"
 
-namespace calvex {
+namespace calvex::documents {
 
 void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
                        std::span<const std::string> paragraphs)
@@ -23,4 +23,4 @@ void buildHelpDocument(WordDocument& document, std::string_view productName, std
     document.justifyParagraphs();
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -1,8 +1,8 @@
-#include "print/document/text_width.h"
+#include "print/documents/text_width.h"
 
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 namespace {
 
@@ -56,4 +56,4 @@ double textWidthPoints(std::string_view text, double points)
     return thousandths * points / 1000.0;
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

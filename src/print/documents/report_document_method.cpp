@@ -1,9 +1,9 @@
-#include "print/document/report_document_parts.h"
+#include "print/documents/report_document_parts.h"
 
 #include <array>
 #include <string>
 
-namespace calvex::report_document {
+namespace calvex::documents {
 
 namespace {
 
@@ -127,4 +127,4 @@ void addClosing(WordDocument& document, const ProjectData& project, std::string_
     document.addParagraph(joined({"(", calculatorName, ")"}));
 }
 
-}  // namespace calvex::report_document
+}  // namespace calvex::documents

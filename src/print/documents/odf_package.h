@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace calvex {
+namespace calvex::documents {
 
 // One stream of an OpenDocument package: its path inside the package and
 // its bytes.
@@ -19,4 +19,4 @@ struct PackageEntry {
 // be made.
 std::optional<std::string> odfPackage(const std::string& mediaType, const std::vector<PackageEntry>& entries);
 
-}  // namespace calvex
+}  // namespace calvex::documents

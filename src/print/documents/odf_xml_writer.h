@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace calvex {
+namespace calvex::documents {
 
 // Writes the XML stream an OpenDocument generator produces into a string,
 // with two amendments the generator cannot be asked for: table rows are
@@ -29,4 +29,4 @@ private:
     bool headingRowsPending_ = false;
 };
 
-}  // namespace calvex
+}  // namespace calvex::documents

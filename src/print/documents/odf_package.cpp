@@ -1,11 +1,11 @@
-#include "print/document/odf_package.h"
+#include "print/documents/odf_package.h"
 
 #include <zip.h>
 
 #include <cstdio>
 #include <memory>
 
-namespace calvex {
+namespace calvex::documents {
 
 namespace {
 
@@ -80,4 +80,4 @@ std::optional<std::string> odfPackage(const std::string& mediaType, const std::v
     return contents(buffer.get());
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

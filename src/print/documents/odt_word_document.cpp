@@ -1,8 +1,8 @@
-#include "print/document/odt_word_document.h"
+#include "print/documents/odt_word_document.h"
 
-#include "print/document/odf_package.h"
-#include "print/document/odf_xml_writer.h"
-#include "print/document/text_width.h"
+#include "print/documents/odf_package.h"
+#include "print/documents/odf_xml_writer.h"
+#include "print/documents/text_width.h"
 
 #include <libodfgen/libodfgen.hxx>
 
@@ -11,7 +11,7 @@
 #include <numeric>
 #include <stdexcept>
 
-namespace calvex {
+namespace calvex::documents {
 
 namespace {
 
@@ -322,4 +322,4 @@ std::optional<std::string> OdtWordDocument::package() const
                                                                   {"META-INF/manifest.xml", manifest.xml()}});
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -1,10 +1,8 @@
-#include "print/document/report_document.h"
+#include "print/documents/report_document.h"
 
-#include "print/document/report_document_parts.h"
+#include "print/documents/report_document_parts.h"
 
-namespace calvex {
-
-using namespace report_document;
+namespace calvex::documents {
 
 void buildReportDocument(WordDocument& document, const ProjectData& project, std::string_view calculatorName,
                          const NumberSymbols& symbols)
@@ -21,4 +19,4 @@ void buildReportDocument(WordDocument& document, const ProjectData& project, std
         document.alignTable(table, WordDocument::Alignment::right);
 }
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "print/document/word_document.h"
+#include "print/documents/word_document.h"
 
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 // A help page or the help index as a document: the product name, the
 // subtitle, "Guida: " and the title, then one paragraph for each text, all
@@ -14,4 +14,4 @@ namespace calvex {
 void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
                        std::span<const std::string> paragraphs);
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace calvex {
+namespace calvex::documents {
 
 // A new document in a word processor, written from its start to its end:
 // paragraphs in the current font, and tables of text cells. A document
@@ -49,4 +49,4 @@ public:
     virtual void setProperties(std::string_view title, std::string_view author) = 0;
 };
 
-}  // namespace calvex
+}  // namespace calvex::documents

@@ -3,14 +3,14 @@
 
 #include "model/number_pattern.h"
 #include "model/project_data.h"
-#include "print/document/word_document.h"
+#include "print/documents/word_document.h"
 
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace calvex::report_document {
+namespace calvex::documents {
 
 inline constexpr double bodySize = 12;
 inline constexpr double tableSize = 10;
@@ -64,4 +64,4 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
 // Page count, attachments, place and date, signature.
 void addClosing(WordDocument& document, const ProjectData& project, std::string_view calculatorName);
 
-}  // namespace calvex::report_document
+}  // namespace calvex::documents

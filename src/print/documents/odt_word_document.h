@@ -1,13 +1,13 @@
 #pragma once
 
-#include "print/document/word_document.h"
+#include "print/documents/word_document.h"
 
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-namespace calvex {
+namespace calvex::documents {
 
 // A word document kept as paragraphs and tables until it is written as an
 // OpenDocument text: A4 pages with their margins, numbered pages with the
@@ -71,4 +71,4 @@ private:
     std::vector<std::size_t> tables_;  // into blocks_
 };
 
-}  // namespace calvex
+}  // namespace calvex::documents
