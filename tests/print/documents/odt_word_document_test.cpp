@@ -2,7 +2,7 @@
 #include "print/documents/report_document.h"
 
 #include "engine/test_building.h"
-#include "print/odt_package_reader.h"
+#include "print/documents/odt_package_reader.h"
 
 #include <gtest/gtest.h>
 

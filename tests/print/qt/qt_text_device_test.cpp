@@ -2,7 +2,7 @@
 #include "print/qt/qt_text_device.h"
 #include "print/report/report_sections.h"
 #include "print/printouts/title_page_printout.h"
-#include "print/gui_application.h"
+#include "print/qt/gui_application.h"
 
 #include <gtest/gtest.h>
 
