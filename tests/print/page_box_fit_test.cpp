@@ -20,6 +20,7 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
 using testing::TestBuilding;
 using testing::WallTexts;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace calvex {
+namespace calvex::testing {
 
 namespace {
 
@@ -118,4 +118,4 @@ int RecordingDevice::documentEnds() const
     }));
 }
 
-}  // namespace calvex
+}  // namespace calvex::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace calvex {
+namespace calvex::testing {
 
 // A text device that draws nothing and records every item, for tests.
 //
@@ -66,4 +66,4 @@ private:
     std::vector<Item> items_;
 };
 
-}  // namespace calvex
+}  // namespace calvex::testing

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace calvex {
+namespace calvex::testing {
 
 void RecordingWordDocument::addParagraph(std::string_view text)
 {
@@ -59,4 +59,4 @@ std::optional<std::size_t> RecordingWordDocument::paragraphIndex(const std::stri
     return std::nullopt;
 }
 
-}  // namespace calvex
+}  // namespace calvex::testing

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace calvex {
+namespace calvex::testing {
 
 // A word document that keeps what it is given, for tests: the paragraphs
 // and tables in the order they were added, with the font of each.
@@ -83,4 +83,4 @@ private:
     std::vector<Block> blocks_;
 };
 
-}  // namespace calvex
+}  // namespace calvex::testing

@@ -1,7 +1,7 @@
 #include "print/printouts/general_printouts.h"
 
 #include "model/numeric_text.h"
-#include "print/tables/general_printouts_lines.h"
+#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
 #include "print/tables/storey_table_parts.h"
 

@@ -1,6 +1,6 @@
 #include "print/printouts/results_printouts.h"
 
-#include "print/tables/general_printouts_lines.h"
+#include "print/tables/printout_lines.h"
 #include "print/device/page_breaker.h"
 #include "print/device/page_frame.h"
 

@@ -1,4 +1,4 @@
-#include "print/tables/general_printouts_lines.h"
+#include "print/tables/printout_lines.h"
 #include "model/numeric_text.h"
 #include "print/device/page_frame.h"
 #include "print/report/report_lines.h"

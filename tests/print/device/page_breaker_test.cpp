@@ -9,6 +9,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 void printHeadingLines(TextDevice& device)
 {
     device.printAtColumn(9, "piano");

@@ -6,6 +6,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 TEST(PageFrame, TitleProjectLineAndFooter)
 {
     RecordingDevice device;

@@ -5,6 +5,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 TEST(TextDevice, ColumnJumpsAndLineEnds)
 {
     RecordingDevice device;

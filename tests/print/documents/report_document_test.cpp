@@ -13,6 +13,7 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingWordDocument;
 using testing::TestBuilding;
 using testing::WallTexts;
 using Alignment = documents::WordDocument::Alignment;

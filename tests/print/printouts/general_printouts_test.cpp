@@ -13,6 +13,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 // A locale with a decimal comma, so that numbers printed as numbers show
 // which formatter wrote them.
 std::string commaNumber(double value)

@@ -14,6 +14,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 std::string commaNumber(double value)
 {
     return pointsToCommas(shortestNumberText(value));

@@ -10,6 +10,8 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
+
 class TitlePagePrintoutTest : public ::testing::Test {
 protected:
     TitlePagePrintoutTest()

@@ -14,6 +14,7 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
 using testing::TestBuilding;
 using testing::WallTexts;
 

@@ -15,6 +15,7 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
 using testing::TestBuilding;
 using testing::WallTexts;
 

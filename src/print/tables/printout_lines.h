@@ -1,5 +1,5 @@
 #pragma once
-// Line helpers shared by the window printouts.
+// Line helpers shared by the window printouts and the printed report.
 
 #include "print/device/page_frame.h"
 
