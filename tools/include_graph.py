@@ -5,9 +5,10 @@ points up the layering.
     tools/include_graph.py            the graph, one "from -> to (count)" a line
     tools/include_graph.py --dot      the same graph for Graphviz
 
-A folder may include only the folders below it in LAYERS; nested folders
-(print/device, say) count as their top folder, and an include written
-relative to the including file ("project_data.h") stays inside its folder.
+A folder may include only the folders below it in LAYERS; the parts of
+print are folders of their own (print/device, say), ordered among themselves
+by PRINT_LAYERS, and an include written relative to the including file
+("project_data.h") stays inside its folder.
 """
 
 import re
@@ -23,10 +24,21 @@ CLI_MAY_USE = {"model", "engine", "print", "rules"}
 # the batch tool.
 RULES_LEVEL = LAYERS.index("engine") + 0.5
 
+# The parts of print, lowest first; parts on one level do not include each
+# other.
+PRINT_LAYERS = [{"device"}, {"qt", "tables"}, {"printouts", "report", "documents"}]
+
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 
+def print_level(folder):
+    part = folder.split("/")[1]
+    return next(i for i, parts in enumerate(PRINT_LAYERS) if part in parts)
+
+
 def level(folder):
+    if folder.startswith("print/"):
+        folder = "print"
     if folder == "rules":
         return RULES_LEVEL
     return LAYERS.index(folder) if folder in LAYERS else None
@@ -35,12 +47,21 @@ def level(folder):
 def allowed(source, target):
     if source == target:
         return True
+    if source.startswith("print/") and target.startswith("print/"):
+        return print_level(target) < print_level(source)
     if source == "cli":
-        return target in CLI_MAY_USE
+        return target.split("/")[0] in CLI_MAY_USE
     source_level, target_level = level(source), level(target)
     if source_level is None or target_level is None:
         return False
     return target_level < source_level
+
+
+def folder_of(parts):
+    """The folder a path names: its first part, and for print the part too."""
+    if parts[0] == "print" and len(parts) > 2:
+        return "print/" + parts[1]
+    return parts[0]
 
 
 def edges(root):
@@ -49,10 +70,10 @@ def edges(root):
     for file in root.rglob("*"):
         if file.suffix not in (".h", ".cpp"):
             continue
-        source = file.relative_to(root).parts[0]
+        source = folder_of(file.relative_to(root).parts)
         for included in INCLUDE.findall(file.read_text(encoding="utf-8")):
-            first = included.split("/")[0]
-            target = first if "/" in included and first in folders else source
+            parts = included.split("/")
+            target = folder_of(parts) if len(parts) > 1 and parts[0] in folders else source
             counted[(source, target)] += 1
     return counted
 

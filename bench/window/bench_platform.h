@@ -3,7 +3,7 @@
 // answer, the open dialog the file set beforehand.
 
 #include "platform/platform.h"
-#include "print/text_device.h"
+#include "print/device/text_device.h"
 
 namespace calvex::bench {
 
@@ -26,7 +26,7 @@ public:
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     std::unique_ptr<TextDevice> choosePrinter(QWidget*) override { return nullptr; }
     std::optional<QString> openWordDocument(QWidget*, const QString&,
-                                            const std::function<void(WordDocument&)>&) override {
+                                            const std::function<void(documents::WordDocument&)>&) override {
         return QStringLiteral("no word processor");
     }
     QSize screenSizeTwips() const override { return {19200, 14400}; }

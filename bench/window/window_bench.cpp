@@ -13,10 +13,10 @@
 #include "bench_platform.h"
 #include "large_building.h"
 #include "model/archive.h"
-#include "print/qt_text_device.h"
-#include "print/odt_word_document.h"
-#include "print/report_document.h"
-#include "print/report_printout.h"
+#include "print/qt/qt_text_device.h"
+#include "print/documents/odt_word_document.h"
+#include "print/documents/report_document.h"
+#include "print/report/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
 #include "windows/results_window.h"
@@ -121,9 +121,9 @@ void BM_ReportPdf_20x100(benchmark::State& state) {
     QTemporaryDir folder;
     for (auto _ : state) {
         QPdfWriter pdf(folder.filePath(QStringLiteral("relazione.pdf")));
-        setUpA4Pdf(pdf);
-        QtTextDevice device(pdf);
-        printCalculationReport(device, *building, "Studio", "Via Roma 1");
+        qt::setUpA4Pdf(pdf);
+        qt::QtTextDevice device(pdf);
+        report::printCalculationReport(device, *building, "Studio", "Via Roma 1");
     }
 }
 BENCHMARK(BM_ReportPdf_20x100)->Unit(benchmark::kMillisecond);
@@ -135,8 +135,8 @@ void BM_ReportDocument_20x100(benchmark::State& state) {
     building->prepareWallEntry();
     if (!runEngine(*building, RunContext{true, 1, 1, false}).complete) state.SkipWithError("the run did not complete");
     for (auto _ : state) {
-        OdtWordDocument document;
-        buildReportDocument(document, *building, "Studio", NumberSymbols{});
+        documents::OdtWordDocument document;
+        documents::buildReportDocument(document, *building, "Studio", NumberSymbols{});
         if (!document.package()) state.SkipWithError("the document was not written");
     }
 }

@@ -13,11 +13,11 @@
 #include "model/durable_file.h"
 #include "model/wall_entry.h"
 #include "model/number_pattern.h"
-#include "print/calculator_settings.h"
-#include "print/odt_word_document.h"
-#include "print/qt_text_device.h"
-#include "print/report_document.h"
-#include "print/report_printout.h"
+#include "print/qt/calculator_settings.h"
+#include "print/documents/odt_word_document.h"
+#include "print/qt/qt_text_device.h"
+#include "print/documents/report_document.h"
+#include "print/report/report_printout.h"
 
 namespace calvex::cli {
 
@@ -37,7 +37,7 @@ std::optional<ReportArguments> parseArguments(std::span<const std::string> args)
 
 // The calculator's lines, as the program reads them.
 std::pair<std::string, std::string> calculator() {
-    const CalculatorSettings settings = readCalculatorSettings();
+    const qt::CalculatorSettings settings = qt::readCalculatorSettings();
     return {settings.name.toStdString(), settings.address.toStdString()};
 }
 
@@ -59,11 +59,11 @@ int writeOutput(const std::string& output, std::string_view bytes, std::ostream&
 }
 
 int writeEditableReport(const ProjectData& project, const std::string& output, std::ostream& err) {
-    OdtWordDocument document;
+    documents::OdtWordDocument document;
     // Numbers in the notation of the user's locale, as the program writes them.
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    buildReportDocument(document, project, calculator().first, symbols);
+    documents::buildReportDocument(document, project, calculator().first, symbols);
     const std::optional<std::string> bytes = document.package();
     if (!bytes) {
         err << "calvex-batch: " << output << ": impossibile scrivere il documento\n";
@@ -102,13 +102,13 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
     pdfBytes.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&pdfBytes);
-        setUpA4Pdf(pdf);
+        qt::setUpA4Pdf(pdf);
         pdf.setCreator(QStringLiteral("Calvex"));
         pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
-        QtTextDevice device(pdf);
+        qt::QtTextDevice device(pdf);
         if (device.isActive()) {
             const auto [calculatorName, calculatorAddress] = calculator();
-            printCalculationReport(device, project, calculatorName, calculatorAddress);
+            report::printCalculationReport(device, project, calculatorName, calculatorAddress);
         }
         if (!device.documentComplete()) {
             err << "calvex-batch: " << parsed->output << ": impossibile scrivere il file PDF\n";

@@ -20,7 +20,9 @@ class QWidget;
 namespace calvex {
 
 class TextDevice;
+namespace documents {
 class WordDocument;
+}
 
 enum class MessageButtons { ok, yesNo };
 enum class MessageAnswer { ok, yes, no };
@@ -70,7 +72,7 @@ public:
     // edit, print or save. Nothing when it is open; otherwise what went
     // wrong, in the program's words.
     virtual std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
-                                                    const std::function<void(WordDocument&)>& build) = 0;
+                                                    const std::function<void(documents::WordDocument&)>& build) = 0;
 
     // The screen in twips (1440 to the inch) and the size of one pixel in twips.
     virtual QSize screenSizeTwips() const = 0;

@@ -19,8 +19,8 @@
 #include <QUrl>
 
 #include "model/durable_file.h"
-#include "print/qt_text_device.h"
-#include "print/odt_word_document.h"
+#include "print/documents/odt_word_document.h"
+#include "print/qt/qt_text_device.h"
 
 namespace calvex {
 
@@ -120,16 +120,16 @@ struct PrinterOwner {
     }
 };
 
-class PrinterTextDevice : private PrinterOwner, public QtTextDevice {
+class PrinterTextDevice : private PrinterOwner, public qt::QtTextDevice {
 public:
     PrinterTextDevice(std::unique_ptr<QPrinter> chosen, Platform& platform, const QString& failureTitle,
                       QWidget* parent)
-        : PrinterOwner(std::move(chosen)), QtTextDevice(*printer), platform_(platform), failureTitle_(failureTitle),
+        : PrinterOwner(std::move(chosen)), qt::QtTextDevice(*printer), platform_(platform), failureTitle_(failureTitle),
           parent_(parent) {}
 
 protected:
     void documentEnded() override {
-        QtTextDevice::documentEnded();
+        qt::QtTextDevice::documentEnded();
         if (pdfTarget.isEmpty()) return;
         const std::optional<QString> problem =
             deliverPrintedPdf(documentComplete(), printer->outputFileName(), pdfTarget);
@@ -179,8 +179,8 @@ QString unusedFileName(const QString& folder, const QString& baseName, const QSt
 }
 
 std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& name,
-                                                    const std::function<void(WordDocument&)>& build) {
-    OdtWordDocument document;
+                                                    const std::function<void(documents::WordDocument&)>& build) {
+    documents::OdtWordDocument document;
     // The report of the largest building takes most of a second.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     build(document);

@@ -23,7 +23,7 @@ public:
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     std::unique_ptr<TextDevice> choosePrinter(QWidget* parent) override;
     std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
-                                            const std::function<void(WordDocument&)>& build) override;
+                                            const std::function<void(documents::WordDocument&)>& build) override;
     QSize screenSizeTwips() const override;
     double twipsPerPixel() const override;
     QDate currentDate() const override;

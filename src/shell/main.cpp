@@ -7,7 +7,7 @@
 #include "model/project_data.h"
 #include "platform/fluid_music_player.h"
 #include "platform/qt_platform.h"
-#include "print/calculator_settings.h"
+#include "print/qt/calculator_settings.h"
 #include "shell/shell.h"
 #include "ui/app_texts.h"
 
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
-    const calvex::CalculatorSettings calculator = calvex::readCalculatorSettings();
+    const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings();
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
 
     calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/help_document.h"
+#include "print/documents/help_document.h"
 #include "ui/app_texts.h"
 #include "ui/window_host.h"
 
@@ -14,8 +14,8 @@ void openHelpDocument(WindowHost& host, QWidget* from, const QString& title, con
     std::vector<std::string> texts;
     for (const QString& paragraph : paragraphs) texts.push_back(paragraph.toStdString());
     const std::optional<QString> failure =
-        host.platform().openWordDocument(from, fileName, [&](WordDocument& document) {
-            buildHelpDocument(document, app::kProductName.toStdString(), title.toStdString(), texts);
+        host.platform().openWordDocument(from, fileName, [&](documents::WordDocument& document) {
+            documents::buildHelpDocument(document, app::kProductName.toStdString(), title.toStdString(), texts);
         });
     if (failure) host.platform().inform(from, app::kProductName, *failure, MessageIcon::critical);
 }

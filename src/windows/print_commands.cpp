@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "engine/engine.h"
-#include "print/general_printouts.h"
-#include "print/report_document.h"
-#include "print/report_printout.h"
-#include "print/results_printouts.h"
-#include "print/title_page_printout.h"
-#include "print/wall_printouts.h"
+#include "print/documents/report_document.h"
+#include "print/printouts/general_printouts.h"
+#include "print/printouts/results_printouts.h"
+#include "print/printouts/title_page_printout.h"
+#include "print/printouts/wall_printouts.h"
+#include "print/report/report_printout.h"
 #include "ui/app_texts.h"
 #include "ui/work_window.h"
 #include "windows/number_display.h"
@@ -52,13 +52,13 @@ bool PrintCommands::resultsCurrent(WorkWindow& from) {
 }
 
 void PrintCommands::generalTemplate(WorkWindow& from) {
-    print(from, [](TextDevice& device) { printGeneralDataTemplate(device, localeNumber); });
+    print(from, [](TextDevice& device) { printouts::printGeneralDataTemplate(device, localeNumber); });
 }
 
 void PrintCommands::generalTable(WorkWindow& from) {
     if (!links_.generalDataValid()) return;
     print(from, [&](TextDevice& device) {
-        printGeneralDataTable(device, links_.project(), links_.generalFieldTexts(), localeNumber);
+        printouts::printGeneralDataTable(device, links_.project(), links_.generalFieldTexts(), localeNumber);
     });
 }
 
@@ -66,26 +66,26 @@ void PrintCommands::titlePageData(WorkWindow& from) {
     const ShellSettings& settings = links_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printTitlePageData(device, links_.project(), name, address); });
+    print(from, [&](TextDevice& device) { printouts::printTitlePageData(device, links_.project(), name, address); });
 }
 
 void PrintCommands::resultsTable(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printResultsTable(device, links_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printResultsTable(device, links_.project(), localeNumber); });
 }
 
 void PrintCommands::wallsToModify(WorkWindow& from) {
     if (!wallDataChecked(from) || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallsToModify(device, links_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printWallsToModify(device, links_.project(), localeNumber); });
 }
 
 void PrintCommands::wallTemplate(WorkWindow& from) {
-    print(from, [](TextDevice& device) { printWallTemplate(device); });
+    print(from, [](TextDevice& device) { printouts::printWallTemplate(device); });
 }
 
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
     if (!links_.wallDataValid() || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printWallDataAndResults(device, links_.project(), localeNumber); });
+    print(from, [&](TextDevice& device) { printouts::printWallDataAndResults(device, links_.project(), localeNumber); });
 }
 
 bool PrintCommands::reportMayStart(WorkWindow& from) {
@@ -109,7 +109,7 @@ void PrintCommands::calculationReport(WorkWindow& from) {
     const ShellSettings& settings = links_.settings();
     const std::string name = settings.calculatorName.toStdString();
     const std::string address = settings.calculatorAddress.toStdString();
-    print(from, [&](TextDevice& device) { printCalculationReport(device, links_.project(), name, address); });
+    print(from, [&](TextDevice& device) { report::printCalculationReport(device, links_.project(), name, address); });
 }
 
 void PrintCommands::calculationDocument(WorkWindow& from) {
@@ -118,8 +118,8 @@ void PrintCommands::calculationDocument(WorkWindow& from) {
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     const std::optional<QString> failure =
-        links_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](WordDocument& document) {
-            buildReportDocument(document, links_.project(), name, symbols);
+        links_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](documents::WordDocument& document) {
+            documents::buildReportDocument(document, links_.project(), name, symbols);
         });
     if (failure) links_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);
 }

@@ -1,9 +1,9 @@
-#include "print/general_printouts.h"
-#include "print/recording_device.h"
-#include "print/report_printout.h"
-#include "print/results_printouts.h"
-#include "print/title_page_printout.h"
-#include "print/wall_printouts.h"
+#include "print/printouts/general_printouts.h"
+#include "support/recording_device.h"
+#include "print/report/report_printout.h"
+#include "print/printouts/results_printouts.h"
+#include "print/printouts/title_page_printout.h"
+#include "print/printouts/wall_printouts.h"
 
 #include "engine/test_building.h"
 #include "model/general_entry.h"
@@ -20,6 +20,7 @@
 namespace calvex {
 namespace {
 
+using testing::RecordingDevice;
 using testing::TestBuilding;
 using testing::WallTexts;
 
@@ -119,7 +120,7 @@ TEST(PageBoxFit, EveryPrintoutOfTheLargestBuildingFitsItsSheets)
     };
 
     const RecordingDevice report = print([&](TextDevice& device) {
-        printCalculationReport(device, project, "Studio Tecnico Associato Rossi e Bianchi",
+        report::printCalculationReport(device, project, "Studio Tecnico Associato Rossi e Bianchi",
                                "via Garibaldi 7, 06012 Citt\u00e0 di Castello (PG)");
     });
     expectFitsThePageBox(report, "report", 2);
@@ -135,23 +136,23 @@ TEST(PageBoxFit, EveryPrintoutOfTheLargestBuildingFitsItsSheets)
     ASSERT_NE(signature, closing.end());
     EXPECT_LT(signature->column, 50);
 
-    const RecordingDevice wallsToModify = print([&](TextDevice& d) { printWallsToModify(d, project, number); });
+    const RecordingDevice wallsToModify = print([&](TextDevice& d) { printouts::printWallsToModify(d, project, number); });
     expectFitsThePageBox(wallsToModify, "walls to modify", 1);
     // On the sheet the breaks are those of the line count: 81, then 85.
     EXPECT_EQ(wallsToModify.pageEnds(), 1 + (2000 - 81 + 84) / 85);
 
     const RecordingDevice wallTables =
-        print([&](TextDevice& d) { printWallDataAndResults(d, project, number); });
+        print([&](TextDevice& d) { printouts::printWallDataAndResults(d, project, number); });
     expectFitsThePageBox(wallTables, "wall data and results", 1);
     EXPECT_EQ(wallTables.pageEnds(), (1 + (2000 - 59 + 84) / 85) + (1 + (2000 - 56 + 81) / 82));
 
     const GeneralFieldTexts texts{.grado = "12", .np = "20", .numsetx = "50", .numsety = "50"};
     const RecordingDevice unpaged[] = {
-        print([&](TextDevice& d) { printGeneralDataTemplate(d, number); }),
-        print([&](TextDevice& d) { printGeneralDataTable(d, project, texts, number); }),
-        print([&](TextDevice& d) { printResultsTable(d, project, number); }),
-        print([&](TextDevice& d) { printWallTemplate(d); }),
-        print([&](TextDevice& d) { printTitlePageData(d, project, "Studio Tecnico Rossi", "via Roma 1"); }),
+        print([&](TextDevice& d) { printouts::printGeneralDataTemplate(d, number); }),
+        print([&](TextDevice& d) { printouts::printGeneralDataTable(d, project, texts, number); }),
+        print([&](TextDevice& d) { printouts::printResultsTable(d, project, number); }),
+        print([&](TextDevice& d) { printouts::printWallTemplate(d); }),
+        print([&](TextDevice& d) { printouts::printTitlePageData(d, project, "Studio Tecnico Rossi", "via Roma 1"); }),
     };
     for (const auto& device : unpaged) {
         expectFitsThePageBox(device, "unpaged printout", 0);

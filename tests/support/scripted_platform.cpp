@@ -60,7 +60,7 @@ std::unique_ptr<TextDevice> ScriptedPlatform::choosePrinter(QWidget*) {
 }
 
 std::optional<QString> ScriptedPlatform::openWordDocument(QWidget*, const QString& name,
-                                                          const std::function<void(WordDocument&)>& build) {
+                                                          const std::function<void(documents::WordDocument&)>& build) {
     documentNames << name;
     auto& document = documents.emplace_back(std::make_unique<RecordingWordDocument>());
     build(*document);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "print/recording_device.h"
-#include "print/recording_word_document.h"
+#include "support/recording_device.h"
+#include "support/recording_word_document.h"
 
 namespace calvex::testing {
 
@@ -44,7 +44,7 @@ public:
     // A recording document kept in `documents`; the outcome comes from
     // `documentFailures` (an empty text: the document opens).
     std::optional<QString> openWordDocument(QWidget* parent, const QString& name,
-                                            const std::function<void(WordDocument&)>& build) override;
+                                            const std::function<void(documents::WordDocument&)>& build) override;
     QSize screenSizeTwips() const override { return screen; }
     double twipsPerPixel() const override { return 15.0; }
     QDate currentDate() const override { return today; }

@@ -1,0 +1,42 @@
+#include "print/report/report_lines.h"
+
+#include "print/device/page_frame.h"
+
+namespace calvex::report {
+
+namespace {
+constexpr double sectionHeadingSize = 16;
+}
+
+void printSectionHeading(TextDevice& device, std::string_view heading)
+{
+    device.setFontSize(sectionHeadingSize);
+    printLineAt(device, frameHeadingColumn, heading);
+    device.setFontSize(frameHeadingSize);
+    device.endLine();
+}
+
+void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn)
+{
+    printLineAt(device, frameHeadingColumn, "Legenda:");
+    device.endLine();
+    for (const tables::LegendEntry& entry : legend) {
+        device.printAtColumn(frameHeadingColumn, entry.symbol);
+        device.printAtColumn(meaningColumn, entry.meaning);
+        device.endLine();
+    }
+}
+
+void printLineAt(TextDevice& device, int column, std::string_view text)
+{
+    device.printAtColumn(column, text);
+    device.endLine();
+}
+
+void printFittingLineAt(TextDevice& device, int column, std::string_view text)
+{
+    device.printFittingAtColumn(column, text);
+    device.endLine();
+}
+
+}  // namespace calvex::report
