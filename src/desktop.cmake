@@ -12,7 +12,7 @@ list(REMOVE_ITEM desktop_sources ${CMAKE_CURRENT_LIST_DIR}/shell/main.cpp)
 add_library(calvex_desktop STATIC ${desktop_sources})
 target_include_directories(calvex_desktop PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
-target_link_libraries(calvex_desktop PUBLIC calvex_engine calvex_print_qt calvex_print_odt Qt6::Widgets Qt6::PrintSupport
+target_link_libraries(calvex_desktop PUBLIC calvex_rules calvex_print_qt calvex_print_odt Qt6::Widgets Qt6::PrintSupport
                       PkgConfig::FLUIDSYNTH)
 set_target_properties(calvex_desktop PROPERTIES AUTOMOC ON)
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "model/general_entry.h"
+#include "rules/window_message.h"
 
 class QWidget;
 

@@ -6,12 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "rules/results_verdicts.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
-#include "windows/results_verdicts.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
 
@@ -75,7 +76,7 @@ constexpr int kBottomButtonsTop = 5220;
 ResultsWindow::ResultsWindow(Shell& shell)
     : WorkWindow(shell, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")) {
     setObjectName(QStringLiteral("risultati"));
-    buildingVerdictText_ = kBuildingNotYetChecked;
+    buildingVerdictText_ = qtText(kBuildingNotYetChecked);
     buildGeneralColumn();
     buildStoreyColumn();
     addBottomButtons(kBottomButtonsTop);
@@ -178,7 +179,7 @@ void ResultsWindow::openWallCheck() {
         shell().showWorkWindow(WorkWindowId::sismica);
         return;
     }
-    if (buildingVerdictText_ == kBuildingVerified) {
+    if (buildingVerdictText_ == qtText(kBuildingVerified)) {
         shell().platform().inform(
             this, app::kCheckTitle,
             QStringLiteral("Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato."),

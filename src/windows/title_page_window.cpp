@@ -10,10 +10,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "rules/title_page_rules.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/print_commands.h"
-#include "windows/title_page_rules.h"
+#include "windows/rule_texts.h"
 
 namespace calvex {
 
@@ -84,7 +85,7 @@ TitlePageWindow::TitlePageWindow(Shell& shell)
     ProjectData& project = shell.project();
     // A project read before the window's first display keeps its own date.
     if (project.title(TitleField::data).empty())
-        project.setTitle(TitleField::data, titlePageDate(shell.platform().currentDate()).toStdString());
+        project.setTitle(TitleField::data, titlePageDate(yearMonthDay(shell.platform().currentDate())));
     refreshFromProject();
     finishLayout();
 }
@@ -180,9 +181,9 @@ void TitlePageWindow::buildButtons() {
 }
 
 void TitlePageWindow::textEdited(TitleField field, const QString& text) {
-    shell().project().setTitle(field, text.toStdString());
-    if (exceedsPrintLimit(text))
-        shell().platform().inform(this, app::kCheckTitle, QString::fromUtf8(kMessageTitleTooLong),
+    shell().project().setTitle(field, utf8(text));
+    if (exceedsPrintLimit(shell().project().title(field)))
+        shell().platform().inform(this, app::kCheckTitle, qtText(kMessageTitleTooLong),
                                   MessageIcon::exclamation);
 }
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "model/numeric_text.h"
-#include "model/wall_entry.h"
+#include "rules/wall_entry.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"

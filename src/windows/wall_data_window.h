@@ -6,7 +6,7 @@
 #include <array>
 
 #include "engine/engine.h"
-#include "model/general_entry.h"
+#include "rules/general_entry.h"
 #include "shell/work_window.h"
 
 class QLabel;

@@ -1,6 +1,6 @@
-#include "wall_entry.h"
+#include "rules/wall_entry.h"
 
-#include "numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace calvex {
 

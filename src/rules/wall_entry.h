@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "general_entry.h"
-#include "project_data.h"
+#include "model/project_data.h"
+#include "rules/general_entry.h"
 
 namespace calvex {
 

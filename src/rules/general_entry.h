@@ -7,28 +7,17 @@
 #include <string>
 #include <string_view>
 
-#include "project_data.h"
+#include "model/project_data.h"
+#include "rules/window_message.h"
 
 namespace calvex {
-
-inline constexpr std::string_view kCheckTitle = "Calvex: controllo dati immessi nella finestra attiva";
 
 inline constexpr std::string_view kMessageTooManyStoreys =
     "Il programma verifica edifici fino ad un massimo di 20 piani.";
 inline constexpr std::string_view kMessageTooManyWalls =
     "Il programma verifica edifici fino ad un massimo di 100 setti per piano.";
-inline constexpr std::string_view kMessageGeneralDataCorrect = "I dati sono stati immessi correttamente.";
 inline constexpr std::string_view kHintAllEntered =
     "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.";
-
-// The icon of a message box, which tells the kind of message.
-enum class MessageIcon { question, critical, exclamation, information };
-
-struct WindowMessage {
-    std::string text;
-    MessageIcon icon = MessageIcon::critical;
-    bool operator==(const WindowMessage&) const = default;
-};
 
 // The texts shown by the seven general fields, as at the window's opening.
 struct GeneralFieldTexts {

@@ -1,11 +1,11 @@
-#include "general_entry.h"
+#include "rules/general_entry.h"
 
 #include <array>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
 
-#include "numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace calvex {
 
@@ -178,7 +178,7 @@ CheckResult checkGeneralData(const GeneralFieldTexts& texts, CheckMode mode) {
         if (texts[field].empty())
             return {false, WindowMessage{std::string(missingValueMessage(field)), MessageIcon::question}};
     if (mode == CheckMode::silent) return {true, std::nullopt};
-    return {true, WindowMessage{std::string(kMessageGeneralDataCorrect), MessageIcon::information}};
+    return {true, WindowMessage{std::string(kMessageDataCorrect), MessageIcon::information}};
 }
 
 } // namespace calvex

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "model/general_entry.h"
+#include "rules/general_entry.h"
 
 namespace calvex {
 namespace {
