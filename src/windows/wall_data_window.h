@@ -6,7 +6,7 @@
 #include <array>
 
 #include "engine/engine.h"
-#include "rules/general_entry.h"
+#include "rules/wall_entry.h"
 #include "shell/work_window.h"
 
 class QLabel;
@@ -68,6 +68,8 @@ private:
     void setColours(QWidget* widget, const QColor& background, const QColor& text);
     void showLiveState();
     void showMessage(const QString& text, MessageIcon icon);
+    void showMessage(const WindowMessage& message);
+    bool applySelection(SelectorScrollBar* selector, const SelectorOutcome& outcome, void (WallDataWindow::*show)(int));
     void markRed(int field);
 
     std::array<QLineEdit*, kWallFieldCount> fields_{};
