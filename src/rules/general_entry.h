@@ -22,9 +22,9 @@ inline constexpr std::string_view kHintAllEntered =
 // The texts shown by the seven general fields, as at the window's opening.
 struct GeneralFieldTexts {
     std::string grado;
-    std::string strutt = "4";
-    std::string riduz = "0.33";
-    std::string protez = "1.0";
+    std::string strutt{startText(GeneralField::strutt)};
+    std::string riduz{startText(GeneralField::riduz)};
+    std::string protez{startText(GeneralField::protez)};
     std::string np;
     std::string numsetx;
     std::string numsety;

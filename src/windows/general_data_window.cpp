@@ -115,9 +115,7 @@ GeneralDataWindow::GeneralDataWindow(Shell& shell)
     setObjectName(QStringLiteral("dati"));
     ProjectData& project = shell.project();
     project.currentFloor = 1;
-    project.setGeneral(GeneralField::strutt, FieldValue::integer(4));
-    project.setGeneral(GeneralField::riduz, FieldValue::real(0.33));
-    project.setGeneral(GeneralField::protez, FieldValue::integer(1));
+    project.setStartCoefficients();
     for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi, FloorField::accsbalzi})
         project.setFloor(0, field, FieldValue::integer(0));
 
@@ -259,7 +257,7 @@ void GeneralDataWindow::storeyScrolled(int value) {
     const int storeys = project.storeyCount();
     if (value > storeys) {
         showStorey(storeys);
-        storeyScroll_->refuseStep([this] { show({"Non vi sono altri piani.", MessageIcon::critical}); });
+        storeyScroll_->refuseStep([this] { show({std::string(kMessageNoMoreStoreys), MessageIcon::critical}); });
         return;
     }
     storeyLabel_->setText(QStringLiteral("piano n. %1").arg(value));
@@ -314,7 +312,7 @@ void GeneralDataWindow::loadGeneralValues() {
 void GeneralDataWindow::copyToNextStorey() {
     ProjectData& project = shell().project();
     if (project.general(GeneralField::np).typedNumber() == project.currentFloor) {
-        show({"Non esistono altri piani.", MessageIcon::critical});
+        show({std::string(kMessageNoNextStorey), MessageIcon::critical});
         return;
     }
     const int from = project.currentFloor;

@@ -1,8 +1,10 @@
 #include "windows/results_data_check.h"
 
+#include "rules/window_message.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
+#include "windows/rule_texts.h"
 #include "windows/wall_data_window.h"
 
 namespace calvex {
@@ -16,7 +18,7 @@ void checkEnteredData(Shell& shell, QWidget* asker) {
         shell.showWorkWindow(WorkWindowId::sismica);
         return;
     }
-    shell.platform().inform(asker, app::kCheckTitle, QStringLiteral("I dati sono stati immessi correttamente."),
+    shell.platform().inform(asker, app::kCheckTitle, qtText(kMessageDataCorrect),
                             MessageIcon::information);
 }
 

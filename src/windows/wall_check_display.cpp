@@ -6,9 +6,11 @@
 #include <QLabel>
 
 #include "model/numeric_text.h"
+#include "rules/window_message.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
 #include "windows/results_fields.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
 
@@ -62,7 +64,7 @@ void WallCheckWindow::showStoreys() {
         // Putting the selector back shows the rows from the top storey.
         storeySelector_->setValue(storeys);
         storeySelector_->refuseStep(
-            [this] { report(*this, QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
+            [this] { report(*this, qtText(kMessageNoMoreStoreys), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = first;
@@ -89,7 +91,7 @@ void WallCheckWindow::showWall() {
         // Putting the selector back shows the last wall.
         wallSelector_->setValue(walls);
         wallSelector_->refuseStep(
-            [this] { report(*this, QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
+            [this] { report(*this, qtText(kMessageNoMoreWalls), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = wall;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "model/numeric_text.h"
 #include "rules/general_entry.h"
 
 namespace calvex {
@@ -124,6 +125,23 @@ TEST(GeneralEntry, CoefficientsStoreTheirText) {
         EXPECT_EQ(w.project->general(GeneralField::strutt), FieldValue::text("3.5")) << refused;
     }
     EXPECT_THROW(w.type(GeneralField::wallCount, "3"), std::invalid_argument);
+}
+
+// The opening texts of the window and the values of a new or cleared
+// project are the same coefficients.
+TEST(GeneralEntry, OpeningTextsReadAsTheStartValues) {
+    const GeneralFieldTexts texts;
+    const auto fresh = std::make_unique<ProjectData>();
+    const auto cleared = std::make_unique<ProjectData>();
+    cleared->setGeneral(GeneralField::strutt, FieldValue::text("7"));
+    cleared->resetGeneral(0);
+    for (GeneralField field : {GeneralField::strutt, GeneralField::riduz, GeneralField::protez}) {
+        const double number = readTypedNumber(texts[field]);
+        EXPECT_EQ(fresh->general(field).typedNumber(), number) << texts[field];
+        EXPECT_EQ(cleared->general(field).typedNumber(), number) << texts[field];
+    }
+    EXPECT_EQ(texts.strutt, "4");
+    EXPECT_EQ(fresh->general(GeneralField::riduz).typedNumber(), 0.33);
 }
 
 TEST(GeneralEntry, HintNamesTheNextThingToDo) {
