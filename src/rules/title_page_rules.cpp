@@ -23,7 +23,8 @@ constexpr std::array<std::string_view, 12> kMonths{"gen", "feb", "mar", "apr", "
 
 bool exceedsPrintLimit(std::string_view text) {
     // Every byte but the continuation bytes (10xxxxxx) starts a character.
-    const auto characters = std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    const auto characters =
+        std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
     return characters > kTitleTextPrintLimit;
 }
 

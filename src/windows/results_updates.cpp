@@ -109,7 +109,8 @@ void ResultsWindow::showStorey(int storey) {
     if (computedAndNonZero(floor.safetyX) && computedAndNonZero(floor.safetyY)) {
         items_[12]->setText(displayResult(floor.safetyX));
         items_[13]->setText(displayResult(floor.safetyY));
-        storeyVerdict_->setText(qtText(storeyVerdictText(storey, shownNumber(items_[12]->text()), shownNumber(items_[13]->text()))));
+        storeyVerdict_->setText(
+            qtText(storeyVerdictText(storey, shownNumber(items_[12]->text()), shownNumber(items_[13]->text()))));
         storeyVerdict_->show();
         buildingVerdictText_ = qtText(buildingVerdictText(project));
     }

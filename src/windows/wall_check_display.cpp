@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "model/numeric_text.h"
+#include "rules/wall_check_rules.h"
 #include "rules/window_message.h"
 #include "shell/app_texts.h"
 #include "shell/shell.h"
@@ -22,10 +22,6 @@ const QString kNoData = QStringLiteral("Attenzione: non risultano inseriti i dat
 
 void report(WallCheckWindow& window, const QString& text, MessageIcon icon) {
     window.shell().platform().inform(&window, app::kCheckTitle, text, icon);
-}
-
-bool hasFailure(const WallResult& result) {
-    return !result.shearCheckText.isEmpty() || !result.sigmaCheckText.isEmpty() || !result.sectionCheckText.isEmpty();
 }
 
 // Moves a selector; when it already stands there, `show` runs as a move would.
@@ -95,13 +91,9 @@ void WallCheckWindow::showWall() {
         return;
     }
     project.currentWall = wall;
-    wallCaption_->setText(QStringLiteral("Setto n.") + QString::fromStdString(str(wall)) +
-                          (wall > project.xWallCount() ? QStringLiteral(" (direzione Y)")
-                                                       : QStringLiteral(" (direzione X)")));
+    wallCaption_->setText(qtText(wallCheckCaption(project, wall)));
     showStoreys();
-    bool failing = false;
-    for (int storey = 1; storey <= project.storeyCount() && !failing; ++storey)
-        failing = hasFailure(project.wallResult(storey, wall));
+    const bool failing = wallNeedsChange(project, wall);
     wallMark_->setText(failing ? QStringLiteral("modificare") : QStringLiteral("corretto"));
     setTextColour(wallMark_, failing ? kMarkRed : kVerdictBlue);
 }
