@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/project_data.h"
+#include "rules/selector_outcome.h"
 #include "rules/window_message.h"
 
 namespace calvex {
@@ -61,6 +62,22 @@ FieldChangeOutcome applyGeneralFieldChange(ProjectData& project, GeneralFieldTex
 // A change of one of the six storey fields: the value of currentFloor
 // becomes the field's text.
 void applyStoreyFieldChange(ProjectData& project, FloorField field, std::string text);
+
+// The storey selector moved to `value`, which becomes currentFloor; with
+// no storey count typed the move is ignored.
+SelectorOutcome selectGeneralStorey(ProjectData& project, const GeneralFieldTexts& texts, int value);
+
+// The copy of the shown storey to the next one, as both data windows do it.
+struct StoreyCopy {
+    std::optional<WindowMessage> message; // refused: the current storey is the last
+    int from = 0;
+    int to = 0; // the storey the window moves to before copying
+};
+
+StoreyCopy planStoreyCopy(const ProjectData& project);
+// Copies the six storey values once the window stands on the target
+// storey; false (nothing copied) when the move there was refused.
+bool copyStoreyInputs(ProjectData& project, const StoreyCopy& copy);
 
 struct GeneralHint {
     std::string text;                     // the new text of the hint box

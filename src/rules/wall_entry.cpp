@@ -129,12 +129,6 @@ SelectorOutcome selectWall(ProjectData& project, int value, int storey) {
     return {};
 }
 
-StoreyCopy planStoreyCopy(const ProjectData& project) {
-    if (project.general(GeneralField::np).typedNumber() == project.currentFloor)
-        return {WindowMessage{std::string(kMessageNoNextStorey), MessageIcon::critical}};
-    return {std::nullopt, project.currentFloor, project.currentFloor + 1};
-}
-
 bool copyStorey(ProjectData& project, const StoreyCopy& copy) {
     if (copy.message || project.currentFloor != copy.to) return false;
     project.copyStoreyWalls(copy.from, copy.to);

@@ -12,6 +12,7 @@
 
 #include "model/project_data.h"
 #include "rules/general_entry.h"
+#include "rules/selector_outcome.h"
 #include "rules/window_message.h"
 
 namespace calvex {
@@ -54,29 +55,12 @@ WallFieldOutcome applyWallFieldChange(ProjectData& project, WallField field, con
 // The text the 'C' button copies: the same field of the previous wall.
 std::string previousWallText(const ProjectData& project, WallField field);
 
-enum class SelectorStep { accepted, reset, refused };
-
-struct SelectorOutcome {
-    SelectorStep step = SelectorStep::accepted;
-    // reset: the selector is put back here without showing anything;
-    // refused: the window shows this position, then the message.
-    int position = 0;
-    std::optional<WindowMessage> message;
-};
-
 // The storey selector moved to `value`; accepted, currentFloor is value.
 SelectorOutcome selectWallStorey(ProjectData& project, int value);
 // The wall selector moved to `value` with the storey selector at `storey`;
 // accepted, currentWall is value and currentFloor storey.
 SelectorOutcome selectWall(ProjectData& project, int value, int storey);
 
-struct StoreyCopy {
-    std::optional<WindowMessage> message; // refused: the current storey is the last
-    int from = 0;
-    int to = 0; // the storey the window moves to before copying
-};
-
-StoreyCopy planStoreyCopy(const ProjectData& project);
 // Copies the walls once the window stands on the target storey; false
 // (nothing copied) when the move there was refused.
 bool copyStorey(ProjectData& project, const StoreyCopy& copy);

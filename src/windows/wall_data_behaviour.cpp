@@ -126,6 +126,7 @@ bool WallDataWindow::applySelection(SelectorScrollBar* selector, const SelectorO
                                     void (WallDataWindow::*show)(int)) {
     switch (outcome.step) {
     case SelectorStep::accepted: return true;
+    case SelectorStep::ignored: return false;
     case SelectorStep::reset: {
         const QSignalBlocker blocker(selector);
         selector->setValue(outcome.position);

@@ -144,6 +144,26 @@ TEST(GeneralEntry, OpeningTextsReadAsTheStartValues) {
     EXPECT_EQ(fresh->general(GeneralField::riduz).typedNumber(), 0.33);
 }
 
+TEST(GeneralEntry, StoreySelectorAndCopyStayWithinTheStoreyCount) {
+    GeneralWindow window;
+    EXPECT_EQ(selectGeneralStorey(*window.project, window.texts, 2).step, SelectorStep::ignored);
+    window.type(GeneralField::np, "2");
+    const SelectorOutcome past = selectGeneralStorey(*window.project, window.texts, 3);
+    EXPECT_EQ(past.step, SelectorStep::refused);
+    EXPECT_EQ(past.position, 2);
+    EXPECT_EQ(past.message, (WindowMessage{"Non vi sono altri piani.", MessageIcon::critical}));
+
+    ProjectData& project = *window.project;
+    project.currentFloor = 1;
+    applyStoreyFieldChange(project, FloorField::hp, "3.2");
+    const StoreyCopy copy = planStoreyCopy(project);
+    EXPECT_FALSE(copyStoreyInputs(project, copy)) << "not yet on storey 2";
+    EXPECT_EQ(selectGeneralStorey(project, window.texts, copy.to).step, SelectorStep::accepted);
+    EXPECT_TRUE(copyStoreyInputs(project, copy));
+    EXPECT_EQ(project.floor(2, FloorField::hp).fieldText(), "3.2");
+    EXPECT_EQ(planStoreyCopy(project).message->text, "Non esistono altri piani.");
+}
+
 TEST(GeneralEntry, HintNamesTheNextThingToDo) {
     GeneralWindow w;
     EXPECT_EQ(generalHint(*w.project, w.texts).text, "Immettere il grado di sismicit\u00e0.");
