@@ -14,4 +14,14 @@ std::string_view buildingVerdictText(const ProjectData& project) {
     return buildingVerified(project) ? kBuildingVerified : kBuildingNotVerified;
 }
 
+std::optional<WallCheckRefusal> refuseWallCheck(const ProjectData& project, bool resultsShown, bool shownVerified) {
+    if (!resultsShown || project.wallCount() + project.storeyCount() == 0)
+        return WallCheckRefusal{{"Mancano i dati da elaborare.", MessageIcon::critical}, true};
+    if (shownVerified)
+        return WallCheckRefusal{
+            {"Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato.", MessageIcon::exclamation},
+            false};
+    return std::nullopt;
+}
+
 } // namespace calvex

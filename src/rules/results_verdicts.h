@@ -1,10 +1,13 @@
 #pragma once
-// The two verdict texts of the results window.
+// The rules of the results window: its two verdict texts and when it
+// opens the wall-check map.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/project_data.h"
+#include "rules/window_message.h"
 
 namespace calvex {
 
@@ -18,5 +21,14 @@ inline constexpr std::string_view kBuildingNotVerified = "edificio non verificat
 std::string storeyVerdictText(int storey, double shownSafetyX, double shownSafetyY);
 // Verified when no storey in use has a coefficient below 1 or never computed.
 std::string_view buildingVerdictText(const ProjectData& project);
+
+struct WallCheckRefusal {
+    WindowMessage message;
+    bool backToWalls = false; // the wall window comes up after the message
+};
+
+// The map opens only with results shown (`resultsShown`) of a building not
+// shown as verified (`shownVerified`).
+std::optional<WallCheckRefusal> refuseWallCheck(const ProjectData& project, bool resultsShown, bool shownVerified);
 
 } // namespace calvex

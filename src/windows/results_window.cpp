@@ -172,18 +172,10 @@ void ResultsWindow::showWindowHelp() {
 }
 
 void ResultsWindow::openWallCheck() {
-    const ProjectData& project = shell().project();
-    if (general_[0]->text().isEmpty() || project.wallCount() + project.storeyCount() == 0) {
-        shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Mancano i dati da elaborare."),
-                                  MessageIcon::critical);
-        shell().showWorkWindow(WorkWindowId::sismica);
-        return;
-    }
-    if (buildingVerdictText_ == qtText(kBuildingVerified)) {
-        shell().platform().inform(
-            this, app::kCheckTitle,
-            QStringLiteral("Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato."),
-            MessageIcon::exclamation);
+    if (const auto refusal = refuseWallCheck(shell().project(), !general_[0]->text().isEmpty(),
+                                             buildingVerdictText_ == qtText(kBuildingVerified))) {
+        shell().platform().inform(this, app::kCheckTitle, qtText(refusal->message.text), refusal->message.icon);
+        if (refusal->backToWalls) shell().showWorkWindow(WorkWindowId::sismica);
         return;
     }
     WallCheckWindow& map = shell().recreateWallCheckWindow();
