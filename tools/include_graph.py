@@ -16,13 +16,11 @@ import sys
 from collections import Counter
 from pathlib import Path
 
-# Lowest first. The batch tool sits beside the desktop: it may use everything
-# below the platform layer and the window rules, nothing with widgets.
-LAYERS = ["model", "engine", "print", "platform", "ui", "windows", "shell"]
-CLI_MAY_USE = {"model", "engine", "print", "rules"}
-# The window rules are plain C++ above the engine, used by the windows and
-# the batch tool.
-RULES_LEVEL = LAYERS.index("engine") + 0.5
+# Lowest first. The window rules (plain C++) sit between the engine and the
+# printouts. The batch tool sits beside the desktop: it may use everything
+# below the platform layer, nothing with widgets.
+LAYERS = ["model", "engine", "rules", "print", "platform", "ui", "windows", "shell"]
+CLI_MAY_USE = {"model", "engine", "rules", "print"}
 
 # The parts of print, lowest first; parts on one level do not include each
 # other.
@@ -39,8 +37,6 @@ def print_level(folder):
 def level(folder):
     if folder.startswith("print/"):
         folder = "print"
-    if folder == "rules":
-        return RULES_LEVEL
     return LAYERS.index(folder) if folder in LAYERS else None
 
 

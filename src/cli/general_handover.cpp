@@ -1,6 +1,6 @@
 #include "general_handover.h"
 
-#include "model/general_entry.h"
+#include "rules/general_entry.h"
 
 namespace calvex::cli {
 

@@ -11,13 +11,13 @@
 #include "exit_codes.h"
 #include "loaded_project.h"
 #include "model/durable_file.h"
-#include "model/wall_entry.h"
 #include "model/number_pattern.h"
 #include "print/qt/calculator_settings.h"
 #include "print/documents/odt_word_document.h"
 #include "print/qt/qt_text_device.h"
 #include "print/documents/report_document.h"
 #include "print/report/report_printout.h"
+#include "rules/wall_entry.h"
 
 namespace calvex::cli {
 

@@ -174,19 +174,4 @@ std::string str(double value) {
     return text;
 }
 
-EntryRuleOutcome applyFirstCharacterRule(std::string_view text) {
-    EntryRuleOutcome outcome;
-    if (text.empty()) return outcome;
-    if (text.front() == '.') {
-        outcome.replacement = "0.";
-        outcome.message = kMessageBelowOne;
-    } else if (!isDigit(text.front())) {
-        outcome.accepted = false;
-        outcome.replacement = "";
-        outcome.message = kMessageNotNumeric;
-        outcome.turnRed = true;
-    }
-    return outcome;
-}
-
 } // namespace calvex

@@ -4,7 +4,6 @@
 // always yields the same number.
 
 #include <cmath>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,21 +58,5 @@ inline double intPart(double value) {
 
 // Rounding of results to the hundredth: floor(100 x + 0.5) / 100.
 inline double roundHundredth(double value) { return intPart(100.0 * value + 0.5) / 100.0; }
-
-// Result of the first-character rule applied to a wall field's new text.
-struct EntryRuleOutcome {
-    bool accepted = true;                   // the text passes and is stored
-    std::optional<std::string> replacement; // the field's text becomes this
-    std::optional<std::string> message;     // critical-error message to show
-    bool turnRed = false;                   // the field's background turns red
-};
-
-inline constexpr const char* kMessageBelowOne =
-    "Inserire i dati inferiori all'unit\u00e0 digitando prima lo zero e poi il punto.";
-inline constexpr const char* kMessageNotNumeric = "Inserire valori numerici significativi.";
-
-// A leading "." becomes "0." (which then passes and is stored); any other
-// non-digit first character empties the field and turns it red.
-EntryRuleOutcome applyFirstCharacterRule(std::string_view text);
 
 } // namespace calvex

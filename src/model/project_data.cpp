@@ -31,13 +31,17 @@ FieldValue defaultFloorValue(FloorField field) {
 const FieldValue kEmptyText = FieldValue::text("");
 const FieldValue kZero = FieldValue::integer(0);
 
+FieldValue startValue(const StartCoefficient& coefficient) {
+    return coefficient.whole ? FieldValue::integer(static_cast<std::int64_t>(coefficient.number))
+                             : FieldValue::real(coefficient.number);
+}
+
 } // namespace
 
 ProjectData::ProjectData() {
     for (auto& row : wallEmpty_) row.fill((1u << kWallFieldCount) - 1);
-    general_[idx(GeneralField::strutt)] = FieldValue::integer(4);
-    general_[idx(GeneralField::riduz)] = FieldValue::real(0.33);
-    general_[idx(GeneralField::protez)] = FieldValue::integer(1);
+    for (const StartCoefficient& coefficient : kStartCoefficients)
+        general_[idx(coefficient.field)] = startValue(coefficient);
     for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi,
                              FloorField::accsbalzi})
         floors_[0].values[idx(field)] = kZero;
@@ -91,10 +95,12 @@ void ProjectData::introduceStoreys(int storeyCount) {
                 setFloor(storey, static_cast<FloorField>(f), defaultFloorValue(static_cast<FloorField>(f)));
 }
 
+void ProjectData::setStartCoefficients() {
+    for (const StartCoefficient& coefficient : kStartCoefficients) setGeneral(coefficient.field, startValue(coefficient));
+}
+
 void ProjectData::resetGeneral(int previousStoreyCount) {
-    setGeneral(GeneralField::strutt, FieldValue::integer(4));
-    setGeneral(GeneralField::riduz, FieldValue::real(0.33));
-    setGeneral(GeneralField::protez, FieldValue::integer(1));
+    setStartCoefficients();
     setGeneral(GeneralField::np, kZero);
     setGeneral(GeneralField::wallCount, kZero);
     for (GeneralField field : {GeneralField::grado, GeneralField::numsetx, GeneralField::numsety})

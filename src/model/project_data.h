@@ -29,6 +29,28 @@ inline constexpr int kStoreyRows = kMaxStoreys + 2;
 // Storage columns 0 to 100: wall 0 is the never-set wall before wall 1.
 inline constexpr int kWallColumns = kMaxWalls + 1;
 
+// The coefficients a project starts with (structure 4, reduction 0.33,
+// protection 1) and the texts the general window shows for them when it
+// opens.
+struct StartCoefficient {
+    GeneralField field;
+    double number;
+    bool whole; // stored as a whole number, as a project read from an archive would hold it
+    std::string_view text;
+};
+inline constexpr std::array<StartCoefficient, 3> kStartCoefficients{{
+    {GeneralField::strutt, 4, true, "4"},
+    {GeneralField::riduz, 0.33, false, "0.33"},
+    {GeneralField::protez, 1, true, "1.0"},
+}};
+
+// The text of a start coefficient, empty for the other fields.
+constexpr std::string_view startText(GeneralField field) {
+    for (const StartCoefficient& coefficient : kStartCoefficients)
+        if (coefficient.field == field) return coefficient.text;
+    return {};
+}
+
 inline constexpr std::array<std::string_view, kGeneralFieldCount> kGeneralFieldNames{
     "grado", "strutt", "riduz", "protez", "np", "numsetx", "numsety", "wallCount"};
 inline constexpr std::array<std::string_view, kFloorFieldCount> kFloorFieldNames{
@@ -96,6 +118,8 @@ public:
 
     // Storeys 1 to n: every empty storey value receives its default.
     void introduceStoreys(int storeyCount);
+    // The three coefficients back to their start values.
+    void setStartCoefficients();
     // The general window's clear, given the storey count before it.
     void resetGeneral(int previousStoreyCount);
     // The wall window's clear: wall data of the storeys and walls in use

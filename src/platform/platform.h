@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "model/message_icon.h"
+#include "rules/window_message.h"
 
 class QWidget;
 

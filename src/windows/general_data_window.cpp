@@ -114,9 +114,7 @@ GeneralDataWindow::GeneralDataWindow(WindowLinks& links)
     setObjectName(QStringLiteral("dati"));
     ProjectData& project = links.project();
     project.currentFloor = 1;
-    project.setGeneral(GeneralField::strutt, FieldValue::integer(4));
-    project.setGeneral(GeneralField::riduz, FieldValue::real(0.33));
-    project.setGeneral(GeneralField::protez, FieldValue::integer(1));
+    project.setStartCoefficients();
     for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi, FloorField::accsbalzi})
         project.setFloor(0, field, FieldValue::integer(0));
 
@@ -247,15 +245,13 @@ void GeneralDataWindow::showStorey(int storey) {
 }
 
 void GeneralDataWindow::storeyScrolled(int value) {
-    if (texts_.np.empty()) return;
-    ProjectData& project = shell().project();
-    project.currentFloor = value;
-    const int storeys = project.storeyCount();
-    if (value > storeys) {
-        showStorey(storeys);
-        storeyScroll_->refuseStep([this] { show({"Non vi sono altri piani.", MessageIcon::critical}); });
+    const SelectorOutcome outcome = selectGeneralStorey(shell().project(), texts_, value);
+    if (outcome.step == SelectorStep::refused) {
+        showStorey(outcome.position);
+        storeyScroll_->refuseStep([this, message = *outcome.message] { show(message); });
         return;
     }
+    if (outcome.step != SelectorStep::accepted) return;
     storeyLabel_->setText(QStringLiteral("piano n. %1").arg(value));
     fillStoreyFields();
     updateHint();
@@ -306,16 +302,13 @@ void GeneralDataWindow::loadGeneralValues() {
 }
 
 void GeneralDataWindow::copyToNextStorey() {
-    ProjectData& project = shell().project();
-    if (project.general(GeneralField::np).typedNumber() == project.currentFloor) {
-        show({"Non esistono altri piani.", MessageIcon::critical});
+    const StoreyCopy copy = planStoreyCopy(shell().project());
+    if (copy.message) {
+        show(*copy.message);
         return;
     }
-    const int from = project.currentFloor;
-    showStorey(from + 1);
-    if (project.currentFloor != from + 1) return;
-    project.copyStoreyInputs(from, from + 1);
-    fillStoreyFields();
+    showStorey(copy.to);
+    if (copyStoreyInputs(shell().project(), copy)) fillStoreyFields();
 }
 
 void GeneralDataWindow::clearWindow() {

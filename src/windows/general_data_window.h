@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "model/general_entry.h"
+#include "rules/general_entry.h"
 #include "ui/work_window.h"
 
 class QComboBox;

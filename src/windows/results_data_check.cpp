@@ -1,6 +1,8 @@
 #include "windows/results_data_check.h"
 
+#include "rules/window_message.h"
 #include "ui/app_texts.h"
+#include "windows/rule_texts.h"
 #include "windows/window_links.h"
 
 namespace calvex {
@@ -14,7 +16,7 @@ void checkEnteredData(WindowLinks& links, QWidget* asker) {
         links.showWorkWindow(WorkWindowId::sismica);
         return;
     }
-    links.platform().inform(asker, app::kCheckTitle, QStringLiteral("I dati sono stati immessi correttamente."),
+    links.platform().inform(asker, app::kCheckTitle, qtText(kMessageDataCorrect),
                             MessageIcon::information);
 }
 

@@ -4,13 +4,16 @@
 #include <algorithm>
 
 #include <QLabel>
+#include <QLocale>
 
 #include "model/numeric_text.h"
+#include "rules/results_verdicts.h"
+#include "rules/window_message.h"
 #include "ui/app_texts.h"
 #include "windows/failure_list_view.h"
 #include "windows/number_display.h"
-#include "windows/results_verdicts.h"
 #include "windows/results_window.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/window_links.h"
 
@@ -27,6 +30,14 @@ constexpr std::array<ResultValue FloorResult::*, 12> kStoreyItems{
 };
 
 bool computedAndNonZero(const ResultValue& value) { return value.isNumber() && value.number() != 0; }
+
+// A shown number read back in the user's locale; a text that is not a
+// number reads 0.
+double shownNumber(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(text, &ok);
+    return ok ? value : 0.0;
+}
 
 } // namespace
 
@@ -45,7 +56,7 @@ void ResultsWindow::clearResults() {
 }
 
 void ResultsWindow::refreshCurrency() {
-    buildingVerdict_->setText(shell().project().resultsCurrent() ? buildingVerdictText_ : kResultsNotCurrent);
+    buildingVerdict_->setText(shell().project().resultsCurrent() ? buildingVerdictText_ : qtText(kResultsNotCurrent));
 }
 
 void ResultsWindow::setStoreySelector(int storey) {
@@ -63,7 +74,7 @@ void ResultsWindow::showStorey(int storey) {
         // Putting the selector back shows the top storey.
         selector_->setValue(storeys);
         selector_->refuseStep([this] {
-            shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Non vi sono altri piani."),
+            shell().platform().inform(this, app::kCheckTitle, qtText(kMessageNoMoreStoreys),
                                       MessageIcon::exclamation);
         });
         return;
@@ -76,9 +87,10 @@ void ResultsWindow::showStorey(int storey) {
     if (computedAndNonZero(floor.safetyX) && computedAndNonZero(floor.safetyY)) {
         items_[12]->setText(displayResult(floor.safetyX));
         items_[13]->setText(displayResult(floor.safetyY));
-        storeyVerdict_->setText(storeyVerdictText(storey, items_[12]->text(), items_[13]->text()));
+        storeyVerdict_->setText(
+            qtText(storeyVerdictText(storey, shownNumber(items_[12]->text()), shownNumber(items_[13]->text()))));
         storeyVerdict_->show();
-        buildingVerdictText_ = buildingVerdictText(project);
+        buildingVerdictText_ = qtText(buildingVerdictText(project));
     }
     refreshCurrency();
 }

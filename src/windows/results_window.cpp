@@ -5,13 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "rules/results_verdicts.h"
 #include "ui/app_texts.h"
 #include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/failure_list_view.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
-#include "windows/results_verdicts.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/window_links.h"
 
@@ -76,7 +77,7 @@ ResultsWindow::ResultsWindow(WindowLinks& links)
     : WorkWindow(links, WorkWindowId::risultati, QStringLiteral("Calvex: risultati dei piani e verifica globale")),
       links_(links) {
     setObjectName(QStringLiteral("risultati"));
-    buildingVerdictText_ = kBuildingNotYetChecked;
+    buildingVerdictText_ = qtText(kBuildingNotYetChecked);
     buildGeneralColumn();
     buildStoreyColumn();
     addBottomButtons(kBottomButtonsTop);
@@ -164,18 +165,10 @@ void ResultsWindow::showWindowHelp() {
 }
 
 void ResultsWindow::openWallCheck() {
-    const ProjectData& project = shell().project();
-    if (general_[0]->text().isEmpty() || project.wallCount() + project.storeyCount() == 0) {
-        shell().platform().inform(this, app::kCheckTitle, QStringLiteral("Mancano i dati da elaborare."),
-                                  MessageIcon::critical);
-        shell().showWorkWindow(WorkWindowId::sismica);
-        return;
-    }
-    if (buildingVerdictText_ == kBuildingVerified) {
-        shell().platform().inform(
-            this, app::kCheckTitle,
-            QStringLiteral("Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato."),
-            MessageIcon::exclamation);
+    if (const auto refusal = refuseWallCheck(shell().project(), !general_[0]->text().isEmpty(),
+                                             buildingVerdictText_ == qtText(kBuildingVerified))) {
+        shell().platform().inform(this, app::kCheckTitle, qtText(refusal->message.text), refusal->message.icon);
+        if (refusal->backToWalls) shell().showWorkWindow(WorkWindowId::sismica);
         return;
     }
     links_.makeFreshWallCheck(1, 1);

@@ -10,9 +10,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "rules/title_page_rules.h"
 #include "ui/app_texts.h"
 #include "windows/print_commands.h"
-#include "windows/title_page_rules.h"
+#include "windows/rule_texts.h"
 #include "windows/window_links.h"
 
 namespace calvex {
@@ -85,7 +86,7 @@ TitlePageWindow::TitlePageWindow(WindowLinks& links)
     ProjectData& project = links.project();
     // A project read before the window's first display keeps its own date.
     if (project.title(TitleField::data).empty())
-        project.setTitle(TitleField::data, titlePageDate(links.platform().currentDate()).toStdString());
+        project.setTitle(TitleField::data, titlePageDate(yearMonthDay(links.platform().currentDate())));
     refreshFromProject();
     finishLayout();
 }
@@ -181,9 +182,9 @@ void TitlePageWindow::buildButtons() {
 }
 
 void TitlePageWindow::textEdited(TitleField field, const QString& text) {
-    shell().project().setTitle(field, text.toStdString());
-    if (exceedsPrintLimit(text))
-        shell().platform().inform(this, app::kCheckTitle, QString::fromUtf8(kMessageTitleTooLong),
+    shell().project().setTitle(field, utf8(text));
+    if (exceedsPrintLimit(shell().project().title(field)))
+        shell().platform().inform(this, app::kCheckTitle, qtText(kMessageTitleTooLong),
                                   MessageIcon::exclamation);
 }
 

@@ -6,8 +6,11 @@
 #include <QLabel>
 
 #include "model/numeric_text.h"
+#include "rules/wall_check_rules.h"
+#include "rules/window_message.h"
 #include "ui/app_texts.h"
 #include "windows/results_fields.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_check_window.h"
 #include "windows/window_links.h"
@@ -20,10 +23,6 @@ const QString kNoData = QStringLiteral("Attenzione: non risultano inseriti i dat
 
 void report(WallCheckWindow& window, const QString& text, MessageIcon icon) {
     window.shell().platform().inform(&window, app::kCheckTitle, text, icon);
-}
-
-bool hasFailure(const WallResult& result) {
-    return !result.shearCheckText.isEmpty() || !result.sigmaCheckText.isEmpty() || !result.sectionCheckText.isEmpty();
 }
 
 // Moves a selector; when it already stands there, `show` runs as a move would.
@@ -62,7 +61,7 @@ void WallCheckWindow::showStoreys() {
         // Putting the selector back shows the rows from the top storey.
         storeySelector_->setValue(storeys);
         storeySelector_->refuseStep(
-            [this] { report(*this, QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
+            [this] { report(*this, qtText(kMessageNoMoreStoreys), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = first;
@@ -89,17 +88,13 @@ void WallCheckWindow::showWall() {
         // Putting the selector back shows the last wall.
         wallSelector_->setValue(walls);
         wallSelector_->refuseStep(
-            [this] { report(*this, QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
+            [this] { report(*this, qtText(kMessageNoMoreWalls), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = wall;
-    wallCaption_->setText(QStringLiteral("Setto n.") + QString::fromStdString(str(wall)) +
-                          (wall > project.xWallCount() ? QStringLiteral(" (direzione Y)")
-                                                       : QStringLiteral(" (direzione X)")));
+    wallCaption_->setText(qtText(wallCheckCaption(project, wall)));
     showStoreys();
-    bool failing = false;
-    for (int storey = 1; storey <= project.storeyCount() && !failing; ++storey)
-        failing = hasFailure(project.wallResult(storey, wall));
+    const bool failing = wallNeedsChange(project, wall);
     wallMark_->setText(failing ? QStringLiteral("modificare") : QStringLiteral("corretto"));
     setTextColour(wallMark_, failing ? kMarkRed : kVerdictBlue);
 }

@@ -1,5 +1,7 @@
-// What the wall data window does: typing, moving between storeys and
-// walls, the engine's runs and their display, and the window's commands.
+// What the wall data window does with its widgets: it applies the
+// outcomes of the wall rules (typing, moving between storeys and walls,
+// the check, the copy and the ordering), runs the engine and shows its
+// results.
 
 #include <QApplication>
 #include <QLabel>
@@ -7,10 +9,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "model/numeric_text.h"
-#include "model/wall_entry.h"
+#include "rules/wall_entry.h"
+#include "rules/window_message.h"
 #include "ui/app_texts.h"
 #include "windows/number_display.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/wall_data_window.h"
 #include "windows/window_links.h"
@@ -36,8 +39,6 @@ const QStringList kHelpLines{
     QStringLiteral("- archiviare i dati, eventualmente, in un file di tipo Calvex-dati...;"),
     QStringLiteral("- visualizzare i risultati dei piani cliccando sull'apposito tasto."),
 };
-
-const QString kNotCurrent = QStringLiteral("risultati non aggiornati");
 
 // Sets a field's text without running its change handling.
 void display(QLineEdit* field, const QString& text) {
@@ -81,32 +82,21 @@ void WallDataWindow::showMessage(const QString& text, MessageIcon icon) {
     shell().platform().inform(this, app::kCheckTitle, text, icon);
 }
 
+void WallDataWindow::showMessage(const WindowMessage& message) { showMessage(qtText(message.text), message.icon); }
+
 void WallDataWindow::fieldChanged(int field, const QString& text) {
     resetFieldColours();
-    const EntryRuleOutcome rule = applyFirstCharacterRule(text.toStdString());
-    if (rule.replacement) {
-        // The replacement is a change of its own, handled in full.
-        fields_[field]->setText(QString::fromStdString(*rule.replacement));
-        showMessage(QString::fromStdString(*rule.message), MessageIcon::critical);
-        if (rule.turnRed) markRed(field);
-        return;
-    }
-    ProjectData& project = shell().project();
-    const int storey = project.currentFloor, wall = project.currentWall;
-    project.setWall(storey, wall, static_cast<WallField>(field), FieldValue::text(text.toStdString()));
-    if (field == static_cast<int>(WallField::dimy) && breaksDirectionRule(project, storey, wall)) {
-        showMessage(QString::fromUtf8(kMessageXWallsFirst.data(), kMessageXWallsFirst.size()), MessageIcon::critical);
-        project.setWall(storey, wall, WallField::dimy, FieldValue::text(""));
-        display(fields_[field], QString());
-        return;
-    }
-    recompute();
+    const WallFieldOutcome outcome = applyWallFieldChange(shell().project(), static_cast<WallField>(field), utf8(text));
+    // The replacement is a change of its own, handled in full.
+    if (outcome.replacement) fields_[field]->setText(qtText(*outcome.replacement));
+    if (outcome.message) showMessage(*outcome.message);
+    if (outcome.markRed) markRed(field);
+    if (outcome.emptied) display(fields_[field], QString());
+    if (outcome.recompute) recompute();
 }
 
 void WallDataWindow::copyFromPreviousWall(int field) {
-    const ProjectData& project = shell().project();
-    const QString text = QString::fromStdString(
-        project.wall(project.currentFloor, project.currentWall - 1, static_cast<WallField>(field)).fieldText());
+    const QString text = qtText(previousWallText(shell().project(), static_cast<WallField>(field)));
     display(fields_[field], text);
     fieldChanged(field, text);
 }
@@ -129,41 +119,34 @@ void WallDataWindow::showStoreyAndWall(int storey, int wall) {
     showWall(wall);
 }
 
+// Applies a selector's outcome; true when the move was accepted.
+bool WallDataWindow::applySelection(SelectorScrollBar* selector, const SelectorOutcome& outcome,
+                                    void (WallDataWindow::*show)(int)) {
+    switch (outcome.step) {
+    case SelectorStep::accepted: return true;
+    case SelectorStep::ignored: return false;
+    case SelectorStep::reset: {
+        const QSignalBlocker blocker(selector);
+        selector->setValue(outcome.position);
+        return false;
+    }
+    case SelectorStep::refused:
+        (this->*show)(outcome.position);
+        selector->refuseStep([this, message = *outcome.message] { showMessage(message); });
+        return false;
+    }
+    return false;
+}
+
 void WallDataWindow::storeyScrolled(int value) {
-    ProjectData& project = shell().project();
-    const int storeys = project.storeyCount();
-    if (storeys == 0) {
-        const QSignalBlocker blocker(storeyScroll_);
-        storeyScroll_->setValue(1);
-        return;
-    }
-    if (value > storeys) {
-        showStorey(storeys);
-        storeyScroll_->refuseStep(
-            [this] { showMessage(QStringLiteral("Non vi sono altri piani."), MessageIcon::exclamation); });
-        return;
-    }
-    project.currentFloor = value;
-    showCurrentValues();
+    if (applySelection(storeyScroll_, selectWallStorey(shell().project(), value), &WallDataWindow::showStorey))
+        showCurrentValues();
 }
 
 void WallDataWindow::wallScrolled(int value) {
-    ProjectData& project = shell().project();
-    const int walls = project.wallCount();
-    if (walls == 0) {
-        const QSignalBlocker blocker(wallScroll_);
-        wallScroll_->setValue(1);
-        return;
-    }
-    if (value > walls) {
-        showWall(walls);
-        wallScroll_->refuseStep(
-            [this] { showMessage(QStringLiteral("Non vi sono altri setti."), MessageIcon::exclamation); });
-        return;
-    }
-    project.currentWall = value;
-    project.currentFloor = storeyScroll_->value();
-    showCurrentValues();
+    if (applySelection(wallScroll_, selectWall(shell().project(), value, storeyScroll_->value()),
+                       &WallDataWindow::showWall))
+        showCurrentValues();
 }
 
 void WallDataWindow::showCurrentValues() {
@@ -195,36 +178,26 @@ RunOutcome WallDataWindow::run(bool live) {
     } else {
         links_.refreshResultsCurrency();
     }
-    if (!project.resultsCurrent()) verdict_->setText(kNotCurrent);
+    if (!project.resultsCurrent()) verdict_->setText(qtText(kResultsNotCurrent));
     return outcome;
 }
 
 void WallDataWindow::refreshResults() {
     const ProjectData& project = shell().project();
-    const int s = project.currentFloor, w = project.currentWall;
-    const WallResult& r = project.wallResult(s, w);
-    const bool xWall = w <= project.general(GeneralField::numsetx).typedNumber();
-    const std::array<const ResultValue*, 14> shown{&r.selfWeightShare, &r.slabLoad, &r.normalForce, &r.baseStress,
-                                                   &r.stiffnessX, &r.stiffnessY, &r.armX, &r.armY, nullptr,
-                                                   xWall ? &r.storeyShareX : &r.storeyShareY,
-                                                   xWall ? &r.horizontalForceX : &r.horizontalForceY,
-                                                   xWall ? &r.ultimateShearX : &r.ultimateShearY, &r.maxStress,
-                                                   &r.torsionForce};
+    const WallResultsView view = wallResultsView(project, project.currentFloor, project.currentWall);
     for (int i = 0; i < 14; ++i)
-        results_[i]->setText(shown[i] ? displayResult(*shown[i]) : (xWall ? QStringLiteral("X") : QStringLiteral("Y")));
+        results_[i]->setText(view.values[i] ? displayResult(*view.values[i]) : qtText(view.direction));
     resetResultColours();
-    if (r.maxStress.number() > project.wallNumber(s, w, WallField::sigma)) setColours(results_[12], kRed, kYellow);
-    if (r.ultimateShearY.number() < r.horizontalForceY.number() ||
-        r.ultimateShearX.number() < r.horizontalForceX.number())
-        setColours(results_[11], kRed, kYellow);
-    verdict_->setText(QString::fromStdString(r.verdict.str()));
+    if (view.stressTooHigh) setColours(results_[12], kRed, kYellow);
+    if (view.shearTooLow) setColours(results_[11], kRed, kYellow);
+    verdict_->setText(qtText(view.verdict));
 }
 
 void WallDataWindow::toggleLiveCalculation() {
     live_ = !live_;
     showLiveState();
     if (live_) showWall(1);
-    else if (!shell().project().resultsCurrent()) verdict_->setText(kNotCurrent);
+    else if (!shell().project().resultsCurrent()) verdict_->setText(qtText(kResultsNotCurrent));
 }
 
 bool WallDataWindow::validate(CheckMode mode) {
@@ -232,33 +205,31 @@ bool WallDataWindow::validate(CheckMode mode) {
         shell().showWorkWindow(WorkWindowId::dati);
         return false;
     }
-    ProjectData& project = shell().project();
-    if (const auto failure = checkWallData(project)) {
-        showMessage(QString::fromStdString(failure->message), MessageIcon::critical);
+    const WallWindowCheck check = checkWallWindow(shell().project(), mode);
+    if (const auto& failure = check.failure) {
+        showMessage(qtText(failure->message), MessageIcon::critical);
         showStoreyAndWall(failure->storey, failure->wall);
         for (WallField field : failure->fields) markRed(static_cast<int>(field));
         return false;
     }
-    if (mode == CheckMode::silent) return true;
-    const MessageRequest question{app::kCheckTitle, QString::fromStdString(absentWallsQuestion(project)),
-                                  MessageIcon::question, MessageButtons::yesNo, MessageAnswer::yes};
-    if (shell().platform().showMessage(this, question) == MessageAnswer::yes)
-        showMessage(QStringLiteral("I dati sono stati immessi correttamente."), MessageIcon::information);
+    if (!check.question) return true;
+    const MessageRequest question{app::kCheckTitle, qtText(*check.question), MessageIcon::question,
+                                  MessageButtons::yesNo, MessageAnswer::yes};
+    if (const auto answer = absentWallsAnswer(shell().platform().showMessage(this, question) == MessageAnswer::yes))
+        showMessage(*answer);
     else
         shell().showWorkWindow(WorkWindowId::sismica);
     return true;
 }
 
 void WallDataWindow::copyToNextStorey() {
-    ProjectData& project = shell().project();
-    if (project.general(GeneralField::np).typedNumber() == project.currentFloor) {
-        showMessage(QStringLiteral("Non esistono altri piani."), MessageIcon::critical);
+    const StoreyCopy copy = planStoreyCopy(shell().project());
+    if (copy.message) {
+        showMessage(*copy.message);
         return;
     }
-    const int from = project.currentFloor;
-    showStorey(from + 1);
-    if (project.currentFloor != from + 1) return;
-    project.copyStoreyWalls(from, from + 1);
+    showStorey(copy.to);
+    if (!copyStorey(shell().project(), copy)) return;
     showCurrentValues();
     recompute();
 }

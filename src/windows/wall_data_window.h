@@ -6,7 +6,7 @@
 #include <array>
 
 #include "engine/engine.h"
-#include "model/general_entry.h"
+#include "rules/wall_entry.h"
 #include "ui/work_window.h"
 
 class QLabel;
@@ -70,6 +70,8 @@ private:
     void setColours(QWidget* widget, const QColor& background, const QColor& text);
     void showLiveState();
     void showMessage(const QString& text, MessageIcon icon);
+    void showMessage(const WindowMessage& message);
+    bool applySelection(SelectorScrollBar* selector, const SelectorOutcome& outcome, void (WallDataWindow::*show)(int));
     void markRed(int field);
 
     std::array<QLineEdit*, kWallFieldCount> fields_{};

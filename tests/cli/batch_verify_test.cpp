@@ -4,8 +4,8 @@
 
 #include "batch_run.h"
 #include "model/archive.h"
-#include "model/general_entry.h"
 #include "model/numeric_text.h"
+#include "rules/general_entry.h"
 
 namespace calvex::testing {
 namespace {

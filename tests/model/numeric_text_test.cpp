@@ -78,27 +78,5 @@ TEST(NumericText, ShortestFormsForArchiveFieldsAndMessages) {
     EXPECT_EQ(roundHundredth(2.675000001), 2.68);
 }
 
-TEST(NumericText, FirstCharacterRule) {
-    const EntryRuleOutcome point = applyFirstCharacterRule(".");
-    EXPECT_TRUE(point.accepted);
-    EXPECT_EQ(point.replacement, "0.");
-    EXPECT_EQ(point.message, "Inserire i dati inferiori all'unit\u00e0 digitando prima lo zero e poi il punto.");
-    EXPECT_FALSE(point.turnRed);
-    // The replacement passes the rule in its turn.
-    EXPECT_FALSE(applyFirstCharacterRule("0.").message.has_value());
-
-    for (const char* text : {"-", "a", "-3", " 4"}) {
-        const EntryRuleOutcome refused = applyFirstCharacterRule(text);
-        EXPECT_FALSE(refused.accepted) << text;
-        EXPECT_EQ(refused.replacement, "");
-        EXPECT_EQ(refused.message, "Inserire valori numerici significativi.");
-        EXPECT_TRUE(refused.turnRed);
-    }
-    for (const char* text : {"", "1a", "0", "12.5"}) {
-        const EntryRuleOutcome passed = applyFirstCharacterRule(text);
-        EXPECT_TRUE(passed.accepted && !passed.replacement && !passed.message && !passed.turnRed) << text;
-    }
-}
-
 } // namespace
 } // namespace calvex

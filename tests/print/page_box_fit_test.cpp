@@ -6,7 +6,7 @@
 #include "print/printouts/wall_printouts.h"
 
 #include "engine/test_building.h"
-#include "model/general_entry.h"
+#include "rules/general_entry.h"
 
 #include <gtest/gtest.h>
 

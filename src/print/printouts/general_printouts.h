@@ -2,9 +2,9 @@
 // The printouts of the general data window: the blank template to fill in
 // by hand and the table of the general and storey data typed in it.
 
-#include "model/general_entry.h"
 #include "model/project_data.h"
 #include "print/device/text_device.h"
+#include "rules/general_entry.h"
 
 namespace calvex::printouts {
 

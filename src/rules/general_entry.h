@@ -7,33 +7,25 @@
 #include <string>
 #include <string_view>
 
-#include "message_icon.h"
-#include "project_data.h"
+#include "model/project_data.h"
+#include "rules/selector_outcome.h"
+#include "rules/window_message.h"
 
 namespace calvex {
-
-inline constexpr std::string_view kCheckTitle = "Calvex: controllo dati immessi nella finestra attiva";
 
 inline constexpr std::string_view kMessageTooManyStoreys =
     "Il programma verifica edifici fino ad un massimo di 20 piani.";
 inline constexpr std::string_view kMessageTooManyWalls =
     "Il programma verifica edifici fino ad un massimo di 100 setti per piano.";
-inline constexpr std::string_view kMessageGeneralDataCorrect = "I dati sono stati immessi correttamente.";
 inline constexpr std::string_view kHintAllEntered =
     "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.";
-
-struct WindowMessage {
-    std::string text;
-    MessageIcon icon = MessageIcon::critical;
-    bool operator==(const WindowMessage&) const = default;
-};
 
 // The texts shown by the seven general fields, as at the window's opening.
 struct GeneralFieldTexts {
     std::string grado;
-    std::string strutt = "4";
-    std::string riduz = "0.33";
-    std::string protez = "1.0";
+    std::string strutt{startText(GeneralField::strutt)};
+    std::string riduz{startText(GeneralField::riduz)};
+    std::string protez{startText(GeneralField::protez)};
     std::string np;
     std::string numsetx;
     std::string numsety;
@@ -70,6 +62,22 @@ FieldChangeOutcome applyGeneralFieldChange(ProjectData& project, GeneralFieldTex
 // A change of one of the six storey fields: the value of currentFloor
 // becomes the field's text.
 void applyStoreyFieldChange(ProjectData& project, FloorField field, std::string text);
+
+// The storey selector moved to `value`, which becomes currentFloor; with
+// no storey count typed the move is ignored.
+SelectorOutcome selectGeneralStorey(ProjectData& project, const GeneralFieldTexts& texts, int value);
+
+// The copy of the shown storey to the next one, as both data windows do it.
+struct StoreyCopy {
+    std::optional<WindowMessage> message; // refused: the current storey is the last
+    int from = 0;
+    int to = 0; // the storey the window moves to before copying
+};
+
+StoreyCopy planStoreyCopy(const ProjectData& project);
+// Copies the six storey values once the window stands on the target
+// storey; false (nothing copied) when the move there was refused.
+bool copyStoreyInputs(ProjectData& project, const StoreyCopy& copy);
 
 struct GeneralHint {
     std::string text;                     // the new text of the hint box

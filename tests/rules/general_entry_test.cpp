@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "model/general_entry.h"
+#include "model/numeric_text.h"
+#include "rules/general_entry.h"
 
 namespace calvex {
 namespace {
@@ -124,6 +125,43 @@ TEST(GeneralEntry, CoefficientsStoreTheirText) {
         EXPECT_EQ(w.project->general(GeneralField::strutt), FieldValue::text("3.5")) << refused;
     }
     EXPECT_THROW(w.type(GeneralField::wallCount, "3"), std::invalid_argument);
+}
+
+// The opening texts of the window and the values of a new or cleared
+// project are the same coefficients.
+TEST(GeneralEntry, OpeningTextsReadAsTheStartValues) {
+    const GeneralFieldTexts texts;
+    const auto fresh = std::make_unique<ProjectData>();
+    const auto cleared = std::make_unique<ProjectData>();
+    cleared->setGeneral(GeneralField::strutt, FieldValue::text("7"));
+    cleared->resetGeneral(0);
+    for (GeneralField field : {GeneralField::strutt, GeneralField::riduz, GeneralField::protez}) {
+        const double number = readTypedNumber(texts[field]);
+        EXPECT_EQ(fresh->general(field).typedNumber(), number) << texts[field];
+        EXPECT_EQ(cleared->general(field).typedNumber(), number) << texts[field];
+    }
+    EXPECT_EQ(texts.strutt, "4");
+    EXPECT_EQ(fresh->general(GeneralField::riduz).typedNumber(), 0.33);
+}
+
+TEST(GeneralEntry, StoreySelectorAndCopyStayWithinTheStoreyCount) {
+    GeneralWindow window;
+    EXPECT_EQ(selectGeneralStorey(*window.project, window.texts, 2).step, SelectorStep::ignored);
+    window.type(GeneralField::np, "2");
+    const SelectorOutcome past = selectGeneralStorey(*window.project, window.texts, 3);
+    EXPECT_EQ(past.step, SelectorStep::refused);
+    EXPECT_EQ(past.position, 2);
+    EXPECT_EQ(past.message, (WindowMessage{"Non vi sono altri piani.", MessageIcon::critical}));
+
+    ProjectData& project = *window.project;
+    project.currentFloor = 1;
+    applyStoreyFieldChange(project, FloorField::hp, "3.2");
+    const StoreyCopy copy = planStoreyCopy(project);
+    EXPECT_FALSE(copyStoreyInputs(project, copy)) << "not yet on storey 2";
+    EXPECT_EQ(selectGeneralStorey(project, window.texts, copy.to).step, SelectorStep::accepted);
+    EXPECT_TRUE(copyStoreyInputs(project, copy));
+    EXPECT_EQ(project.floor(2, FloorField::hp).fieldText(), "3.2");
+    EXPECT_EQ(planStoreyCopy(project).message->text, "Non esistono altri piani.");
 }
 
 TEST(GeneralEntry, HintNamesTheNextThingToDo) {

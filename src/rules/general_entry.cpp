@@ -1,11 +1,11 @@
-#include "general_entry.h"
+#include "rules/general_entry.h"
 
 #include <array>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
 
-#include "numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace calvex {
 
@@ -152,6 +152,26 @@ void applyStoreyFieldChange(ProjectData& project, FloorField field, std::string 
     project.setFloor(project.currentFloor, field, FieldValue::text(std::move(text)));
 }
 
+SelectorOutcome selectGeneralStorey(ProjectData& project, const GeneralFieldTexts& texts, int value) {
+    if (texts.np.empty()) return {SelectorStep::ignored, 0, std::nullopt};
+    project.currentFloor = value;
+    const int storeys = project.storeyCount();
+    if (value > storeys) return {SelectorStep::refused, storeys, critical(kMessageNoMoreStoreys)};
+    return {};
+}
+
+StoreyCopy planStoreyCopy(const ProjectData& project) {
+    if (project.general(GeneralField::np).typedNumber() == project.currentFloor)
+        return {critical(kMessageNoNextStorey)};
+    return {std::nullopt, project.currentFloor, project.currentFloor + 1};
+}
+
+bool copyStoreyInputs(ProjectData& project, const StoreyCopy& copy) {
+    if (copy.message || project.currentFloor != copy.to) return false;
+    project.copyStoreyInputs(copy.from, copy.to);
+    return true;
+}
+
 GeneralHint generalHint(const ProjectData& project, const GeneralFieldTexts& texts) {
     for (GeneralField field : kGeneralEntryOrder)
         if (texts[field].empty()) return {std::string(missingValueMessage(field)), std::nullopt, 0};
@@ -178,7 +198,7 @@ CheckResult checkGeneralData(const GeneralFieldTexts& texts, CheckMode mode) {
         if (texts[field].empty())
             return {false, WindowMessage{std::string(missingValueMessage(field)), MessageIcon::question}};
     if (mode == CheckMode::silent) return {true, std::nullopt};
-    return {true, WindowMessage{std::string(kMessageGeneralDataCorrect), MessageIcon::information}};
+    return {true, WindowMessage{std::string(kMessageDataCorrect), MessageIcon::information}};
 }
 
 } // namespace calvex

@@ -1,10 +1,12 @@
-#include "wall_entry.h"
+#include "rules/wall_entry.h"
 
-#include "numeric_text.h"
+#include "model/numeric_text.h"
 
 namespace calvex {
 
 namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Every rule reads a wall value as the engine does, a comma like a point.
 double typed(const ProjectData& project, int s, int w, WallField field) {
@@ -58,12 +60,85 @@ bool runsInY(const ProjectData& project, int w) {
     return typed(project, 1, w, WallField::dimx) < typed(project, 1, w, WallField::dimy);
 }
 
+bool xWall(const ProjectData& project, int wall) {
+    return wall <= project.general(GeneralField::numsetx).typedNumber();
+}
+
+WindowMessage exclamation(std::string_view text) { return {std::string(text), MessageIcon::exclamation}; }
+
+// A selector past the last storey or wall shows the last one, then says
+// there are no more; with none at all it goes back to 1 silently.
+std::optional<SelectorOutcome> beyondLast(int value, int last, std::string_view message) {
+    if (last == 0) return SelectorOutcome{SelectorStep::reset, 1, std::nullopt};
+    if (value > last) return SelectorOutcome{SelectorStep::refused, last, exclamation(message)};
+    return std::nullopt;
+}
+
 } // namespace
+
+EntryRuleOutcome applyFirstCharacterRule(std::string_view text) {
+    EntryRuleOutcome outcome;
+    if (text.empty()) return outcome;
+    if (text.front() == '.') {
+        outcome.replacement = "0.";
+        outcome.message = kMessageBelowOne;
+    } else if (!isDigit(text.front())) {
+        outcome.accepted = false;
+        outcome.replacement = "";
+        outcome.message = kMessageNotNumeric;
+        outcome.turnRed = true;
+    }
+    return outcome;
+}
+
+WallFieldOutcome applyWallFieldChange(ProjectData& project, WallField field, const std::string& text) {
+    WallFieldOutcome outcome;
+    EntryRuleOutcome rule = applyFirstCharacterRule(text);
+    if (rule.replacement) {
+        outcome.replacement = std::move(rule.replacement);
+        outcome.message = WindowMessage{std::move(*rule.message), MessageIcon::critical};
+        outcome.markRed = rule.turnRed;
+        return outcome;
+    }
+    const int storey = project.currentFloor, wall = project.currentWall;
+    project.setWall(storey, wall, field, FieldValue::text(text));
+    if (field == WallField::dimy && breaksDirectionRule(project, storey, wall)) {
+        project.setWall(storey, wall, WallField::dimy, FieldValue::text(""));
+        outcome.message = WindowMessage{std::string(kMessageXWallsFirst), MessageIcon::critical};
+        outcome.emptied = true;
+        return outcome;
+    }
+    outcome.recompute = true;
+    return outcome;
+}
+
+std::string previousWallText(const ProjectData& project, WallField field) {
+    return project.wall(project.currentFloor, project.currentWall - 1, field).fieldText();
+}
+
+SelectorOutcome selectWallStorey(ProjectData& project, int value) {
+    if (auto refused = beyondLast(value, project.storeyCount(), kMessageNoMoreStoreys)) return *refused;
+    project.currentFloor = value;
+    return {};
+}
+
+SelectorOutcome selectWall(ProjectData& project, int value, int storey) {
+    if (auto refused = beyondLast(value, project.wallCount(), kMessageNoMoreWalls)) return *refused;
+    project.currentWall = value;
+    project.currentFloor = storey;
+    return {};
+}
+
+bool copyStorey(ProjectData& project, const StoreyCopy& copy) {
+    if (copy.message || project.currentFloor != copy.to) return false;
+    project.copyStoreyWalls(copy.from, copy.to);
+    return true;
+}
 
 bool breaksDirectionRule(const ProjectData& project, int storey, int wall) {
     return !project.wall(storey, wall, WallField::dimy).isEmpty() &&
            typed(project, storey, wall, WallField::dimy) > typed(project, storey, wall, WallField::dimx) &&
-           wall <= project.general(GeneralField::numsetx).typedNumber();
+           xWall(project, wall);
 }
 
 std::optional<WallCheckFailure> checkWallData(const ProjectData& project) {
@@ -94,6 +169,17 @@ std::string absentWallsQuestion(const ProjectData& project) {
     return text;
 }
 
+WallWindowCheck checkWallWindow(const ProjectData& project, CheckMode mode) {
+    if (auto failure = checkWallData(project)) return {std::move(failure), std::nullopt};
+    if (mode == CheckMode::silent) return {};
+    return {std::nullopt, absentWallsQuestion(project)};
+}
+
+std::optional<WindowMessage> absentWallsAnswer(bool yes) {
+    if (!yes) return std::nullopt;
+    return WindowMessage{std::string(kMessageDataCorrect), MessageIcon::information};
+}
+
 WallCounts orderWallsByDirection(ProjectData& project) {
     const int walls = project.wallCount();
     WallCounts counts;
@@ -109,6 +195,24 @@ WallCounts orderWallsByDirection(ProjectData& project) {
         }
     }
     return counts;
+}
+
+WallResultsView wallResultsView(const ProjectData& project, int storey, int wall) {
+    const WallResult& r = project.wallResult(storey, wall);
+    const bool x = xWall(project, wall);
+    WallResultsView view;
+    view.values = {&r.selfWeightShare, &r.slabLoad, &r.normalForce, &r.baseStress,
+                   &r.stiffnessX, &r.stiffnessY, &r.armX, &r.armY, nullptr,
+                   x ? &r.storeyShareX : &r.storeyShareY,
+                   x ? &r.horizontalForceX : &r.horizontalForceY,
+                   x ? &r.ultimateShearX : &r.ultimateShearY, &r.maxStress,
+                   &r.torsionForce};
+    view.direction = x ? "X" : "Y";
+    view.stressTooHigh = r.maxStress.number() > project.wallNumber(storey, wall, WallField::sigma);
+    view.shearTooLow = r.ultimateShearY.number() < r.horizontalForceY.number() ||
+                       r.ultimateShearX.number() < r.horizontalForceX.number();
+    view.verdict = r.verdict.str();
+    return view;
 }
 
 } // namespace calvex
