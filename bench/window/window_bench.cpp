@@ -2,20 +2,20 @@
 // edit of a wall value and opening the archive then AVANTI, each with the
 // data windows alone and with every window on screen, and the report.
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <initializer_list>
 
 #include "bench_platform.h"
 #include "large_building.h"
 #include "model/archive.h"
-#include "print/qt/qt_text_device.h"
 #include "print/documents/odt_word_document.h"
 #include "print/documents/report_document.h"
+#include "print/qt/qt_text_device.h"
 #include "print/report/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"

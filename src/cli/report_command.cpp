@@ -12,10 +12,10 @@
 #include "loaded_project.h"
 #include "model/durable_file.h"
 #include "model/number_pattern.h"
-#include "print/qt/calculator_settings.h"
 #include "print/documents/odt_word_document.h"
-#include "print/qt/qt_text_device.h"
 #include "print/documents/report_document.h"
+#include "print/qt/calculator_settings.h"
+#include "print/qt/qt_text_device.h"
 #include "print/report/report_printout.h"
 #include "rules/wall_entry.h"
 
@@ -116,7 +116,8 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
         }
     }
     const QByteArray& bytes = pdfBytes.data();
-    return writeOutput(parsed->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), err);
+    return writeOutput(parsed->output, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       err);
 }
 
 } // namespace calvex::cli

@@ -24,7 +24,7 @@ enum class StopReason {
     ZeroWeightedHeights, // the weighted heights sum to zero
     DivisionByZero,
     NegativeSquareRoot,
-    OutOfRange,          // a value too large to be represented
+    OutOfRange, // a value too large to be represented
 };
 
 enum class Phase {

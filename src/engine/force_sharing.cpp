@@ -22,12 +22,12 @@ struct ListOfWalls {
     ResultValue FloorResult::*ultimateShearSum;
 };
 
-constexpr ListOfWalls kXList{&WallResult::stiffnessX, &WallResult::armY, &WallResult::storeyShareX,
+constexpr ListOfWalls kXList{&WallResult::stiffnessX,       &WallResult::armY,           &WallResult::storeyShareX,
                              &WallResult::horizontalForceX, &WallResult::ultimateShearX, &FloorResult::eccY,
-                             &FloorResult::sumKxList, &FloorResult::sumShareX, &FloorResult::sumTuX};
-constexpr ListOfWalls kYList{&WallResult::stiffnessY, &WallResult::armX, &WallResult::storeyShareY,
+                             &FloorResult::sumKxList,       &FloorResult::sumShareX,     &FloorResult::sumTuX};
+constexpr ListOfWalls kYList{&WallResult::stiffnessY,       &WallResult::armX,           &WallResult::storeyShareY,
                              &WallResult::horizontalForceY, &WallResult::ultimateShearY, &FloorResult::eccX,
-                             &FloorResult::sumKyList, &FloorResult::sumShareY, &FloorResult::sumTuY};
+                             &FloorResult::sumKyList,       &FloorResult::sumShareY,     &FloorResult::sumTuY};
 
 void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     FloorResult& floor = run.result(s);
@@ -41,10 +41,9 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
         WallResult& r = run.result(s, w);
         const double k = (r.*list.stiffness).number();
         const double direct = run.divide(k * force, stiffnessSum);
-        const double share = polar == 0
-                                 ? direct + r.torsionForce.number()
-                                 : run.divide((r.*list.arm).number() * k * eccentricity * force, polar) + direct +
-                                       r.torsionForce.number();
+        const double share = polar == 0 ? direct + r.torsionForce.number()
+                                        : run.divide((r.*list.arm).number() * k * eccentricity * force, polar) +
+                                              direct + r.torsionForce.number();
         run.put(r.*list.share, share);
         shareSum += share;
     }

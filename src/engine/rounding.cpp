@@ -12,20 +12,28 @@ namespace {
 
 constexpr std::array kRoundedBuilding{&BuildingResult::totalWeight, &BuildingResult::massHeight,
                                       &BuildingResult::totalForce, &BuildingResult::forceHeight};
-constexpr std::array kRoundedFloor{&FloorResult::storeyWeight, &FloorResult::distributionCoeff,
-                                   &FloorResult::massCentreX,  &FloorResult::massCentreY,
-                                   &FloorResult::stiffCentreX, &FloorResult::stiffCentreY,
-                                   &FloorResult::eccX,         &FloorResult::eccY,
-                                   &FloorResult::polarMoment,  &FloorResult::storeyForce,
+constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::distributionCoeff,
+                                   &FloorResult::massCentreX,   &FloorResult::massCentreY,
+                                   &FloorResult::stiffCentreX,  &FloorResult::stiffCentreY,
+                                   &FloorResult::eccX,          &FloorResult::eccY,
+                                   &FloorResult::polarMoment,   &FloorResult::storeyForce,
                                    &FloorResult::torsionMoment, &FloorResult::torsionTotalForce};
-constexpr std::array kRoundedWall{&WallResult::selfWeightShare,  &WallResult::slabLoad,
-                                  &WallResult::normalForce,      &WallResult::baseStress,
-                                  &WallResult::stiffnessX,       &WallResult::stiffnessY,
-                                  &WallResult::armX,             &WallResult::armY,
-                                  &WallResult::storeyShareX,     &WallResult::horizontalForceX,
-                                  &WallResult::storeyShareY,     &WallResult::horizontalForceY,
-                                  &WallResult::ultimateShearX,   &WallResult::ultimateShearY,
-                                  &WallResult::maxStress,        &WallResult::torsionForce};
+constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
+                                  &WallResult::slabLoad,
+                                  &WallResult::normalForce,
+                                  &WallResult::baseStress,
+                                  &WallResult::stiffnessX,
+                                  &WallResult::stiffnessY,
+                                  &WallResult::armX,
+                                  &WallResult::armY,
+                                  &WallResult::storeyShareX,
+                                  &WallResult::horizontalForceX,
+                                  &WallResult::storeyShareY,
+                                  &WallResult::horizontalForceY,
+                                  &WallResult::ultimateShearX,
+                                  &WallResult::ultimateShearY,
+                                  &WallResult::maxStress,
+                                  &WallResult::torsionForce};
 
 template <typename Record, std::size_t N>
 void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {

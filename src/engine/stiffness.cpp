@@ -60,7 +60,8 @@ void computeArmsAndPolarMoment(EngineRun& run) {
                 r.armX = 0.0;
                 r.armY = 0.0;
             } else {
-                run.put(r.armY, arm(run.in(s, w, WallField::ordinata), floor.massCentreY.number(), floor.eccY.number()));
+                run.put(r.armY,
+                        arm(run.in(s, w, WallField::ordinata), floor.massCentreY.number(), floor.eccY.number()));
                 run.put(r.armX, arm(run.in(s, w, WallField::ascissa), floor.massCentreX.number(), floor.eccX.number()));
             }
             if (run.isXWall(w)) {

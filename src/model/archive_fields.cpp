@@ -98,8 +98,10 @@ std::string_view ArchiveFieldScanner::quotedText() {
     ++pos_;
     const std::size_t start = pos_;
     while (!atEnd() && peek() != '"') {
-        if (atLineEnd()) skipLineEnd();
-        else ++pos_;
+        if (atLineEnd())
+            skipLineEnd();
+        else
+            ++pos_;
     }
     const std::string_view text = bytes_.substr(start, pos_ - start);
     if (!atEnd()) ++pos_;

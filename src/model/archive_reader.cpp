@@ -100,16 +100,26 @@ constexpr int kTooLarge = -2;
 std::string openProblem(int error) {
     std::string reason;
     switch (error) {
-    case kNotARegularFile: reason = "il nome non indica un file ordinario"; break;
-    case kTooLarge:
-        reason = "il file \u00e8 pi\u00f9 grande di " + std::to_string(kMaxArchiveFileBytes / (1024 * 1024)) +
-                 " MB e non pu\u00f2 essere un archivio";
-        break;
-    case ENOENT: reason = "il file non esiste"; break;
-    case EACCES:
-    case EPERM: reason = "accesso negato"; break;
-    case EISDIR: reason = "il nome indica una cartella"; break;
-    default: reason = std::strerror(error); break;
+        case kNotARegularFile:
+            reason = "il nome non indica un file ordinario";
+            break;
+        case kTooLarge:
+            reason = "il file \u00e8 pi\u00f9 grande di " + std::to_string(kMaxArchiveFileBytes / (1024 * 1024)) +
+                     " MB e non pu\u00f2 essere un archivio";
+            break;
+        case ENOENT:
+            reason = "il file non esiste";
+            break;
+        case EACCES:
+        case EPERM:
+            reason = "accesso negato";
+            break;
+        case EISDIR:
+            reason = "il nome indica una cartella";
+            break;
+        default:
+            reason = std::strerror(error);
+            break;
     }
     return "impossibile aprire il file: " + reason;
 }

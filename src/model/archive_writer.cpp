@@ -55,10 +55,15 @@ public:
     template <typename Name>
     void field(const FieldValue& value, Name name) {
         switch (value.kind()) {
-        case FieldValue::Kind::Empty: break;
-        case FieldValue::Kind::Text: text(value.textValue(), name); break;
-        case FieldValue::Kind::Integer:
-        case FieldValue::Kind::Real: out_.bytes += shortestNumber(value.numberValue()); break;
+            case FieldValue::Kind::Empty:
+                break;
+            case FieldValue::Kind::Text:
+                text(value.textValue(), name);
+                break;
+            case FieldValue::Kind::Integer:
+            case FieldValue::Kind::Real:
+                out_.bytes += shortestNumber(value.numberValue());
+                break;
         }
     }
 
@@ -91,7 +96,8 @@ ArchiveEncoding encodeArchive(const ProjectData& project) {
     ArchiveEncoder encoder(encoding);
 
     encoder.record(
-        kGeneralRecordFieldCount, [&](int i) -> const FieldValue& { return project.general(static_cast<GeneralField>(i)); },
+        kGeneralRecordFieldCount,
+        [&](int i) -> const FieldValue& { return project.general(static_cast<GeneralField>(i)); },
         [](int i) { return std::string(kGeneralFieldNames[i]); });
     for (int s = 1; s <= storeys; ++s)
         encoder.record(

@@ -29,21 +29,45 @@ constexpr int kShortWrite = -3;
 std::string writeProblem(int error) {
     std::string reason;
     switch (error) {
-    case kReadOnlyTarget: reason = "il file \u00e8 di sola lettura"; break;
-    case kSpecialTarget: reason = "il nome scelto non indica un file ordinario"; break;
-    case kShortWrite: reason = "il file non \u00e8 stato scritto per intero"; break;
-    case EACCES:
-    case EPERM: reason = "permesso negato nella cartella scelta"; break;
-    case EROFS: reason = "la cartella scelta \u00e8 di sola lettura"; break;
-    case ENOSPC:
-    case EDQUOT: reason = "spazio su disco esaurito"; break;
-    case ENOENT:
-    case ENOTDIR: reason = "la cartella scelta non esiste"; break;
-    case EISDIR: reason = "il nome scelto indica una cartella"; break;
-    case ENAMETOOLONG: reason = "il nome del file \u00e8 troppo lungo"; break;
-    case ELOOP: reason = "troppi collegamenti simbolici nel nome"; break;
-    case EIO: reason = "errore di scrittura sul disco"; break;
-    default: reason = std::strerror(error); break;
+        case kReadOnlyTarget:
+            reason = "il file \u00e8 di sola lettura";
+            break;
+        case kSpecialTarget:
+            reason = "il nome scelto non indica un file ordinario";
+            break;
+        case kShortWrite:
+            reason = "il file non \u00e8 stato scritto per intero";
+            break;
+        case EACCES:
+        case EPERM:
+            reason = "permesso negato nella cartella scelta";
+            break;
+        case EROFS:
+            reason = "la cartella scelta \u00e8 di sola lettura";
+            break;
+        case ENOSPC:
+        case EDQUOT:
+            reason = "spazio su disco esaurito";
+            break;
+        case ENOENT:
+        case ENOTDIR:
+            reason = "la cartella scelta non esiste";
+            break;
+        case EISDIR:
+            reason = "il nome scelto indica una cartella";
+            break;
+        case ENAMETOOLONG:
+            reason = "il nome del file \u00e8 troppo lungo";
+            break;
+        case ELOOP:
+            reason = "troppi collegamenti simbolici nel nome";
+            break;
+        case EIO:
+            reason = "errore di scrittura sul disco";
+            break;
+        default:
+            reason = std::strerror(error);
+            break;
     }
     return "impossibile salvare il file: " + reason;
 }

@@ -15,9 +15,12 @@ const std::string& FieldValue::textValue() const {
 
 double FieldValue::numberValue() const {
     switch (kind()) {
-    case Kind::Integer: return static_cast<double>(std::get<std::int64_t>(value_));
-    case Kind::Real: return std::get<double>(value_);
-    default: return 0.0;
+        case Kind::Integer:
+            return static_cast<double>(std::get<std::int64_t>(value_));
+        case Kind::Real:
+            return std::get<double>(value_);
+        default:
+            return 0.0;
     }
 }
 
@@ -27,10 +30,14 @@ double FieldValue::typedNumber() const {
 
 std::string FieldValue::fieldText() const {
     switch (kind()) {
-    case Kind::Text: return std::get<std::string>(value_);
-    case Kind::Integer: return std::to_string(std::get<std::int64_t>(value_));
-    case Kind::Real: return numberFieldText(std::get<double>(value_));
-    default: return {};
+        case Kind::Text:
+            return std::get<std::string>(value_);
+        case Kind::Integer:
+            return std::to_string(std::get<std::int64_t>(value_));
+        case Kind::Real:
+            return numberFieldText(std::get<double>(value_));
+        default:
+            return {};
     }
 }
 

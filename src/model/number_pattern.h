@@ -14,9 +14,9 @@ struct NumberSymbols {
 };
 
 enum class NumberPattern {
-    grouped2,  // "##,##0.00": thousands grouped, two decimals
-    plain2,    // "##0.00": two decimals
-    grouped0,  // "##,##0": thousands grouped, no decimals
+    grouped2, // "##,##0.00": thousands grouped, two decimals
+    plain2,   // "##0.00": two decimals
+    grouped0, // "##,##0": thousands grouped, no decimals
 };
 
 // Rounded half away from zero to the pattern's decimals; a value that

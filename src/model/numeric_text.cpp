@@ -122,7 +122,8 @@ void appendShortestNumber(std::string& out, double value) {
     }
     // "d.dddddddddddddde+XX": 15 significant digits.
     char buffer[40];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     (void)error;
     char* exponentMark = std::find(buffer, end, 'e');
     int exponent = 0;
@@ -163,8 +164,10 @@ std::string shortestNumber(double value) {
 
 std::string numberFieldText(double value) {
     std::string text = shortestNumber(value);
-    if (text.front() == '.') text.insert(text.begin(), '0');
-    else if (text.rfind("-.", 0) == 0) text.insert(text.begin() + 1, '0');
+    if (text.front() == '.')
+        text.insert(text.begin(), '0');
+    else if (text.rfind("-.", 0) == 0)
+        text.insert(text.begin() + 1, '0');
     return text;
 }
 

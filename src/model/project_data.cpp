@@ -18,12 +18,18 @@ int countOf(const FieldValue& value, int limit) {
 
 FieldValue defaultFloorValue(FloorField field) {
     switch (field) {
-    case FloorField::specifico: return FieldValue::integer(2);
-    case FloorField::permsolai: return FieldValue::real(0.35);
-    case FloorField::accsolai: return FieldValue::real(0.2);
-    case FloorField::permsbalzi: return FieldValue::real(0.4);
-    case FloorField::accsbalzi: return FieldValue::real(0.4);
-    case FloorField::hp: return FieldValue::real(2.9);
+        case FloorField::specifico:
+            return FieldValue::integer(2);
+        case FloorField::permsolai:
+            return FieldValue::real(0.35);
+        case FloorField::accsolai:
+            return FieldValue::real(0.2);
+        case FloorField::permsbalzi:
+            return FieldValue::real(0.4);
+        case FloorField::accsbalzi:
+            return FieldValue::real(0.4);
+        case FloorField::hp:
+            return FieldValue::real(2.9);
     }
     return {};
 }
@@ -42,8 +48,8 @@ ProjectData::ProjectData() {
     for (auto& row : wallEmpty_) row.fill((1u << kWallFieldCount) - 1);
     for (const StartCoefficient& coefficient : kStartCoefficients)
         general_[idx(coefficient.field)] = startValue(coefficient);
-    for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi,
-                             FloorField::accsbalzi})
+    for (FloorField field :
+         {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi, FloorField::accsbalzi})
         floors_[0].values[idx(field)] = kZero;
 }
 
@@ -96,7 +102,8 @@ void ProjectData::introduceStoreys(int storeyCount) {
 }
 
 void ProjectData::setStartCoefficients() {
-    for (const StartCoefficient& coefficient : kStartCoefficients) setGeneral(coefficient.field, startValue(coefficient));
+    for (const StartCoefficient& coefficient : kStartCoefficients)
+        setGeneral(coefficient.field, startValue(coefficient));
 }
 
 void ProjectData::resetGeneral(int previousStoreyCount) {
@@ -134,9 +141,9 @@ void ProjectData::resetWalls() {
     }
     for (int level = 0; level <= storeys; ++level) {
         FloorResult& r = floorResults_[level];
-        for (ResultValue* value : {&r.storeyWeight, &r.distributionCoeff, &r.massCentreX, &r.massCentreY,
-                                   &r.stiffCentreX, &r.stiffCentreY, &r.eccX, &r.eccY, &r.storeyForce,
-                                   &r.polarMoment, &r.torsionTotalForce, &r.torsionMoment})
+        for (ResultValue* value :
+             {&r.storeyWeight, &r.distributionCoeff, &r.massCentreX, &r.massCentreY, &r.stiffCentreX, &r.stiffCentreY,
+              &r.eccX, &r.eccY, &r.storeyForce, &r.polarMoment, &r.torsionTotalForce, &r.torsionMoment})
             *value = 0.0;
     }
 }

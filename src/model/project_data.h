@@ -53,8 +53,8 @@ constexpr std::string_view startText(GeneralField field) {
 
 inline constexpr std::array<std::string_view, kGeneralFieldCount> kGeneralFieldNames{
     "grado", "strutt", "riduz", "protez", "np", "numsetx", "numsety", "wallCount"};
-inline constexpr std::array<std::string_view, kFloorFieldCount> kFloorFieldNames{
-    "specifico", "permsolai", "accsolai", "permsbalzi", "accsbalzi", "hp"};
+inline constexpr std::array<std::string_view, kFloorFieldCount> kFloorFieldNames{"specifico",  "permsolai", "accsolai",
+                                                                                 "permsbalzi", "accsbalzi", "hp"};
 inline constexpr std::array<std::string_view, kWallFieldCount> kWallFieldNames{
     "dimx", "dimy", "ascissa", "ordinata", "tirantiV", "tirantiO", "tauk", "sigma", "solai", "sbalzi"};
 inline constexpr std::array<std::string_view, kTitleFieldCount> kTitleFieldNames{
@@ -105,9 +105,9 @@ public:
 
     // Counts as the loops use them: the whole part of the stored value,
     // kept within the program's limits.
-    int storeyCount() const;  // np, 0 to 20
-    int wallCount() const;    // wallCount, 0 to 100
-    int xWallCount() const;   // numsetx, 0 to wallCount
+    int storeyCount() const; // np, 0 to 20
+    int wallCount() const;   // wallCount, 0 to 100
+    int xWallCount() const;  // numsetx, 0 to wallCount
 
     // Every change of a general, storey or wall value increases the input
     // revision; a complete run records the revision it computed.

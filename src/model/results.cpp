@@ -6,17 +6,23 @@ namespace calvex {
 
 std::string MinStressText::str() const {
     switch (state_) {
-    case State::Value: return calvex::str(value_);
-    case State::Outside: return "T";
-    default: return {};
+        case State::Value:
+            return calvex::str(value_);
+        case State::Outside:
+            return "T";
+        default:
+            return {};
     }
 }
 
 std::string VerdictText::str() const {
     switch (state_) {
-    case State::Verified: return "setto verificato";
-    case State::NotVerified: return "setto non verificato";
-    default: return {};
+        case State::Verified:
+            return "setto verificato";
+        case State::NotVerified:
+            return "setto non verificato";
+        default:
+            return {};
     }
 }
 
@@ -37,22 +43,24 @@ void FailureList::appendEntryText(std::string& out, const FailureEntry& entry) c
     out += " - setto n.";
     appendStr(out, entry.wall);
     switch (kind_) {
-    case FailureKind::shear:
-        out += entry.yList ? " (direzione Y)" : " (direzione X) ";
-        out += " taglio t.= ";
-        appendStr(out, entry.resisting);
-        out += " < forza orizz. t.= ";
-        appendStr(out, entry.acting);
-        out += " ----- ";
-        break;
-    case FailureKind::sigma:
-        out += " sigma ammissibile t.= ";
-        appendStr(out, entry.resisting);
-        out += " <  sigma lavoro t.= ";
-        appendStr(out, entry.acting);
-        out += " ----- ";
-        break;
-    case FailureKind::section: out += " --- "; break;
+        case FailureKind::shear:
+            out += entry.yList ? " (direzione Y)" : " (direzione X) ";
+            out += " taglio t.= ";
+            appendStr(out, entry.resisting);
+            out += " < forza orizz. t.= ";
+            appendStr(out, entry.acting);
+            out += " ----- ";
+            break;
+        case FailureKind::sigma:
+            out += " sigma ammissibile t.= ";
+            appendStr(out, entry.resisting);
+            out += " <  sigma lavoro t.= ";
+            appendStr(out, entry.acting);
+            out += " ----- ";
+            break;
+        case FailureKind::section:
+            out += " --- ";
+            break;
     }
 }
 

@@ -1,10 +1,10 @@
 #include "platform/fluid_music_player.h"
 
+#include <fluidsynth.h>
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
-#include <fluidsynth.h>
 #include <utility>
 #include <vector>
 
@@ -85,9 +85,7 @@ struct FluidMusicPlayer::Session {
 FluidMusicPlayer::FluidMusicPlayer(std::map<std::string, std::string> audioSettings)
     : audioSettings_(std::move(audioSettings)) {}
 
-FluidMusicPlayer::~FluidMusicPlayer() {
-    close();
-}
+FluidMusicPlayer::~FluidMusicPlayer() { close(); }
 
 void FluidMusicPlayer::open(const QString& midiFile) {
     close();
@@ -131,9 +129,7 @@ void FluidMusicPlayer::pause() {
     fluid_synth_all_notes_off(session_->synth, -1);
 }
 
-void FluidMusicPlayer::close() {
-    session_.reset();
-}
+void FluidMusicPlayer::close() { session_.reset(); }
 
 bool FluidMusicPlayer::isSounding() const {
     return session_ && fluid_player_get_status(session_->current()) == FLUID_PLAYER_PLAYING;

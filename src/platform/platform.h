@@ -22,7 +22,7 @@ namespace calvex {
 class TextDevice;
 namespace documents {
 class WordDocument;
-}
+} // namespace documents
 
 enum class MessageButtons { ok, yesNo };
 enum class MessageAnswer { ok, yes, no };

@@ -4,15 +4,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QPrintDialog>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -28,10 +28,14 @@ namespace {
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::question: return QMessageBox::Question;
-    case MessageIcon::critical: return QMessageBox::Critical;
-    case MessageIcon::exclamation: return QMessageBox::Warning;
-    case MessageIcon::information: return QMessageBox::Information;
+        case MessageIcon::question:
+            return QMessageBox::Question;
+        case MessageIcon::critical:
+            return QMessageBox::Critical;
+        case MessageIcon::exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::information:
+            return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -124,7 +128,10 @@ class PrinterTextDevice : private PrinterOwner, public qt::QtTextDevice {
 public:
     PrinterTextDevice(std::unique_ptr<QPrinter> chosen, Platform& platform, const QString& failureTitle,
                       QWidget* parent)
-        : PrinterOwner(std::move(chosen)), qt::QtTextDevice(*printer), platform_(platform), failureTitle_(failureTitle),
+        : PrinterOwner(std::move(chosen)),
+          qt::QtTextDevice(*printer),
+          platform_(platform),
+          failureTitle_(failureTitle),
           parent_(parent) {}
 
 protected:
@@ -146,12 +153,14 @@ private:
 
 std::optional<QString> deliverPrintedPdf(bool complete, const QString& printed, const QString& target) {
     const auto failed = [&](const QString& reason) {
-        return QStringLiteral("La stampa nel file %1 non \u00e8 riuscita: %2. L'eventuale file precedente \u00e8 "
-                              "rimasto invariato.")
+        return QStringLiteral(
+                   "La stampa nel file %1 non \u00e8 riuscita: %2. L'eventuale file precedente \u00e8 "
+                   "rimasto invariato.")
             .arg(QDir::toNativeSeparators(target), reason);
     };
     QFile file(printed);
-    if (!complete || !file.open(QIODevice::ReadOnly)) return failed(QStringLiteral("il PDF non \u00e8 stato completato"));
+    if (!complete || !file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("il PDF non \u00e8 stato completato"));
     const QByteArray bytes = file.readAll();
     const DurableWriteResult written = writeFileDurably(
         target.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -198,8 +207,9 @@ std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& nam
         return QStringLiteral("Impossibile scrivere il documento nel file %1 (%2).")
             .arg(QDir::toNativeSeparators(file), QString::fromStdString(written.error));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        return QStringLiteral("Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "
-                              "con l'elaboratore di testi.")
+        return QStringLiteral(
+                   "Il documento \u00e8 stato scritto nel file %1, ma non \u00e8 stato possibile aprirlo "
+                   "con l'elaboratore di testi.")
             .arg(QDir::toNativeSeparators(file));
     return std::nullopt;
 }

@@ -14,14 +14,22 @@ namespace {
 // The hint and the check name a missing general value with the same text.
 std::string_view missingValueMessage(GeneralField field) {
     switch (field) {
-    case GeneralField::grado: return "Immettere il grado di sismicit\u00e0.";
-    case GeneralField::strutt: return "Digitare il coefficiente di struttura.";
-    case GeneralField::riduz: return "Immettere il coefficiente di riduzione.";
-    case GeneralField::protez: return "Immettere il coefficiente di protezione sismica.";
-    case GeneralField::np: return "Digitare il numero massimo dei piani.";
-    case GeneralField::numsetx: return "Digitare il numero massimo dei setti in direzione X.";
-    case GeneralField::numsety: return "Digitare il numero massimo dei setti in direzione Y.";
-    case GeneralField::wallCount: break;
+        case GeneralField::grado:
+            return "Immettere il grado di sismicit\u00e0.";
+        case GeneralField::strutt:
+            return "Digitare il coefficiente di struttura.";
+        case GeneralField::riduz:
+            return "Immettere il coefficiente di riduzione.";
+        case GeneralField::protez:
+            return "Immettere il coefficiente di protezione sismica.";
+        case GeneralField::np:
+            return "Digitare il numero massimo dei piani.";
+        case GeneralField::numsetx:
+            return "Digitare il numero massimo dei setti in direzione X.";
+        case GeneralField::numsety:
+            return "Digitare il numero massimo dei setti in direzione Y.";
+        case GeneralField::wallCount:
+            break;
     }
     throw std::invalid_argument("wallCount has no field");
 }
@@ -71,8 +79,7 @@ FieldChangeOutcome changeStoreyCount(ProjectData& project, GeneralFieldTexts& te
     return outcome;
 }
 
-FieldChangeOutcome changeWallCount(ProjectData& project, std::string& fieldText, GeneralField own,
-                                   GeneralField other) {
+FieldChangeOutcome changeWallCount(ProjectData& project, std::string& fieldText, GeneralField own, GeneralField other) {
     const std::optional<double> count = countOf(fieldText);
     if (!count) return refuse(fieldText);
     const double total = *count + project.general(other).typedNumber();
@@ -92,10 +99,13 @@ enum class Significance { significant, zeroOrUnset, notNumeric };
 
 Significance significanceOf(const FieldValue& value) {
     switch (value.kind()) {
-    case FieldValue::Kind::Empty: return Significance::zeroOrUnset;
-    case FieldValue::Kind::Integer:
-    case FieldValue::Kind::Real: return value.numberValue() == 0 ? Significance::zeroOrUnset : Significance::significant;
-    case FieldValue::Kind::Text: break;
+        case FieldValue::Kind::Empty:
+            return Significance::zeroOrUnset;
+        case FieldValue::Kind::Integer:
+        case FieldValue::Kind::Real:
+            return value.numberValue() == 0 ? Significance::zeroOrUnset : Significance::significant;
+        case FieldValue::Kind::Text:
+            break;
     }
     if (!isNumericText(value.textValue())) return Significance::notNumeric;
     return readTypedNumber(value.textValue()) == 0 ? Significance::zeroOrUnset : Significance::significant;
@@ -112,14 +122,22 @@ std::string& GeneralFieldTexts::operator[](GeneralField field) {
 
 const std::string& GeneralFieldTexts::operator[](GeneralField field) const {
     switch (field) {
-    case GeneralField::grado: return grado;
-    case GeneralField::strutt: return strutt;
-    case GeneralField::riduz: return riduz;
-    case GeneralField::protez: return protez;
-    case GeneralField::np: return np;
-    case GeneralField::numsetx: return numsetx;
-    case GeneralField::numsety: return numsety;
-    case GeneralField::wallCount: break;
+        case GeneralField::grado:
+            return grado;
+        case GeneralField::strutt:
+            return strutt;
+        case GeneralField::riduz:
+            return riduz;
+        case GeneralField::protez:
+            return protez;
+        case GeneralField::np:
+            return np;
+        case GeneralField::numsetx:
+            return numsetx;
+        case GeneralField::numsety:
+            return numsety;
+        case GeneralField::wallCount:
+            break;
     }
     throw std::invalid_argument("wallCount has no field");
 }
@@ -129,21 +147,25 @@ FieldChangeOutcome applyGeneralFieldChange(ProjectData& project, GeneralFieldTex
     std::string& fieldText = texts[field];
     fieldText = std::move(text);
     switch (field) {
-    case GeneralField::strutt:
-        if (readTypedNumber(fieldText) == 0) return refuse(fieldText);
-        [[fallthrough]];
-    case GeneralField::grado:
-    case GeneralField::riduz:
-    case GeneralField::protez: {
-        project.setGeneral(field, FieldValue::text(fieldText));
-        FieldChangeOutcome outcome;
-        outcome.updateHint = true;
-        return outcome;
-    }
-    case GeneralField::np: return changeStoreyCount(project, texts);
-    case GeneralField::numsetx: return changeWallCount(project, fieldText, field, GeneralField::numsety);
-    case GeneralField::numsety: return changeWallCount(project, fieldText, field, GeneralField::numsetx);
-    case GeneralField::wallCount: break;
+        case GeneralField::strutt:
+            if (readTypedNumber(fieldText) == 0) return refuse(fieldText);
+            [[fallthrough]];
+        case GeneralField::grado:
+        case GeneralField::riduz:
+        case GeneralField::protez: {
+            project.setGeneral(field, FieldValue::text(fieldText));
+            FieldChangeOutcome outcome;
+            outcome.updateHint = true;
+            return outcome;
+        }
+        case GeneralField::np:
+            return changeStoreyCount(project, texts);
+        case GeneralField::numsetx:
+            return changeWallCount(project, fieldText, field, GeneralField::numsety);
+        case GeneralField::numsety:
+            return changeWallCount(project, fieldText, field, GeneralField::numsetx);
+        case GeneralField::wallCount:
+            break;
     }
     throw std::invalid_argument("wallCount has no field");
 }
@@ -182,10 +204,9 @@ GeneralHint generalHint(const ProjectData& project, const GeneralFieldTexts& tex
             const Significance significance = significanceOf(project.floor(storey, static_cast<FloorField>(f)));
             if (significance == Significance::significant) continue;
             const std::string number = storeyNumber(storey);
-            const std::string message =
-                significance == Significance::notNumeric
-                    ? "Vi sono valori non significativi nei dati al piano n." + number + "."
-                    : std::string(kNotSignificantMessages[f]) + number + ".";
+            const std::string message = significance == Significance::notNumeric
+                                            ? "Vi sono valori non significativi nei dati al piano n." + number + "."
+                                            : std::string(kNotSignificantMessages[f]) + number + ".";
             return {"Controllare e correggere i dati del piano n." + number + " con valori attendibili.",
                     critical(message), storey};
         }

@@ -47,8 +47,8 @@ struct FieldChangeOutcome {
     bool emptied = false;                 // the value was refused: the field is now empty
     std::optional<WindowMessage> message; // to show before going on
     StoreyColumn storeyColumn = StoreyColumn::unchanged;
-    bool showStorey = false;              // the storey column moves to currentFloor (storey 1)
-    bool updateHint = false;              // the hint box is to be recomputed
+    bool showStorey = false; // the storey column moves to currentFloor (storey 1)
+    bool updateHint = false; // the hint box is to be recomputed
 };
 
 // A change of the text of one of the seven general fields (typed, picked or

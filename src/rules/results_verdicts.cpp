@@ -18,9 +18,9 @@ std::optional<WallCheckRefusal> refuseWallCheck(const ProjectData& project, bool
     if (!resultsShown || project.wallCount() + project.storeyCount() == 0)
         return WallCheckRefusal{{"Mancano i dati da elaborare.", MessageIcon::critical}, true};
     if (shownVerified)
-        return WallCheckRefusal{
-            {"Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato.", MessageIcon::exclamation},
-            false};
+        return WallCheckRefusal{{"Non vi sono setti da controllare per modificarli: l'edificio \u00e8 verificato.",
+                                 MessageIcon::exclamation},
+                                false};
     return std::nullopt;
 }
 

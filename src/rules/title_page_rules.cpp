@@ -7,15 +7,15 @@ namespace calvex {
 
 namespace {
 
-constexpr std::array kTextsOfFirstTest{TitleField::progetto,  TitleField::localita,  TitleField::committente,
+constexpr std::array kTextsOfFirstTest{TitleField::progetto,       TitleField::localita,  TitleField::committente,
                                        TitleField::architettonico, TitleField::direttore, TitleField::allegati};
-constexpr std::array kTextsOfSecondTest{TitleField::progetto,  TitleField::localita, TitleField::committente,
+constexpr std::array kTextsOfSecondTest{TitleField::progetto,       TitleField::localita,  TitleField::committente,
                                         TitleField::architettonico, TitleField::direttore, TitleField::data,
                                         TitleField::allegati};
 
 // Sunday first, as std::chrono::weekday counts.
-constexpr std::array<std::string_view, 7> kWeekdays{"domenica",  "lunedì",  "martedì", "mercoledì",
-                                                    "giovedì", "venerdì", "sabato"};
+constexpr std::array<std::string_view, 7> kWeekdays{"domenica", "lunedì",  "martedì", "mercoledì",
+                                                    "giovedì",  "venerdì", "sabato"};
 constexpr std::array<std::string_view, 12> kMonths{"gen", "feb", "mar", "apr", "mag", "giu",
                                                    "lug", "ago", "set", "ott", "nov", "dic"};
 

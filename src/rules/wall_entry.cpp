@@ -38,17 +38,24 @@ std::optional<WallCheckFailure> checkWall(const ProjectData& project, int s, int
             if (typed(project, s, w, static_cast<WallField>(f)) > 0)
                 return WallCheckFailure{"Azzerare i valori dei dati del setto n." + place +
                                             " o digitare le misure in direzione X e Y del setto.",
-                                        s, w, {WallField::dimx, WallField::dimy}};
+                                        s,
+                                        w,
+                                        {WallField::dimx, WallField::dimy}};
         return std::nullopt;
     }
     if (dimx > 0 && dimy > 0) {
         if (typed(project, s, w, WallField::tauk) == 0)
             return WallCheckFailure{
-                "Digitare il valore della tensione tangenziale ammissibile del setto n." + place + ".", s, w,
+                "Digitare il valore della tensione tangenziale ammissibile del setto n." + place + ".",
+                s,
+                w,
                 {WallField::tauk}};
         if (typed(project, s, w, WallField::sigma) == 0)
-            return WallCheckFailure{"Digitare il valore del sigma ammissibile nella muratura del setto n." + place + ".",
-                                    s, w, {WallField::sigma}};
+            return WallCheckFailure{
+                "Digitare il valore del sigma ammissibile nella muratura del setto n." + place + ".",
+                s,
+                w,
+                {WallField::sigma}};
     }
     return std::nullopt;
 }
@@ -201,11 +208,19 @@ WallResultsView wallResultsView(const ProjectData& project, int storey, int wall
     const WallResult& r = project.wallResult(storey, wall);
     const bool x = xWall(project, wall);
     WallResultsView view;
-    view.values = {&r.selfWeightShare, &r.slabLoad, &r.normalForce, &r.baseStress,
-                   &r.stiffnessX, &r.stiffnessY, &r.armX, &r.armY, nullptr,
+    view.values = {&r.selfWeightShare,
+                   &r.slabLoad,
+                   &r.normalForce,
+                   &r.baseStress,
+                   &r.stiffnessX,
+                   &r.stiffnessY,
+                   &r.armX,
+                   &r.armY,
+                   nullptr,
                    x ? &r.storeyShareX : &r.storeyShareY,
                    x ? &r.horizontalForceX : &r.horizontalForceY,
-                   x ? &r.ultimateShearX : &r.ultimateShearY, &r.maxStress,
+                   x ? &r.ultimateShearX : &r.ultimateShearY,
+                   &r.maxStress,
                    &r.torsionForce};
     view.direction = x ? "X" : "Y";
     view.stressTooHigh = r.maxStress.number() > project.wallNumber(storey, wall, WallField::sigma);

@@ -49,9 +49,7 @@ Window& Shell::ensure(QPointer<QWidget>& slot, Args&&... args) {
 
 GeneralDataWindow& Shell::generalWindow() { return ensure<GeneralDataWindow>(workWindows_[WorkWindowId::dati]); }
 
-TitlePageWindow& Shell::titlePageWindow() {
-    return ensure<TitlePageWindow>(workWindows_[WorkWindowId::frontespizio]);
-}
+TitlePageWindow& Shell::titlePageWindow() { return ensure<TitlePageWindow>(workWindows_[WorkWindowId::frontespizio]); }
 
 WallDataWindow& Shell::wallWindow() { return ensure<WallDataWindow>(workWindows_[WorkWindowId::sismica]); }
 
@@ -82,13 +80,21 @@ WallCheckWindow& Shell::recreateWallCheckWindow() {
 WorkWindow* Shell::showWorkWindow(WorkWindowId id) {
     WorkWindow* window = nullptr;
     switch (id) {
-    case WorkWindowId::dati: window = &generalWindow(); break;
-    case WorkWindowId::sismica: window = &wallWindow(); break;
-    case WorkWindowId::risultati: window = &resultsWindow(); break;
-    case WorkWindowId::controllasetti:
-        window = &ensure<WallCheckWindow>(workWindows_[WorkWindowId::controllasetti]);
-        break;
-    case WorkWindowId::frontespizio: window = &titlePageWindow(); break;
+        case WorkWindowId::dati:
+            window = &generalWindow();
+            break;
+        case WorkWindowId::sismica:
+            window = &wallWindow();
+            break;
+        case WorkWindowId::risultati:
+            window = &resultsWindow();
+            break;
+        case WorkWindowId::controllasetti:
+            window = &ensure<WallCheckWindow>(workWindows_[WorkWindowId::controllasetti]);
+            break;
+        case WorkWindowId::frontespizio:
+            window = &titlePageWindow();
+            break;
     }
     raise(*window);
     return window;

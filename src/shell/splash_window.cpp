@@ -57,7 +57,8 @@ SplashWindow::SplashWindow(Shell& shell) : shell_(shell) {
     picture->setPixmap(wallPicture());
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
-    layout->addWidget(centredLabel(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + app::kVersion, 9, true, this));
+    layout->addWidget(
+        centredLabel(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + app::kVersion, 9, true, this));
     layout->addWidget(centredLabel(
         QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"), 8, false, this));
     for (QLabel* label : findChildren<QLabel*>()) label->installEventFilter(this);

@@ -36,13 +36,9 @@ QList<QWidget*> controlsOf(const QWidget& drawingArea) {
     return controls;
 }
 
-int toTwips(int pixels, double twipsPerPixel) {
-    return static_cast<int>(std::lround(pixels * twipsPerPixel));
-}
+int toTwips(int pixels, double twipsPerPixel) { return static_cast<int>(std::lround(pixels * twipsPerPixel)); }
 
-int toPixels(double twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
+int toPixels(double twips, double twipsPerPixel) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
 } // namespace
 
@@ -58,9 +54,7 @@ void ClsResize::setSourceForm(QWidget* window, QWidget* drawingArea) {
     if (drawingArea_) drawingArea_->installEventFilter(this);
 }
 
-QWidget* ClsResize::sourceForm() const {
-    return window_;
-}
+QWidget* ClsResize::sourceForm() const { return window_; }
 
 void ClsResize::sizeFormToScreen(int percent) {
     if (!window_ || !drawingArea_) return;
@@ -118,13 +112,14 @@ bool ClsResize::eventFilter(QObject* watched, QEvent* event) {
 
 void ClsResize::captureLayout() {
     const double twipsPerPixel = platform_.twipsPerPixel();
-    capturedTwips_ = QSize(toTwips(drawingArea_->width(), twipsPerPixel), toTwips(drawingArea_->height(), twipsPerPixel));
+    capturedTwips_ =
+        QSize(toTwips(drawingArea_->width(), twipsPerPixel), toTwips(drawingArea_->height(), twipsPerPixel));
     controls_.clear();
     for (QWidget* control : controlsOf(*drawingArea_)) {
         const QRect pixels = control->geometry();
-        controls_.push_back({control, QRect(toTwips(pixels.x(), twipsPerPixel), toTwips(pixels.y(), twipsPerPixel),
-                                            toTwips(pixels.width(), twipsPerPixel),
-                                            toTwips(pixels.height(), twipsPerPixel))});
+        controls_.push_back(
+            {control, QRect(toTwips(pixels.x(), twipsPerPixel), toTwips(pixels.y(), twipsPerPixel),
+                            toTwips(pixels.width(), twipsPerPixel), toTwips(pixels.height(), twipsPerPixel))});
     }
     needsCapture_ = false;
 }

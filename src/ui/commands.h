@@ -67,9 +67,9 @@ struct CommandRow {
     Command command;
     const char* objectName;
     CommandMenu menu;
-    const char* caption;    // with its mnemonic
-    WindowSet inMenuOf;     // the windows whose menu lists it
-    WindowSet offeredBy;    // where it is enabled
+    const char* caption; // with its mnemonic
+    WindowSet inMenuOf;  // the windows whose menu lists it
+    WindowSet offeredBy; // where it is enabled
     // The toolbar button: its place (buttons of equal place stand for each
     // other in different windows), the windows that show it, its tip and a
     // separator before it. A negative place: no button of its own.

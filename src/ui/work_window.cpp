@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <functional>
 #include <QToolBar>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "platform/platform.h"
 #include "ui/app_texts.h"
@@ -71,8 +71,8 @@ void WorkWindow::buildMenus() {
         const MenuLook& look = *std::find_if(std::begin(kMenus), std::end(kMenus),
                                              [which](const MenuLook& candidate) { return candidate.menu == which; });
         const QString caption = QString::fromUtf8(look.caption);
-        menu = which == CommandMenu::print ? menus.at(CommandMenu::file)->addMenu(caption)
-                                           : menuBar()->addMenu(caption);
+        menu =
+            which == CommandMenu::print ? menus.at(CommandMenu::file)->addMenu(caption) : menuBar()->addMenu(caption);
         menu->setObjectName(QString::fromLatin1(look.name));
         return menu;
     };
@@ -92,7 +92,6 @@ void WorkWindow::buildMenus() {
     own->setObjectName(QStringLiteral("finestra"));
     connect(own, &QAction::triggered, this, [this] { shell_.showHelpPage(kOwnHelpPage[number() - 1]); });
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
-
 }
 
 void WorkWindow::buildToolbar() {
@@ -119,27 +118,61 @@ void WorkWindow::run(Command command) {
             ? *shell_.showWorkWindow(WorkWindowId::sismica)
             : *this;
     switch (command) {
-    case Command::apri: shell_.openArchive(*this); break;
-    case Command::salva: shell_.saveArchive(owner, false); break;
-    case Command::salvanome: shell_.saveArchive(owner, true); break;
-    case Command::eliminare: shell_.deleteArchive(owner); break;
-    case Command::esci: shell_.exitProgram(this); break;
-    case Command::colorare: chooseBackground(); break;
-    case Command::controllodat: checkData(); break;
-    case Command::copiadati: copyToNextStorey(); break;
-    case Command::cancella: clearWindow(); break;
-    case Command::fin1:
-    case Command::fin2:
-    case Command::fin3:
-    case Command::fin4:
-    case Command::fin5: showWindow(windowOf(command)); break;
-    case Command::guida: shell_.showHelpIndex(); break;
-    case Command::sugger: shell_.showTips(); break;
-    case Command::supporto: shell_.showSupport(); break;
-    case Command::informazioni: shell_.showAbout(); break;
-    case Command::stampaModello: printTemplate(); break;
-    case Command::solodati: printWindowData(); break;
-    case Command::stampatutto: printAll(); break;
+        case Command::apri:
+            shell_.openArchive(*this);
+            break;
+        case Command::salva:
+            shell_.saveArchive(owner, false);
+            break;
+        case Command::salvanome:
+            shell_.saveArchive(owner, true);
+            break;
+        case Command::eliminare:
+            shell_.deleteArchive(owner);
+            break;
+        case Command::esci:
+            shell_.exitProgram(this);
+            break;
+        case Command::colorare:
+            chooseBackground();
+            break;
+        case Command::controllodat:
+            checkData();
+            break;
+        case Command::copiadati:
+            copyToNextStorey();
+            break;
+        case Command::cancella:
+            clearWindow();
+            break;
+        case Command::fin1:
+        case Command::fin2:
+        case Command::fin3:
+        case Command::fin4:
+        case Command::fin5:
+            showWindow(windowOf(command));
+            break;
+        case Command::guida:
+            shell_.showHelpIndex();
+            break;
+        case Command::sugger:
+            shell_.showTips();
+            break;
+        case Command::supporto:
+            shell_.showSupport();
+            break;
+        case Command::informazioni:
+            shell_.showAbout();
+            break;
+        case Command::stampaModello:
+            printTemplate();
+            break;
+        case Command::solodati:
+            printWindowData();
+            break;
+        case Command::stampatutto:
+            printAll();
+            break;
     }
 }
 
@@ -180,8 +213,7 @@ void WorkWindow::addBottomButtons(int top) {
     }
 }
 
-QLabel* WorkWindow::addCaption(const QString& text, const QString& toolTip, int left, int top, int width,
-                               int height) {
+QLabel* WorkWindow::addCaption(const QString& text, const QString& toolTip, int left, int top, int width, int height) {
     auto* label = place(new QLabel(text, form_), left, top, width, height);
     label->setToolTip(toolTip);
     return label;

@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QString>
 
 #include "model/archive.h"
@@ -65,17 +65,17 @@ void ArchiveCommands::open(WorkWindow& from) {
     const ArchiveReadResult result = readArchiveFile(pathOf(*chosen), project);
     if (!result.complete) {
         const QString problem = QString::fromStdString(result.problem);
-        const QString text =
-            result.line > 0
-                ? QStringLiteral("Il file ") + quoted(*chosen) +
-                      QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
-                          .arg(result.line)
-                          .arg(result.field) +
-                      problem +
-                      QStringLiteral(". I dati letti fino a quel punto sono stati caricati; il salvataggio "
-                                     "chieder\u00e0 il nome del file.")
-                : QStringLiteral("Il file ") + quoted(*chosen) + QStringLiteral(" non \u00e8 stato aperto: ") +
-                      problem + QStringLiteral(".");
+        const QString text = result.line > 0
+                                 ? QStringLiteral("Il file ") + quoted(*chosen) +
+                                       QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
+                                           .arg(result.line)
+                                           .arg(result.field) +
+                                       problem +
+                                       QStringLiteral(
+                                           ". I dati letti fino a quel punto sono stati caricati; il salvataggio "
+                                           "chieder\u00e0 il nome del file.")
+                                 : QStringLiteral("Il file ") + quoted(*chosen) +
+                                       QStringLiteral(" non \u00e8 stato aperto: ") + problem + QStringLiteral(".");
         platform.inform(&from, app::kCheckTitle, text, MessageIcon::exclamation);
         // Saving the part read over the whole file would lose the rest of
         // it: Save asks for a name, proposing this one.
@@ -133,8 +133,8 @@ void ArchiveCommands::save(WorkWindow& from, bool saveAs) {
 void ArchiveCommands::deleteFile(WorkWindow& from) {
     Platform& platform = links_.platform();
     const auto chosen = platform.chooseFileToOpen(
-        &from, {QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"), kOpenFilters, 1,
-                links_.choices().lastDeleteName});
+        &from, {QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"), kOpenFilters,
+                1, links_.choices().lastDeleteName});
     if (!chosen) return;
     links_.choices().lastDeleteName = *chosen;
     // The trash keeps a wrong click undoable; where there is none the file

@@ -21,8 +21,10 @@ public:
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
 
     void doAction(const QString& action) override {
-        if (action == showMenuAction()) combo()->showPopup();
-        else QAccessibleWidget::doAction(action);
+        if (action == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
     }
 
 private:

@@ -40,14 +40,15 @@ private:
 
 void FailureListModel::setList(const FailureList& list) {
     if (list == list_) return;
-    const bool sameRows = list.isWritten() == list_.isWritten() &&
-                          std::max<std::size_t>(list.entries().size(), 1) ==
-                              std::max<std::size_t>(list_.entries().size(), 1);
+    const bool sameRows = list.isWritten() == list_.isWritten() && std::max<std::size_t>(list.entries().size(), 1) ==
+                                                                       std::max<std::size_t>(list_.entries().size(), 1);
     if (!sameRows) beginResetModel();
     list_ = list;
     longestRow_.reset();
-    if (!sameRows) endResetModel();
-    else emit dataChanged(index(0), index(rowCount() - 1));
+    if (!sameRows)
+        endResetModel();
+    else
+        emit dataChanged(index(0), index(rowCount() - 1));
 }
 
 void FailureListModel::clear() {

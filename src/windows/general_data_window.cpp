@@ -28,29 +28,48 @@ struct GeneralFieldSpec {
 const QString kPresetTip = QStringLiteral("i valori preimpostati sono desunti dalla normativa vigente");
 
 const std::array<GeneralFieldSpec, 7> kGeneralFields{{
-    {GeneralField::grado, "grado", QStringLiteral(" Grado di sismicit\u00e0"),
-     QStringLiteral("2=non sismica; 6=bassa sismicit\u00e0; 9=II' categoria; 12=I' categoria"), kPresetTip,
+    {GeneralField::grado,
+     "grado",
+     QStringLiteral(" Grado di sismicit\u00e0"),
+     QStringLiteral("2=non sismica; 6=bassa sismicit\u00e0; 9=II' categoria; 12=I' categoria"),
+     kPresetTip,
      {"2", "6", "9", "12"}},
-    {GeneralField::strutt, "strutt", QStringLiteral(" Coefficiente di struttura"),
+    {GeneralField::strutt,
+     "strutt",
+     QStringLiteral(" Coefficiente di struttura"),
      QStringLiteral("beta=4 per la verifica 'a rottura'"),
-     QStringLiteral("il valore preimpostato \u00e8 quello comunemente usato nei calcoli"), {}},
-    {GeneralField::riduz, "riduz", QStringLiteral(" Coefficiente di riduzione dei sovraccarichi"),
+     QStringLiteral("il valore preimpostato \u00e8 quello comunemente usato nei calcoli"),
+     {}},
+    {GeneralField::riduz,
+     "riduz",
+     QStringLiteral(" Coefficiente di riduzione dei sovraccarichi"),
      QStringLiteral("s=0.33 per abitazioni, alberghi, uffici privati; s=0.5 per locali con affollamento "
                     "(uffici,banche,scuole,ecc.); s=1 per locali con grande affollamento (sale,chiese,negozi,ecc.)"),
-     kPresetTip, {"0.33", "0.50", "1.00"}},
-    {GeneralField::protez, "protez", QStringLiteral(" Coefficiente di protezione sismica"),
+     kPresetTip,
+     {"0.33", "0.50", "1.00"}},
+    {GeneralField::protez,
+     "protez",
+     QStringLiteral(" Coefficiente di protezione sismica"),
      QStringLiteral("I=1.4 per opere di importanza primaria; I=1.2 per opere che presentano un particolare rischio; "
                     "I=1 negli altri casi"),
-     kPresetTip, {"1.0", "1.2", "1.4"}},
-    {GeneralField::np, "np", QStringLiteral(" Numero massimo dei piani"),
+     kPresetTip,
+     {"1.0", "1.2", "1.4"}},
+    {GeneralField::np,
+     "np",
+     QStringLiteral(" Numero massimo dei piani"),
      QStringLiteral("i piani dell'edificio fino ad un massimo di 20"),
-     QStringLiteral("digitare un numero compreso tra 1 e 20"), {}},
-    {GeneralField::numsetx, "numsetx", QStringLiteral(" Numero massimo dei setti in direzione  X"),
+     QStringLiteral("digitare un numero compreso tra 1 e 20"),
+     {}},
+    {GeneralField::numsetx,
+     "numsetx",
+     QStringLiteral(" Numero massimo dei setti in direzione  X"),
      QStringLiteral("il numero massimo in pianta dei setti paralleli all'asse X"),
      QStringLiteral("digitare un valore compreso tra 1 e 100 (praticamente 100 \u00e8 il numero massimo dei setti "
                     "nelle due direzioni)"),
      {}},
-    {GeneralField::numsety, "numsety", QStringLiteral(" Numero massimo dei setti in direzione  Y"),
+    {GeneralField::numsety,
+     "numsety",
+     QStringLiteral(" Numero massimo dei setti in direzione  Y"),
      QStringLiteral("il numero massimo in pianta dei setti paralleli all'asse Y"),
      QStringLiteral("digitare un numero compreso tra 1 e 100 (viene controllato in automatico il massimo valore "
                     "di 100 setti complessivi)"),
@@ -109,16 +128,17 @@ int index(GeneralField field) { return static_cast<int>(field); }
 } // namespace
 
 GeneralDataWindow::GeneralDataWindow(WindowLinks& links)
-    : WorkWindow(links, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")),
-      links_(links) {
+    : WorkWindow(links, WorkWindowId::dati, QStringLiteral("Calvex: dati generali")), links_(links) {
     setObjectName(QStringLiteral("dati"));
     ProjectData& project = links.project();
     project.currentFloor = 1;
     project.setStartCoefficients();
-    for (FloorField field : {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi, FloorField::accsbalzi})
+    for (FloorField field :
+         {FloorField::permsolai, FloorField::accsolai, FloorField::permsbalzi, FloorField::accsbalzi})
         project.setFloor(0, field, FieldValue::integer(0));
 
-    auto* heading = addCaption(QStringLiteral("INTRODUZIONE DATI GENERALI DELLA STRUTTURA"), QString(), 120, 100, 9240, 330);
+    auto* heading =
+        addCaption(QStringLiteral("INTRODUZIONE DATI GENERALI DELLA STRUTTURA"), QString(), 120, 100, 9240, 330);
     heading->setAlignment(Qt::AlignCenter);
     QFont bold = heading->font();
     bold.setBold(true);
@@ -139,9 +159,8 @@ void GeneralDataWindow::buildGeneralColumn() {
         QWidget* field = nullptr;
         if (spec.choices.isEmpty()) {
             auto* edit = new QLineEdit(form());
-            connect(edit, &QLineEdit::textChanged, this, [this, f = spec.field](const QString& text) {
-                generalFieldChanged(f, text);
-            });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, f = spec.field](const QString& text) { generalFieldChanged(f, text); });
             field = edit;
         } else {
             installComboAccessibility();
@@ -149,9 +168,8 @@ void GeneralDataWindow::buildGeneralColumn() {
             combo->setEditable(true);
             combo->addItems(spec.choices);
             combo->setInsertPolicy(QComboBox::NoInsert);
-            connect(combo, &QComboBox::editTextChanged, this, [this, f = spec.field](const QString& text) {
-                generalFieldChanged(f, text);
-            });
+            connect(combo, &QComboBox::editTextChanged, this,
+                    [this, f = spec.field](const QString& text) { generalFieldChanged(f, text); });
             field = combo;
         }
         field->setObjectName(QString::fromLatin1(spec.name));
@@ -165,8 +183,9 @@ void GeneralDataWindow::buildGeneralColumn() {
 }
 
 void GeneralDataWindow::buildStoreyColumn() {
-    storeyLabel_ = addCaption(QStringLiteral("piano n. 1"), QStringLiteral("il piano a cui si riferiscono i dati della colonna"),
-                              kRightCaption, kRowTop, 3000, kRowHeight);
+    storeyLabel_ =
+        addCaption(QStringLiteral("piano n. 1"), QStringLiteral("il piano a cui si riferiscono i dati della colonna"),
+                   kRightCaption, kRowTop, 3000, kRowHeight);
     QFont bold = storeyLabel_->font();
     bold.setBold(true);
     storeyLabel_->setFont(bold);
@@ -178,9 +197,8 @@ void GeneralDataWindow::buildStoreyColumn() {
         edit->setObjectName(QString::fromLatin1(spec.name));
         edit->setAccessibleName(accessibleCaption(spec.caption));
         caption->setBuddy(edit);
-        connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
-            storeyFieldChanged(static_cast<FloorField>(f), text);
-        });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, f](const QString& text) { storeyFieldChanged(static_cast<FloorField>(f), text); });
         storeyFields_[f] = edit;
     }
     storeyScroll_ = place(new SelectorScrollBar(Qt::Vertical, form()), kRightField + kRightFieldWidth + 60,
@@ -230,7 +248,8 @@ void GeneralDataWindow::generalFieldChanged(GeneralField field, const QString& t
     const FieldChangeOutcome outcome = applyGeneralFieldChange(shell().project(), texts_, field, text.toStdString());
     if (outcome.emptied) display(generalFields_[index(field)], QString());
     if (outcome.message) show(*outcome.message);
-    if (outcome.storeyColumn != StoreyColumn::unchanged) setStoreyColumnEnabled(outcome.storeyColumn == StoreyColumn::enabled);
+    if (outcome.storeyColumn != StoreyColumn::unchanged)
+        setStoreyColumnEnabled(outcome.storeyColumn == StoreyColumn::enabled);
     if (outcome.showStorey) showStorey(1);
     if (outcome.updateHint) updateHint();
 }
@@ -240,8 +259,10 @@ void GeneralDataWindow::storeyFieldChanged(FloorField field, const QString& text
 }
 
 void GeneralDataWindow::showStorey(int storey) {
-    if (storeyScroll_->value() == storey) storeyScrolled(storey);
-    else storeyScroll_->setValue(storey);
+    if (storeyScroll_->value() == storey)
+        storeyScrolled(storey);
+    else
+        storeyScroll_->setValue(storey);
 }
 
 void GeneralDataWindow::storeyScrolled(int value) {

@@ -42,9 +42,7 @@ constexpr int kButtonWidth = 1125;
 constexpr int kButtonHeight = 390;
 constexpr int kButtonTop = 6000;
 
-void showRaised(QLabel* label) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-}
+void showRaised(QLabel* label) { label->setFrameStyle(QFrame::Box | QFrame::Plain); }
 
 } // namespace
 
@@ -146,9 +144,7 @@ int HelpIndexWindow::entryOf(const QObject* object) const {
 
 // Moves over an entry reach the window too: its label and arrow leave
 // them to their parent.
-void HelpIndexWindow::mouseMoveEvent(QMouseEvent* event) {
-    highlight(entryOf(childAt(event->position().toPoint())));
-}
+void HelpIndexWindow::mouseMoveEvent(QMouseEvent* event) { highlight(entryOf(childAt(event->position().toPoint()))); }
 
 bool HelpIndexWindow::eventFilter(QObject* watched, QEvent* event) {
     const int entry = entryOf(watched);

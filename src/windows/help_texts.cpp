@@ -4,8 +4,9 @@ namespace calvex {
 
 HelpText helpText(HelpPage page) {
     switch (page) {
-    case HelpPage::manuale:
-        return {QStringLiteral("MANUALE D'USO RAPIDO"),
+        case HelpPage::manuale:
+            return {
+                QStringLiteral("MANUALE D'USO RAPIDO"),
                 QStringLiteral("CALVEX consente la verifica di edifici in muratura portante in zona sismica. "
                                "Fornisce contemporanemanete alla introduzione dei dati i risultato del calcolo ed "
                                "elenca gli eventuali setti da correggere indicando anche su quali valori "
@@ -36,8 +37,9 @@ HelpText helpText(HelpPage page) {
                                "relazione finale della elaborazione. I controlli sulla corretta procedura si "
                                "ottengono usando i tasti posti nella parte bassa delle finestre. Ovunque si ha la "
                                "possibilità di leggere la guida o di uscire dal programma.")};
-    case HelpPage::guidafunzionamento:
-        return {QStringLiteral("FUNZIONAMENTO DEL PROGRAMMA"),
+        case HelpPage::guidafunzionamento:
+            return {
+                QStringLiteral("FUNZIONAMENTO DEL PROGRAMMA"),
                 QStringLiteral("Il programma effettua la verifica secondo le 'Norme tecniche per le costruzioni in "
                                "zone sismiche' di cui al D.M. 16 gennaio 1996. Il calcolo è 'a rottura' per cui "
                                "viene assunto il valore 4 per il coefficiente di rottura, già preimpostato nella "
@@ -54,8 +56,9 @@ HelpText helpText(HelpPage page) {
                                "setto mostra la forza ultima tagliante (la rottura) superiore alla forza "
                                "orizzontale agente su di esso (valutata secondo le norme suddette), ed il sigma "
                                "ammissibile superiore al sigma di lavoro.")};
-    case HelpPage::guidaarchivio:
-        return {QStringLiteral("ARCHIVIO DATI"),
+        case HelpPage::guidaarchivio:
+            return {
+                QStringLiteral("ARCHIVIO DATI"),
                 QStringLiteral("E' possibile memorizzare in appositi files i dati immessi per ogni finestra e "
                                "richiamarli al momento opportuno. I files hanno già preimpostato una parte del nome "
                                "in modo da ricordare facilmente quanto archiviato. Per continuare la digitazione "
@@ -72,8 +75,9 @@ HelpText helpText(HelpPage page) {
                                "eliminare ogni tipo di file, sia quelli non più utili riguardanti il programma, che "
                                "altri di qualsiasi genere. Bisogna cliccare su File...Elimina... e scegliere nella "
                                "finestra seguente tra le liste di files preimpostate.")};
-    case HelpPage::guidastampa:
-        return {QStringLiteral("COME STAMPARE"),
+        case HelpPage::guidastampa:
+            return {
+                QStringLiteral("COME STAMPARE"),
                 QStringLiteral("Si possono stampare liberamente tutte le finestre riguardanti la guida. Si otterrà "
                                "una copia di tutte le informazioni che appaiono nella finestra attiva su sfondo "
                                "bianco. Ben più importante è però la stampa delle finestre relative al programma "
@@ -90,8 +94,9 @@ HelpText helpText(HelpPage page) {
                                "correttamente. Qualora necessario ci sarà un avviso che i dati sono incompleti o "
                                "errati o che è stato individuato qualche setto non verificato dal calcolo eseguito: "
                                "la stampa potrà essere effettuata ugualmente.")};
-    case HelpPage::guidadati:
-        return {QStringLiteral("FINESTRA DATI"),
+        case HelpPage::guidadati:
+            return {
+                QStringLiteral("FINESTRA DATI"),
                 QStringLiteral("La prima finestra riguarda l'introduzione dei dati generali della struttura. Alcuni "
                                "valori sono preimpostati su ciò che più usualmente viene immesso per effettuare la "
                                "verifica sismica. Vi è una casella a sfondo giallo, nella parte bassa della "
@@ -108,8 +113,9 @@ HelpText helpText(HelpPage page) {
                                "devono digitare un numero considerevole di dati): andare su File, quindi su Stampa "
                                "e poi su Modello acquisizione dati. Il tasto AIUTO fornisce le principali "
                                "indicazioni su come usare la finestra.")};
-    case HelpPage::guidasismica:
-        return {QStringLiteral("FINESTRA VERIFICA SISMICA"),
+        case HelpPage::guidasismica:
+            return {
+                QStringLiteral("FINESTRA VERIFICA SISMICA"),
                 QStringLiteral("L'uso della finestra 'Verifica sismica' è di immediata intuizione. Vi sono 10 campi "
                                "a sfondo bianco nei quali vanno inseriti i dati richiesti, solo dopo la completa "
                                "digitazione si avranno i risultati per tutti i setti. Ad ogni modifica verranno "
@@ -126,8 +132,9 @@ HelpText helpText(HelpPage page) {
                                "modificare velocemente i setti in edifici con notevoli elementi da elaborare, "
                                "ricliccando su di esso si riabiliterà la fase di calcolo. Si visualizzano i "
                                "rimanenti risultati cliccando sul tasto 'Risultati dei piani'.")};
-    case HelpPage::guidarisultati:
-        return {QStringLiteral("FINESTRA RISULTATI DEI PIANI"),
+        case HelpPage::guidarisultati:
+            return {
+                QStringLiteral("FINESTRA RISULTATI DEI PIANI"),
                 QStringLiteral("La finestra è di sola lettura. Sono visualizzata i risultati generali della "
                                "verifica e quelli inerenti ogni piano della struttura. Per passare ad differente "
                                "piano si deve cliccare sulla barra di scorrimento verticale. Vengono mostrate anche "
@@ -145,8 +152,9 @@ HelpText helpText(HelpPage page) {
                                "fermandosi per alcuni secondi sopra di essi con il puntatore del mouse. Per la "
                                "eventuale modifica dei dati si può tornare indietro liberamente alle finestre "
                                "'Dati' o 'Verifica sismica'.")};
-    case HelpPage::guidacontrollo:
-        return {QStringLiteral("FINESTRA CONTROLLO DEI SETTI"),
+        case HelpPage::guidacontrollo:
+            return {
+                QStringLiteral("FINESTRA CONTROLLO DEI SETTI"),
                 QStringLiteral("La finestra relativa al controllo dei setti da modificare è di sola lettura. Mostra "
                                "la mappa di tutti i piani e di tutti i setti con le indicazioni dei valori "
                                "inferiori a quelli ammissibili. Inizialmente essa presenta i primi setti non "
@@ -163,8 +171,9 @@ HelpText helpText(HelpPage page) {
                                "ripartire una nuova verifica antisismica per la struttura (bisogna pertanto tornare "
                                "alla finestra 'Dati' o 'Verifica sismica'). La mappa dei setti che devono essere "
                                "modificati può essere stampata cliccando sulla icona della stampante o tramite menu.")};
-    case HelpPage::guidafrontespizio:
-        return {QStringLiteral("FINESTRA FRONTESPIZIO"),
+        case HelpPage::guidafrontespizio:
+            return {
+                QStringLiteral("FINESTRA FRONTESPIZIO"),
                 QStringLiteral("La finestra 'Frontespizio' è l'ultima del programma e raccoglie i dati che "
                                "compariranno nella relazione di calcolo: la denominazione del progetto, la "
                                "località, il committente, il progettista architettonico, il direttore dei lavori, "

@@ -85,7 +85,8 @@ void PrintCommands::wallTemplate(WorkWindow& from) {
 
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
     if (!links_.wallDataValid() || !resultsCurrent(from)) return;
-    print(from, [&](TextDevice& device) { printouts::printWallDataAndResults(device, links_.project(), localeNumber); });
+    print(from,
+          [&](TextDevice& device) { printouts::printWallDataAndResults(device, links_.project(), localeNumber); });
 }
 
 bool PrintCommands::reportMayStart(WorkWindow& from) {
@@ -101,7 +102,8 @@ bool PrintCommands::reportMayStart(WorkWindow& from) {
     return buildingVerified(links_.project()) ||
            links_.platform().askYesNo(
                &from, app::kProductName,
-               QStringLiteral("Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?"));
+               QStringLiteral(
+                   "Attenzione: l'edificio non \u00e8 verificato, si vuole comunque stampare la relazione?"));
 }
 
 void PrintCommands::calculationReport(WorkWindow& from) {
@@ -117,8 +119,8 @@ void PrintCommands::calculationDocument(WorkWindow& from) {
     const std::string name = links_.settings().calculatorName.toStdString();
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    const std::optional<QString> failure =
-        links_.platform().openWordDocument(&from, QStringLiteral("Relazione di calcolo"), [&](documents::WordDocument& document) {
+    const std::optional<QString> failure = links_.platform().openWordDocument(
+        &from, QStringLiteral("Relazione di calcolo"), [&](documents::WordDocument& document) {
             documents::buildReportDocument(document, links_.project(), name, symbols);
         });
     if (failure) links_.platform().inform(&from, app::kProductName, *failure, MessageIcon::critical);

@@ -16,8 +16,7 @@ void checkEnteredData(WindowLinks& links, QWidget* asker) {
         links.showWorkWindow(WorkWindowId::sismica);
         return;
     }
-    links.platform().inform(asker, app::kCheckTitle, qtText(kMessageDataCorrect),
-                            MessageIcon::information);
+    links.platform().inform(asker, app::kCheckTitle, qtText(kMessageDataCorrect), MessageIcon::information);
 }
 
 } // namespace calvex

@@ -23,10 +23,12 @@ namespace {
 
 // Items 1 to 12 of the storey column; items 13 and 14 are the safety coefficients.
 constexpr std::array<ResultValue FloorResult::*, 12> kStoreyItems{
-    &FloorResult::storeyWeight, &FloorResult::distributionCoeff, &FloorResult::storeyForce,
-    &FloorResult::massCentreX,  &FloorResult::massCentreY,       &FloorResult::stiffCentreX,
-    &FloorResult::stiffCentreY, &FloorResult::eccX,              &FloorResult::eccY,
-    &FloorResult::polarMoment,  &FloorResult::torsionMoment,     &FloorResult::torsionTotalForce,
+    &FloorResult::storeyWeight,  &FloorResult::distributionCoeff,
+    &FloorResult::storeyForce,   &FloorResult::massCentreX,
+    &FloorResult::massCentreY,   &FloorResult::stiffCentreX,
+    &FloorResult::stiffCentreY,  &FloorResult::eccX,
+    &FloorResult::eccY,          &FloorResult::polarMoment,
+    &FloorResult::torsionMoment, &FloorResult::torsionTotalForce,
 };
 
 bool computedAndNonZero(const ResultValue& value) { return value.isNumber() && value.number() != 0; }
@@ -45,7 +47,8 @@ void ResultsWindow::publishRun() {
     const BuildingResult& building = shell().project().building();
     for (std::size_t row = 0; row < general_.size(); ++row)
         general_[row]->setText(displayResult(building.*kBuildingNumbers[row].member));
-    for (std::size_t box = 0; box < lists_.size(); ++box) lists_[box]->rows().setList(building.*kBuildingTexts[box].member);
+    for (std::size_t box = 0; box < lists_.size(); ++box)
+        lists_[box]->rows().setList(building.*kBuildingTexts[box].member);
     refreshCurrency();
 }
 
@@ -61,8 +64,10 @@ void ResultsWindow::refreshCurrency() {
 
 void ResultsWindow::setStoreySelector(int storey) {
     const int position = std::clamp(storey, selector_->minimum(), selector_->maximum());
-    if (position == selector_->value()) showStorey(position);
-    else selector_->setValue(position);
+    if (position == selector_->value())
+        showStorey(position);
+    else
+        selector_->setValue(position);
 }
 
 int ResultsWindow::storeySelector() const { return selector_->value(); }
@@ -74,8 +79,7 @@ void ResultsWindow::showStorey(int storey) {
         // Putting the selector back shows the top storey.
         selector_->setValue(storeys);
         selector_->refuseStep([this] {
-            shell().platform().inform(this, app::kCheckTitle, qtText(kMessageNoMoreStoreys),
-                                      MessageIcon::exclamation);
+            shell().platform().inform(this, app::kCheckTitle, qtText(kMessageNoMoreStoreys), MessageIcon::exclamation);
         });
         return;
     }

@@ -7,9 +7,9 @@
 
 #include "rules/results_verdicts.h"
 #include "ui/app_texts.h"
-#include "windows/print_commands.h"
 #include "windows/captions.h"
 #include "windows/failure_list_view.h"
+#include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
 #include "windows/rule_texts.h"
@@ -85,9 +85,9 @@ ResultsWindow::ResultsWindow(WindowLinks& links)
 }
 
 void ResultsWindow::buildGeneralColumn() {
-    QLabel* title = addCaption(QStringLiteral("RISULTATI GENERALI"),
-                               QStringLiteral("i risultati riferiti all'intero edificio"), kLeft, kTitleTop,
-                               kGeneralField + kGeneralFieldWidth - kLeft, kRowHeight + 60);
+    QLabel* title =
+        addCaption(QStringLiteral("RISULTATI GENERALI"), QStringLiteral("i risultati riferiti all'intero edificio"),
+                   kLeft, kTitleTop, kGeneralField + kGeneralFieldWidth - kLeft, kRowHeight + 60);
     setEmphasis(title, 9, Qt::black);
     for (int row = 0; row < 7; ++row) {
         const int top = kRowTop + row * kRowStep;
@@ -127,9 +127,9 @@ void ResultsWindow::buildStoreyColumn() {
     selector_->setValue(1);
     connect(selector_, &QScrollBar::valueChanged, this, &ResultsWindow::showStorey);
 
-    storeyCaption_ = addCaption(QStringLiteral("Piano n."), QStringLiteral("il piano a cui si riferiscono i risultati"),
-                                kStoreyLeft, kTitleTop, kStoreyField + kStoreyFieldWidth - kStoreyLeft,
-                                kRowHeight + 60);
+    storeyCaption_ =
+        addCaption(QStringLiteral("Piano n."), QStringLiteral("il piano a cui si riferiscono i risultati"), kStoreyLeft,
+                   kTitleTop, kStoreyField + kStoreyFieldWidth - kStoreyLeft, kRowHeight + 60);
     storeyCaption_->setObjectName(QStringLiteral("numeropiano"));
     setEmphasis(storeyCaption_, 9, Qt::black);
     for (int item = 0; item < 14; ++item) {

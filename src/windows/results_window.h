@@ -32,12 +32,12 @@ public:
     void setStoreySelector(int storey);
     int storeySelector() const;
 
-    QString generalValue(int row) const;     // rows 1 to 7
-    QString storeyItem(int item) const;      // items 1 to 14
-    QString storeyCaption() const;           // "Piano n. 2"
-    QString storeyVerdict() const;           // "" while hidden
+    QString generalValue(int row) const; // rows 1 to 7
+    QString storeyItem(int item) const;  // items 1 to 14
+    QString storeyCaption() const;       // "Piano n. 2"
+    QString storeyVerdict() const;       // "" while hidden
     QString buildingVerdict() const;
-    QString failureList(int box) const;      // boxes 1 to 3, the whole text
+    QString failureList(int box) const; // boxes 1 to 3, the whole text
 
     void checkData() override;
     void showWindowHelp() override;

@@ -26,7 +26,8 @@ std::optional<QStringList> readTipsFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return splitTipLines(QString::fromStdString(cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
+    return splitTipLines(QString::fromStdString(
+        cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
 }
 
 } // namespace calvex

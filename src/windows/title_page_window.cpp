@@ -27,13 +27,13 @@ struct FieldText {
 };
 
 constexpr std::array<FieldText, kTitleFieldCount> kFieldTexts{{
-    {TitleField::progetto, " progetto............................:",
-     "la denominazione del progetto del quale si è elaborata la verifica"},
+    {TitleField::progetto,
+     " progetto............................:", "la denominazione del progetto del quale si è elaborata la verifica"},
     {TitleField::localita, " località..............................:", "la località a cui si riferisce il progetto"},
     {TitleField::committente, " committente......................:", "chi ha commissionato il progetto"},
     {TitleField::architettonico, " progettista architettonico...:", "il tecnico della sola parte architettonica"},
-    {TitleField::direttore, " direttore dei lavori..............:",
-     "il direttore dei lavori delle opere da realizzare"},
+    {TitleField::direttore,
+     " direttore dei lavori..............:", "il direttore dei lavori delle opere da realizzare"},
     {TitleField::luogo, " luogo elaborazione............:", "la località in cui viene effettuata la elaborazione"},
     {TitleField::data, " data elaborazione.............:", "la data della elaborazione"},
     {TitleField::allegati, " allegati alla relazione.........:", "grafici, schemi, disegni, planimetrie, foto, ecc."},
@@ -184,8 +184,7 @@ void TitlePageWindow::buildButtons() {
 void TitlePageWindow::textEdited(TitleField field, const QString& text) {
     shell().project().setTitle(field, utf8(text));
     if (exceedsPrintLimit(shell().project().title(field)))
-        shell().platform().inform(this, app::kCheckTitle, qtText(kMessageTitleTooLong),
-                                  MessageIcon::exclamation);
+        shell().platform().inform(this, app::kCheckTitle, qtText(kMessageTitleTooLong), MessageIcon::exclamation);
 }
 
 void TitlePageWindow::showWindowHelp() {

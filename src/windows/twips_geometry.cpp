@@ -16,8 +16,8 @@ QSize twipsToPixels(const Platform& platform, int width, int height) {
 }
 
 void placeInTwips(const Platform& platform, QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twipsToPixels(platform, left), twipsToPixels(platform, top),
-                         twipsToPixels(platform, width), twipsToPixels(platform, height));
+    control->setGeometry(twipsToPixels(platform, left), twipsToPixels(platform, top), twipsToPixels(platform, width),
+                         twipsToPixels(platform, height));
 }
 
 } // namespace calvex

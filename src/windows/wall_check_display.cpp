@@ -29,8 +29,10 @@ void report(WallCheckWindow& window, const QString& text, MessageIcon icon) {
 template <typename Show>
 void moveSelector(QScrollBar* selector, int position, Show show) {
     const int clamped = std::clamp(position, selector->minimum(), selector->maximum());
-    if (clamped == selector->value()) show();
-    else selector->setValue(clamped);
+    if (clamped == selector->value())
+        show();
+    else
+        selector->setValue(clamped);
 }
 
 } // namespace
@@ -60,8 +62,7 @@ void WallCheckWindow::showStoreys() {
     if (first > storeys) {
         // Putting the selector back shows the rows from the top storey.
         storeySelector_->setValue(storeys);
-        storeySelector_->refuseStep(
-            [this] { report(*this, qtText(kMessageNoMoreStoreys), MessageIcon::exclamation); });
+        storeySelector_->refuseStep([this] { report(*this, qtText(kMessageNoMoreStoreys), MessageIcon::exclamation); });
         return;
     }
     project.currentFloor = first;
@@ -87,8 +88,7 @@ void WallCheckWindow::showWall() {
     if (wall > walls) {
         // Putting the selector back shows the last wall.
         wallSelector_->setValue(walls);
-        wallSelector_->refuseStep(
-            [this] { report(*this, qtText(kMessageNoMoreWalls), MessageIcon::exclamation); });
+        wallSelector_->refuseStep([this] { report(*this, qtText(kMessageNoMoreWalls), MessageIcon::exclamation); });
         return;
     }
     project.currentWall = wall;

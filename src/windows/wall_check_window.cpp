@@ -120,7 +120,8 @@ void WallCheckWindow::buildRows() {
 }
 
 void WallCheckWindow::buildWallLine() {
-    wallSelector_ = place(new SelectorScrollBar(Qt::Horizontal, form()), kLeft, kWallLineTop + 20, 3000, kSelectorWidth);
+    wallSelector_ =
+        place(new SelectorScrollBar(Qt::Horizontal, form()), kLeft, kWallLineTop + 20, 3000, kSelectorWidth);
     wallSelector_->setObjectName(QStringLiteral("HScroll1"));
     wallSelector_->setAccessibleName(QStringLiteral("setto"));
     wallSelector_->setToolTip(QStringLiteral("cliccare per visualizzare gli altri setti da modificare"));

@@ -27,7 +27,7 @@ public:
 
     QString rowText(int row, int column) const; // row 1 to 10; column 0 = storey number, 1 to 3 the checks
     QString wallCaption() const;
-    QString wallMark() const;                   // "modificare", "corretto" or ""
+    QString wallMark() const; // "modificare", "corretto" or ""
 
     void checkData() override;
     void showWindowHelp() override;

@@ -31,8 +31,9 @@ const QStringList kHelpLines{
     QStringLiteral("- oppure digitare i dati in tutti i campi a sfondo bianco muovendosi con il tasto TAB;"),
     QStringLiteral("- passare ai piani successivi cliccando sulla barra di scorrimento verticale;"),
     QStringLiteral("- passare ai setti successivi cliccando sulla barra di scorrimento orizzontale;"),
-    QStringLiteral("- cliccare sul tasto di copia (terzultimo della barra degli strumenti) per copiare tutti i dati nel "
-                   "piano successivo;"),
+    QStringLiteral(
+        "- cliccare sul tasto di copia (terzultimo della barra degli strumenti) per copiare tutti i dati nel "
+        "piano successivo;"),
     QStringLiteral("- visualizzare le verifiche dei setti utilizzando le barre di scorrimento dopo aver introdotto "
                    "tutti i dati;"),
     QStringLiteral("- controllare i risultati anche apportando eventuali modifiche ai dati;"),
@@ -102,13 +103,17 @@ void WallDataWindow::copyFromPreviousWall(int field) {
 }
 
 void WallDataWindow::showStorey(int storey) {
-    if (storeyScroll_->value() == storey) storeyScrolled(storey);
-    else storeyScroll_->setValue(storey);
+    if (storeyScroll_->value() == storey)
+        storeyScrolled(storey);
+    else
+        storeyScroll_->setValue(storey);
 }
 
 void WallDataWindow::showWall(int wall) {
-    if (wallScroll_->value() == wall) wallScrolled(wall);
-    else wallScroll_->setValue(wall);
+    if (wallScroll_->value() == wall)
+        wallScrolled(wall);
+    else
+        wallScroll_->setValue(wall);
 }
 
 void WallDataWindow::showStoreyAndWall(int storey, int wall) {
@@ -123,17 +128,19 @@ void WallDataWindow::showStoreyAndWall(int storey, int wall) {
 bool WallDataWindow::applySelection(SelectorScrollBar* selector, const SelectorOutcome& outcome,
                                     void (WallDataWindow::*show)(int)) {
     switch (outcome.step) {
-    case SelectorStep::accepted: return true;
-    case SelectorStep::ignored: return false;
-    case SelectorStep::reset: {
-        const QSignalBlocker blocker(selector);
-        selector->setValue(outcome.position);
-        return false;
-    }
-    case SelectorStep::refused:
-        (this->*show)(outcome.position);
-        selector->refuseStep([this, message = *outcome.message] { showMessage(message); });
-        return false;
+        case SelectorStep::accepted:
+            return true;
+        case SelectorStep::ignored:
+            return false;
+        case SelectorStep::reset: {
+            const QSignalBlocker blocker(selector);
+            selector->setValue(outcome.position);
+            return false;
+        }
+        case SelectorStep::refused:
+            (this->*show)(outcome.position);
+            selector->refuseStep([this, message = *outcome.message] { showMessage(message); });
+            return false;
     }
     return false;
 }
@@ -154,9 +161,9 @@ void WallDataWindow::showCurrentValues() {
     storeyLabel_->setText(QStringLiteral("piano n. %1").arg(project.currentFloor));
     wallLabel_->setText(QStringLiteral("setto n. %1").arg(project.currentWall));
     for (int f = 0; f < kWallFieldCount; ++f)
-        display(fields_[f], QString::fromStdString(
-                                project.wall(project.currentFloor, project.currentWall, static_cast<WallField>(f))
-                                    .fieldText()));
+        display(fields_[f],
+                QString::fromStdString(
+                    project.wall(project.currentFloor, project.currentWall, static_cast<WallField>(f)).fieldText()));
     // New texts in the fields: earlier red marks belong to other values.
     resetFieldColours();
     progress_->setValue(3);
@@ -169,8 +176,7 @@ RunOutcome WallDataWindow::run(bool live) {
     ProjectData& project = shell().project();
     bool filled = true;
     for (const QLabel* field : results_) filled = filled && !field->text().isEmpty();
-    const RunOutcome outcome =
-        runEngine(project, RunContext{live, project.currentFloor, project.currentWall, filled});
+    const RunOutcome outcome = runEngine(project, RunContext{live, project.currentFloor, project.currentWall, filled});
     if (outcome.complete) {
         links_.publishRun();
         progress_->setValue(std::min(100, progress_->value() + project.storeyCount() + 1));
@@ -196,8 +202,10 @@ void WallDataWindow::refreshResults() {
 void WallDataWindow::toggleLiveCalculation() {
     live_ = !live_;
     showLiveState();
-    if (live_) showWall(1);
-    else if (!shell().project().resultsCurrent()) verdict_->setText(qtText(kResultsNotCurrent));
+    if (live_)
+        showWall(1);
+    else if (!shell().project().resultsCurrent())
+        verdict_->setText(qtText(kResultsNotCurrent));
 }
 
 bool WallDataWindow::validate(CheckMode mode) {

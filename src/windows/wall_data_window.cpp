@@ -75,17 +75,16 @@ constexpr int kResultTop = 120, kResultStep = 315, kResultHeight = 270;
 } // namespace
 
 WallDataWindow::WallDataWindow(WindowLinks& links)
-    : WorkWindow(links, WorkWindowId::sismica, QStringLiteral("Calvex: verifica sismica")),
-      links_(links) {
+    : WorkWindow(links, WorkWindowId::sismica, QStringLiteral("Calvex: verifica sismica")), links_(links) {
     setObjectName(QStringLiteral("sismica"));
     auto* heading = addCaption(QStringLiteral("DATI DELLA VERIFICA"),
-                               QStringLiteral("dati da inserire per effettuare la verifica sismica del setto"), 120, 100,
-                               4500, 300);
+                               QStringLiteral("dati da inserire per effettuare la verifica sismica del setto"), 120,
+                               100, 4500, 300);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    storeyLabel_ = addCaption(QStringLiteral("piano n. 1"), QStringLiteral("numero del piano a cui appartiene il setto"),
-                              120, 400, 2000, 280);
+    storeyLabel_ = addCaption(QStringLiteral("piano n. 1"),
+                              QStringLiteral("numero del piano a cui appartiene il setto"), 120, 400, 2000, 280);
     wallLabel_ = addCaption(QStringLiteral("setto n. 1"), QStringLiteral("numero del setto da verificare"), 2400, 400,
                             2000, 280);
     storeyLabel_->setFont(bold);
@@ -138,7 +137,8 @@ void WallDataWindow::buildEntryFields() {
     storeyScroll_->setAccessibleName(QStringLiteral("piano"));
     storeyScroll_->setRange(1, kMaxStoreys);
     connect(storeyScroll_, &QScrollBar::valueChanged, this, &WallDataWindow::storeyScrolled);
-    wallScroll_ = place(new SelectorScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
+    wallScroll_ =
+        place(new SelectorScrollBar(Qt::Horizontal, form()), 120, kEntryTop + kWallFieldCount * kEntryStep, 4510, 240);
     wallScroll_->setObjectName(QStringLiteral("HScroll1"));
     wallScroll_->setAccessibleName(QStringLiteral("setto"));
     wallScroll_->setRange(1, kMaxWalls);

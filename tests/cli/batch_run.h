@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
 
 namespace calvex::testing {
 

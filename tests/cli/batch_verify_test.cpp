@@ -66,8 +66,9 @@ TEST(BatchVerify, ExamplesGiveTheirVerdicts) {
     EXPECT_NE(failing.out.find("per sigma ammissibile inferiore a sigma di lavoro\n  piano n. 1 - setto n. 9 "
                                "sigma ammissibile t.=  15 <  sigma lavoro t.="),
               std::string::npos);
-    EXPECT_NE(failing.out.find("per sezione parzializzata (inserire tiranti verticali)\n  piano n. 3 - setto n. 4 --- "),
-              std::string::npos);
+    EXPECT_NE(
+        failing.out.find("per sezione parzializzata (inserire tiranti verticali)\n  piano n. 3 - setto n. 4 --- "),
+        std::string::npos);
     EXPECT_EQ(failing.out.find("nessuno"), std::string::npos);
     EXPECT_TRUE(failing.out.ends_with("\nedificio non verificato\n"));
 
@@ -88,7 +89,8 @@ TEST(BatchVerify, JsonHoldsEveryResult) {
     const nlohmann::json json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["complete"], true);
     EXPECT_TRUE(json["stopReason"].is_null());
-    for (const char* key : {"totalWeight", "massHeight", "totalForce", "forceHeight", "sideLong", "sideShort", "lambda"})
+    for (const char* key :
+         {"totalWeight", "massHeight", "totalForce", "forceHeight", "sideLong", "sideShort", "lambda"})
         EXPECT_TRUE(json[key].is_number()) << key;
     EXPECT_GT(json["totalWeight"].get<double>(), 0.0);
     EXPECT_TRUE(json["sectionFailList"].get<std::string>().starts_with("piano n. 3 - setto n. 4 --- "));
@@ -142,8 +144,12 @@ TEST(BatchVerify, UnusableInputsExitWithTwo) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("riga 1"), std::string::npos) << run.err;
 
-    for (auto args : {std::initializer_list<std::string>{}, {"verifica"}, {"verifica", "a", "b"},
-                      {"verifica", "--xml", "a"}, {"copia", "a"}, {"stampa", "a"}}) {
+    for (auto args : {std::initializer_list<std::string>{},
+                      {"verifica"},
+                      {"verifica", "a", "b"},
+                      {"verifica", "--xml", "a"},
+                      {"copia", "a"},
+                      {"stampa", "a"}}) {
         run = runBatch(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err.find("calvex-batch verifica FILE [--json]"), std::string::npos);

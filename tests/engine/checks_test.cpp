@@ -26,8 +26,8 @@ TEST(WallChecks, UltimateShearOfAVerifiedWall) {
     EXPECT_DOUBLE_EQ(b.at(1, 1).maxStress.number(), 18.4);
     EXPECT_NEAR(b.at(1, 1).eccentricity.number(), 0.7, 1e-12);
     EXPECT_DOUBLE_EQ(b.level(1).safetyX.number(), 3.87);
-    for (const FailureList* list : {&b.building().shearFailList, &b.building().sigmaFailList,
-                                    &b.building().sectionFailList})
+    for (const FailureList* list :
+         {&b.building().shearFailList, &b.building().sigmaFailList, &b.building().sectionFailList})
         EXPECT_EQ(list->str(), "*** nessuno ***");
     EXPECT_TRUE(b.project->resultsCurrent());
 }

@@ -17,8 +17,12 @@ class TwinBuildings {
 
 public:
     explicit TwinBuildings(unsigned seed)
-        : random_(seed), storeys_(pick(1, 3)), xWalls_(pick(1, 3)), yWalls_(pick(1, 3)),
-          points(storeys_, xWalls_, yWalls_), commas(storeys_, xWalls_, yWalls_) {
+        : random_(seed),
+          storeys_(pick(1, 3)),
+          xWalls_(pick(1, 3)),
+          yWalls_(pick(1, 3)),
+          points(storeys_, xWalls_, yWalls_),
+          commas(storeys_, xWalls_, yWalls_) {
         const std::string grado = oneOf({"6", "9", "12", "9.5"});
         type(GeneralField::grado, grado);
         type(GeneralField::strutt, oneOf({"4", "3.5", "2"}));
@@ -63,10 +67,16 @@ private:
     }
     void typeWall(int s, int w, bool xWall) {
         const std::string length = decimal(2.5, 7.5), thickness = decimal(0.25, 0.5);
-        const std::array<std::string, kWallFieldCount> texts{
-            xWall ? length : thickness, xWall ? thickness : length, decimal(0, 12), decimal(0, 9),
-            oneOf({"0", "1.5"}), oneOf({"0", "2.25"}), decimal(5, 12), decimal(120, 300), decimal(4, 16),
-            decimal(0, 2)};
+        const std::array<std::string, kWallFieldCount> texts{xWall ? length : thickness,
+                                                             xWall ? thickness : length,
+                                                             decimal(0, 12),
+                                                             decimal(0, 9),
+                                                             oneOf({"0", "1.5"}),
+                                                             oneOf({"0", "2.25"}),
+                                                             decimal(5, 12),
+                                                             decimal(120, 300),
+                                                             decimal(4, 16),
+                                                             decimal(0, 2)};
         for (int f = 0; f < kWallFieldCount; ++f) {
             points.project->setWall(s, w, static_cast<WallField>(f), FieldValue::text(texts[f]));
             commas.project->setWall(s, w, static_cast<WallField>(f), withCommas(texts[f]));

@@ -53,9 +53,16 @@ TEST(EngineRobustness, DivisionsByZeroStopTheRunWithTheirPlace) {
 }
 
 TEST(EngineRobustness, RandomInputsNeverLeaveNaNOrInfinity) {
-    const std::vector<std::string> texts{"",   "0",     "-3",  "5",    "0.3",  "abc", "1e5", "0,5", "12",
-                                         "250", "1.5.3", "-0",  ".25", "99999999999999999999999999999", "2",
-                                         "0.0000000000000000001", "8", "1 0", "3,"};
+    const std::vector<std::string> texts{"",      "0",
+                                         "-3",    "5",
+                                         "0.3",   "abc",
+                                         "1e5",   "0,5",
+                                         "12",    "250",
+                                         "1.5.3", "-0",
+                                         ".25",   "99999999999999999999999999999",
+                                         "2",     "0.0000000000000000001",
+                                         "8",     "1 0",
+                                         "3,"};
     std::mt19937 random(20261208);
     auto pick = [&] { return texts[random() % texts.size()]; };
     int complete = 0;
@@ -69,10 +76,12 @@ TEST(EngineRobustness, RandomInputsNeverLeaveNaNOrInfinity) {
             for (int w = 1; w <= xWalls + yWalls; ++w) {
                 const bool typical = random() % 2 == 0;
                 b.wall(s, w,
-                       typical ? WallTexts{.dimx = w <= xWalls ? "4" : "0.3", .dimy = w <= xWalls ? "0.3" : "4",
-                                           .ascissa = std::to_string(w), .ordinata = std::to_string(s * w % 7)}
-                               : WallTexts{pick(), pick(), pick(), pick(), pick(), pick(), pick(), pick(), pick(),
-                                           pick()});
+                       typical
+                           ? WallTexts{.dimx = w <= xWalls ? "4" : "0.3",
+                                       .dimy = w <= xWalls ? "0.3" : "4",
+                                       .ascissa = std::to_string(w),
+                                       .ordinata = std::to_string(s * w % 7)}
+                           : WallTexts{pick(), pick(), pick(), pick(), pick(), pick(), pick(), pick(), pick(), pick()});
             }
         }
         const RunOutcome outcome = b.run(1 + static_cast<int>(random() % 2), 1);

@@ -10,8 +10,8 @@
 namespace calvex::testing {
 
 struct WallTexts {
-    std::string dimx, dimy, ascissa, ordinata, tirantiV = "0", tirantiO = "0", tauk = "8", sigma = "250",
-                                                 solai = "0", sbalzi = "0";
+    std::string dimx, dimy, ascissa, ordinata, tirantiV = "0", tirantiO = "0", tauk = "8", sigma = "250", solai = "0",
+                                               sbalzi = "0";
 };
 
 class TestBuilding {
@@ -34,8 +34,9 @@ public:
     }
 
     TestBuilding& wall(int s, int w, const WallTexts& t) {
-        const std::array<const std::string*, kWallFieldCount> values{
-            &t.dimx, &t.dimy, &t.ascissa, &t.ordinata, &t.tirantiV, &t.tirantiO, &t.tauk, &t.sigma, &t.solai, &t.sbalzi};
+        const std::array<const std::string*, kWallFieldCount> values{&t.dimx,     &t.dimy,     &t.ascissa, &t.ordinata,
+                                                                     &t.tirantiV, &t.tirantiO, &t.tauk,    &t.sigma,
+                                                                     &t.solai,    &t.sbalzi};
         for (int f = 0; f < kWallFieldCount; ++f)
             project->setWall(s, w, static_cast<WallField>(f), FieldValue::text(*values[f]));
         return *this;

@@ -40,7 +40,8 @@ TEST(VerticalLoads, SeismicCoefficientFollowsTheGrade) {
         ASSERT_TRUE(b.run().complete);
         EXPECT_NEAR(b.building().totalForce.number(), 4 * coefficient * 16.2, 0.005) << grado;
         double weighted = 0;
-        for (int f = 0; f <= 2; ++f) weighted += b.level(f).distributionCoeff.number() * b.level(f).storeyWeight.number();
+        for (int f = 0; f <= 2; ++f)
+            weighted += b.level(f).distributionCoeff.number() * b.level(f).storeyWeight.number();
         EXPECT_NEAR(weighted, 16.2, 0.05);
     }
     TestBuilding low = twoStoreyWall("2");
@@ -92,7 +93,8 @@ TEST(VerticalLoads, EmptyInputsAreWrittenBackAsZero) {
     EXPECT_EQ(outcome.reason, StopReason::DivisionByZero);
     EXPECT_EQ(outcome.phase, Phase::Stiffness);
     EXPECT_EQ(outcome.storey, 1);
-    for (WallField field : {WallField::solai, WallField::sbalzi, WallField::ascissa, WallField::ordinata, WallField::tauk})
+    for (WallField field :
+         {WallField::solai, WallField::sbalzi, WallField::ascissa, WallField::ordinata, WallField::tauk})
         EXPECT_EQ(b.project->wall(1, 1, field), FieldValue::integer(0)) << static_cast<int>(field);
     EXPECT_EQ(b.at(1, 1).stiffnessX.number(), 0.0);
 }

@@ -23,12 +23,16 @@ TEST(ArchiveCharset, EveryByteReadsAndWritesBackUnchanged) {
 TEST(ArchiveCharset, WhatWindows1252CannotHoldBecomesAQuestionMark) {
     EXPECT_EQ(utf8ToCp1252("\u2713 \u0080 \U0001F600 \u0100"), "? ? ? ?");
     // Lone continuation, cut sequence, overlong slash, surrogate, above U+10FFFF.
-    EXPECT_EQ(utf8ToCp1252("a\x80" "b"), "a?b");
+    EXPECT_EQ(utf8ToCp1252("a\x80"
+                           "b"),
+              "a?b");
     EXPECT_EQ(utf8ToCp1252("c\xc3"), "c?");
     EXPECT_EQ(utf8ToCp1252("\xc0\xaf"), "??");
     EXPECT_EQ(utf8ToCp1252("\xed\xa0\x80"), "???");
     EXPECT_EQ(utf8ToCp1252("\xf4\x90\x80\x80"), "????");
-    EXPECT_EQ(utf8ToCp1252("\xe2\x82" "x"), "??x");
+    EXPECT_EQ(utf8ToCp1252("\xe2\x82"
+                           "x"),
+              "??x");
 }
 
 } // namespace

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "archive_test_support.h"
-#include "support/temporary_folder.h"
 #include "model/archive.h"
+#include "support/temporary_folder.h"
 
 namespace calvex {
 namespace {
@@ -38,8 +38,7 @@ TEST_F(ArchiveFile, SavingWritesTheEncodingAndReplacesTheOldFileKeepingItsPermis
     result = writeArchiveFile(target, *project);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.alteredFields, std::vector<std::string>{"progetto"});
-    EXPECT_EQ(fs::status(target).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(entries(), 1);
 
     auto back = std::make_unique<ProjectData>();
@@ -109,8 +108,9 @@ TEST_F(ArchiveFile, OnlyRegularFilesOfABoundedSizeAreRead) {
     result = readArchiveFile(large, *project);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(result.line, 0);
-    EXPECT_EQ(result.problem, "impossibile aprire il file: il file \u00e8 pi\u00f9 grande di 4 MB e non pu\u00f2 "
-                              "essere un archivio");
+    EXPECT_EQ(result.problem,
+              "impossibile aprire il file: il file \u00e8 pi\u00f9 grande di 4 MB e non pu\u00f2 "
+              "essere un archivio");
     EXPECT_TRUE(project->general(GeneralField::grado).isEmpty());
 
     // At the limit the file is still read.

@@ -65,8 +65,7 @@ TEST(ArchiveRobustness, RandomBytesAreReadWithoutHarm) {
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 3000, '\0');
         const bool anyByte = round % 3 == 0;
-        for (char& c : bytes)
-            c = anyByte ? static_cast<char>(random() & 0xFF) : alphabet[random() % alphabet.size()];
+        for (char& c : bytes) c = anyByte ? static_cast<char>(random() & 0xFF) : alphabet[random() % alphabet.size()];
         if (round % 5 == 0) bytes.insert(0, "\"9\",4,.33,1,\"20\",\"50\",50\r\n");
         expectWellFormed(readArchive(bytes, *project), bytes);
     }

@@ -101,10 +101,21 @@ TEST(ArchiveRoundTrip, WrittenFileReadsBackToTheSameBytesAndValues) {
 TEST(ArchiveFields, FieldsAreSplitAndTypedByTheirText) {
     ArchiveFieldScanner scanner(
         "  \"a,b\"junk\"x, 12 ,\t-.5\t,2.,+7,1e5,,x y\r\nlast\rcr\nlf,.,-,99999999999999999999,\"open\r\nend");
-    const std::vector<FieldValue> expected{
-        typed("a,b"), FieldValue::integer(12), FieldValue::real(-0.5), FieldValue::real(2),
-        FieldValue::integer(7), typed("1e5"), FieldValue{}, typed("x y"), typed("last"), typed("cr"),
-        typed("lf"), typed("."), typed("-"), FieldValue::real(1e20), typed("open\r\nend")};
+    const std::vector<FieldValue> expected{typed("a,b"),
+                                           FieldValue::integer(12),
+                                           FieldValue::real(-0.5),
+                                           FieldValue::real(2),
+                                           FieldValue::integer(7),
+                                           typed("1e5"),
+                                           FieldValue{},
+                                           typed("x y"),
+                                           typed("last"),
+                                           typed("cr"),
+                                           typed("lf"),
+                                           typed("."),
+                                           typed("-"),
+                                           FieldValue::real(1e20),
+                                           typed("open\r\nend")};
     const std::vector<int> lines{1, 1, 1, 1, 1, 1, 1, 1, 2, 3, 4, 4, 4, 4, 4};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const std::optional<FieldValue> value = scanner.next();
@@ -133,7 +144,11 @@ std::string archiveWith(const std::string& general, int storeys, int walls) {
     std::string bytes = general + "\r\n" + repeat("2,.35,.2,.4,.4,2.9\r\n", static_cast<std::size_t>(storeys));
     for (int s = 1; s <= storeys; ++s)
         for (int w = 1; w <= walls; ++w)
-            bytes.append(1, '"').append(std::to_string(s)).append(1, '.').append(std::to_string(w)).append("\",,,,,,,,,\r\n");
+            bytes.append(1, '"')
+                .append(std::to_string(s))
+                .append(1, '.')
+                .append(std::to_string(w))
+                .append("\",,,,,,,,,\r\n");
     return bytes + "\"Progetto\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
 }
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "support/temporary_folder.h"
 #include "model/durable_file.h"
+#include "support/temporary_folder.h"
 
 namespace calvex {
 namespace {

@@ -5,8 +5,7 @@
 namespace calvex {
 namespace {
 
-TEST(NumberPattern, PatternsInTheUsersNotation)
-{
+TEST(NumberPattern, PatternsInTheUsersNotation) {
     const NumberSymbols italian;
     EXPECT_EQ(formatPattern(1234567.891, NumberPattern::grouped2, italian), "1.234.567,89");
     EXPECT_EQ(formatPattern(999.995, NumberPattern::grouped2, italian), "1.000,00");
@@ -30,5 +29,5 @@ TEST(NumberPattern, PatternsInTheUsersNotation)
     EXPECT_EQ(formatPattern(1234.5, NumberPattern::grouped2, french), "1\u202f234,50");
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

@@ -83,8 +83,7 @@ TEST(ProjectData, ClearsCopiesAndSwaps) {
     p->setGeneral(GeneralField::wallCount, FieldValue::real(2));
     p->introduceStoreys(2);
     for (int s = 1; s <= 2; ++s)
-        for (int w = 1; w <= 2; ++w)
-            p->setWall(s, w, WallField::dimx, FieldValue::text(std::to_string(10 * s + w)));
+        for (int w = 1; w <= 2; ++w) p->setWall(s, w, WallField::dimx, FieldValue::text(std::to_string(10 * s + w)));
     p->setWall(3, 1, WallField::dimx, FieldValue::text("keep"));
 
     p->swapWalls(1, 2);

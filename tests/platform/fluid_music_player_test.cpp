@@ -1,11 +1,11 @@
 #include "platform/fluid_music_player.h"
 
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
-#include <fluidsynth.h>
-#include <gtest/gtest.h>
 
 namespace calvex {
 namespace {
@@ -21,8 +21,8 @@ TEST(FluidMusicPlayer, StaysSilentAndQuickWithoutAPlayableTune) {
     player.play();
     player.pause();
     player.close();
-    for (const QString& file : {QStringLiteral("nessuna-musica.mid"), notMidi, QString(),
-                                QStringLiteral(CALVEX_SOURCE_DIR "/resources")}) {
+    for (const QString& file :
+         {QStringLiteral("nessuna-musica.mid"), notMidi, QString(), QStringLiteral(CALVEX_SOURCE_DIR "/resources")}) {
         player.open(file);
         player.pause();
         player.play();

@@ -1,7 +1,7 @@
-#include <algorithm>
-#include <cmath>
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace calvex {

@@ -2,11 +2,11 @@
 // Liberation fonts loaded from their files, so that text widths are the
 // same on every machine.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

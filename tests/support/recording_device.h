@@ -17,8 +17,7 @@ namespace calvex::testing {
 // breaks the line counters make without any page filling up first.
 class RecordingDevice : public TextDevice {
 public:
-    explicit RecordingDevice(int pageHeight = pageBoxHeight,
-                             double linePitchPerPoint = linePitchTwipsPerPoint)
+    explicit RecordingDevice(int pageHeight = pageBoxHeight, double linePitchPerPoint = linePitchTwipsPerPoint)
         : pageHeight_(pageHeight), linePitchPerPoint_(linePitchPerPoint) {}
 
     enum class Kind { Text, Line, PageEnd, DocumentEnd };
@@ -28,11 +27,11 @@ public:
         int page;
         int x;
         int y;
-        int column;  // column the text starts at, 0 when between columns
+        int column; // column the text starts at, 0 when between columns
         std::string font;
         double size;
         std::string text;
-        int x2 = 0;  // lines only
+        int x2 = 0; // lines only
         int y2 = 0;
         int width = 0;
     };
@@ -66,4 +65,4 @@ private:
     std::vector<Item> items_;
 };
 
-}  // namespace calvex::testing
+} // namespace calvex::testing

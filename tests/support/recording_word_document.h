@@ -17,27 +17,27 @@ public:
         std::string font;
         double size;
         bool bold;
-        bool newPage;  // starts a new page
-        bool pageCount;  // holds the document's page count
+        bool newPage;   // starts a new page
+        bool pageCount; // holds the document's page count
     };
     struct Table {
         int rows;
         int columns;
-        double size;  // the font size when the table was added
-        std::vector<std::vector<std::string>> cells;  // [row - 1][column - 1]
+        double size;                                 // the font size when the table was added
+        std::vector<std::vector<std::string>> cells; // [row - 1][column - 1]
         std::optional<Alignment> alignment;
         int headingRows = 0;
         const std::string& cell(int row, int column) const { return cells.at(row - 1).at(column - 1); }
     };
     // Where the numbered pages start, and the caption at their foot.
     struct PageNumbering {
-        std::size_t firstParagraph;  // into paragraphs()
+        std::size_t firstParagraph; // into paragraphs()
         std::string caption;
     };
     // A paragraph or a table, in document order.
     struct Block {
         bool isTable;
-        int index;  // into paragraphs() or tables(), from 0
+        int index; // into paragraphs() or tables(), from 0
     };
 
     // The page count it states is the one a word processor would show.
@@ -83,4 +83,4 @@ private:
     std::vector<Block> blocks_;
 };
 
-}  // namespace calvex::testing
+} // namespace calvex::testing

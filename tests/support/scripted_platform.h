@@ -56,9 +56,9 @@ public:
     void clearRecords();
 
     std::deque<MessageAnswer> answers;
-    std::deque<QString> files;  // an empty name cancels the dialog
-    std::deque<QColor> colors;  // an invalid colour cancels the dialog
-    std::deque<bool> printers;  // false cancels the printer dialog
+    std::deque<QString> files; // an empty name cancels the dialog
+    std::deque<QColor> colors; // an invalid colour cancels the dialog
+    std::deque<bool> printers; // false cancels the printer dialog
 
     std::vector<Message> messages;
     std::vector<FileDialog> fileDialogs;

@@ -1,8 +1,8 @@
 #include "ui/cls_resize.h"
 
+#include <gtest/gtest.h>
 #include <QWidget>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "support/scripted_platform.h"
 

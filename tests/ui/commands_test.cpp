@@ -1,7 +1,7 @@
 #include "ui/commands.h"
 
-#include <QString>
 #include <gtest/gtest.h>
+#include <QString>
 #include <map>
 #include <set>
 

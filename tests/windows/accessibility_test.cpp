@@ -38,9 +38,9 @@ protected:
 TEST_F(AccessibilityTest, DropDownsByTheirCaptionAndTheHintByItsText) {
     GeneralDataWindow& general = shell.generalWindow();
     type(general, "grado", "9");
-    for (const auto& [name, caption, value] :
-         {std::tuple{"grado", "Grado di sismicità", "9"}, {"riduz", "Coefficiente di riduzione dei sovraccarichi", "0.33"},
-          {"protez", "Coefficiente di protezione sismica", "1.0"}}) {
+    for (const auto& [name, caption, value] : {std::tuple{"grado", "Grado di sismicità", "9"},
+                                               {"riduz", "Coefficiente di riduzione dei sovraccarichi", "0.33"},
+                                               {"protez", "Coefficiente di protezione sismica", "1.0"}}) {
         QAccessibleInterface* combo = accessible(general.findChild<QWidget*>(name));
         EXPECT_EQ(combo->role(), QAccessible::ComboBox);
         EXPECT_EQ(combo->text(QAccessible::Name), QString::fromUtf8(caption));
@@ -60,10 +60,22 @@ TEST_F(AccessibilityTest, ResultValuesAndMapCellsSayTheirTexts) {
     for (int s = 1; s <= 14; ++s) {
         building.storey(s, "3", "1.8");
         for (int w = 1; w <= 2; ++w) {
-            building.wall(s, w, {.dimx = "6", .dimy = "0.4", .ascissa = "3", .ordinata = std::to_string(5 * w - 5),
-                                 .tauk = "20", .sigma = "2500", .solai = "10"});
-            building.wall(s, w + 2, {.dimx = "0.4", .dimy = "6", .ascissa = std::to_string(6 * w - 6),
-                                     .ordinata = "3", .tauk = "20", .sigma = "2500", .solai = "10"});
+            building.wall(s, w,
+                          {.dimx = "6",
+                           .dimy = "0.4",
+                           .ascissa = "3",
+                           .ordinata = std::to_string(5 * w - 5),
+                           .tauk = "20",
+                           .sigma = "2500",
+                           .solai = "10"});
+            building.wall(s, w + 2,
+                          {.dimx = "0.4",
+                           .dimy = "6",
+                           .ascissa = std::to_string(6 * w - 6),
+                           .ordinata = "3",
+                           .tauk = "20",
+                           .sigma = "2500",
+                           .solai = "10"});
         }
     }
     *project = *building.project;

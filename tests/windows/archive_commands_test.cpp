@@ -37,7 +37,8 @@ TEST_F(ArchiveCommandsTest, OpenRefillsTheWindowAndSaveWritesItBack) {
     EXPECT_EQ(project->storeyCount(), 3);
     EXPECT_EQ(project->general(GeneralField::strutt).kind(), FieldValue::Kind::Text);
     EXPECT_EQ(window.shownStorey(), 1);
-    EXPECT_EQ(window.hintText(), "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.");
+    EXPECT_EQ(window.hintText(),
+              "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.");
 
     // Save after open writes back to the opened file without a dialog.
     const QString copy = folder.filePath("Calvex-dati-copia");
@@ -125,8 +126,9 @@ TEST_F(ArchiveCommandsTest, IncompleteOpenIsToldAndDeleteUsesItsDialog) {
 TEST_F(ArchiveCommandsTest, FilesThatAreNoArchivesAreNotOpenedAndDeletingForGoodIsTold) {
     platform.files.push_back(folder.path());
     window.findChild<QAction*>("apri")->trigger();
-    EXPECT_EQ(lastMessage(), "Il file \"" + QFileInfo(folder.path()).fileName() +
-                                 "\" non \u00e8 stato aperto: impossibile aprire il file: il nome indica una cartella.");
+    EXPECT_EQ(lastMessage(),
+              "Il file \"" + QFileInfo(folder.path()).fileName() +
+                  "\" non \u00e8 stato aperto: impossibile aprire il file: il nome indica una cartella.");
     EXPECT_TRUE(project->currentFileName.empty());
 
     // A temporary file left by an interrupted save.

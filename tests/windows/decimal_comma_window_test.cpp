@@ -58,13 +58,13 @@ struct TypedProgram {
     // Every printout of the windows, then the report printed and as a document.
     void printEverything() {
         platform.clearRecords();
-        for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
-                                WorkWindowId::controllasetti})
+        for (WorkWindowId id :
+             {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati, WorkWindowId::controllasetti})
             shell.showWorkWindow(id)->findChild<QAction*>("solodati")->trigger();
         TitlePageWindow& title = shell.titlePageWindow();
         for (const char* form : {"comestampo2", "comestampo1"}) {
             title.findChild<QRadioButton*>(form)->click();
-            platform.answers.push_back(MessageAnswer::yes);  // the example is not verified
+            platform.answers.push_back(MessageAnswer::yes); // the example is not verified
             title.findChild<QAction*>("stampatutto")->trigger();
         }
     }

@@ -39,7 +39,8 @@ TEST_F(GeneralWindowTest, HintNamesTheNextThingToDo) {
     EXPECT_EQ(window.hintText(), "Digitare il numero massimo dei setti in direzione X.");
     type(window, "numsetx", "3");
     type(window, "numsety", "4");
-    EXPECT_EQ(window.hintText(), "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.");
+    EXPECT_EQ(window.hintText(),
+              "I dati sono stati immessi correttamente: archiviarli, correggerli o cliccare su AVANTI.");
     EXPECT_EQ(project->wallCount(), 7);
     EXPECT_TRUE(platform.messages.empty());
     // Showing a storey does not turn its default numbers into texts.

@@ -102,7 +102,8 @@ TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     platform.clearRecords();
     platform.answers.push_back(MessageAnswer::no);
     shell.titlePageWindow().findChild<QAction*>("stampatutto")->trigger();
-    EXPECT_EQ(lastMessage(), QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
+    EXPECT_EQ(lastMessage(),
+              QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
     EXPECT_EQ(platform.printerDialogs, 0);
     platform.answers.push_back(MessageAnswer::yes);
     shell.titlePageWindow().findChild<QAction*>("stampatutto")->trigger();
@@ -135,8 +136,9 @@ TEST_F(PrintCommandsTest, TheEditableReportOpensInTheWordProcessor) {
     EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
 
     // A word processor that cannot open it: the program says what happened.
-    platform.documentFailures.push_back(QString::fromUtf8("Il documento è stato scritto nel file r.odt, ma non è "
-                                                          "stato possibile aprirlo con l'elaboratore di testi."));
+    platform.documentFailures.push_back(
+        QString::fromUtf8("Il documento è stato scritto nel file r.odt, ma non è "
+                          "stato possibile aprirlo con l'elaboratore di testi."));
     title.findChild<QAction*>("stampatutto")->trigger();
     EXPECT_EQ(platform.documents.size(), 2u);
     EXPECT_TRUE(lastMessage().startsWith(QString::fromUtf8("Il documento è stato scritto nel file r.odt")));
@@ -147,7 +149,8 @@ TEST_F(PrintCommandsTest, TheEditableReportOpensInTheWordProcessor) {
     platform.clearRecords();
     platform.answers.push_back(MessageAnswer::no);
     title.findChild<QAction*>("stampatutto")->trigger();
-    EXPECT_EQ(lastMessage(), QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
+    EXPECT_EQ(lastMessage(),
+              QString::fromUtf8("Attenzione: l'edificio non è verificato, si vuole comunque stampare la relazione?"));
     EXPECT_TRUE(platform.documents.empty());
 }
 

@@ -2,8 +2,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,10 +43,22 @@ protected:
         for (int s = 1; s <= storeys; ++s) {
             b.storey(s, "3", "1.8");
             for (int w = 1; w <= 2; ++w) {
-                b.wall(s, w, {.dimx = "6", .dimy = "0.4", .ascissa = "3", .ordinata = std::to_string(5 * w - 5),
-                              .tauk = tauk, .sigma = "2500", .solai = "10"});
-                b.wall(s, w + 2, {.dimx = "0.4", .dimy = "6", .ascissa = std::to_string(6 * w - 6), .ordinata = "3",
-                                  .tauk = tauk, .sigma = "2500", .solai = "10"});
+                b.wall(s, w,
+                       {.dimx = "6",
+                        .dimy = "0.4",
+                        .ascissa = "3",
+                        .ordinata = std::to_string(5 * w - 5),
+                        .tauk = tauk,
+                        .sigma = "2500",
+                        .solai = "10"});
+                b.wall(s, w + 2,
+                       {.dimx = "0.4",
+                        .dimy = "6",
+                        .ascissa = std::to_string(6 * w - 6),
+                        .ordinata = "3",
+                        .tauk = tauk,
+                        .sigma = "2500",
+                        .solai = "10"});
             }
         }
         ASSERT_TRUE(b.run().complete);
@@ -64,10 +76,10 @@ TEST_F(ResultsWindowTest, FixedTextsSelectorAndHelp) {
     EXPECT_EQ(window.windowTitle(), "Calvex: risultati dei piani e verifica globale");
     QStringList captions;
     for (const QLabel* caption : window.findChildren<QLabel*>()) captions << caption->text();
-    for (const char* text : {"RISULTATI GENERALI", "Centro delle forze orizzontali..........m.",
-                             "Valore di lambda..............................:", "Momento torcente dovuto a D/B tm.",
-                             "Coefficiente di sicurezza (direz. Y)",
-                             "per sezione parzializzata (inserire tiranti verticali)"})
+    for (const char* text :
+         {"RISULTATI GENERALI", "Centro delle forze orizzontali..........m.",
+          "Valore di lambda..............................:", "Momento torcente dovuto a D/B tm.",
+          "Coefficiente di sicurezza (direz. Y)", "per sezione parzializzata (inserire tiranti verticali)"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(text))) << text;
     EXPECT_TRUE(captions.contains(QString::fromUtf8("Eccentricità lungo l'asse X............m.")));
 
@@ -100,8 +112,9 @@ TEST_F(ResultsWindowTest, FixedTextsSelectorAndHelp) {
     const QStringList lines = lastMessage().split('\n');
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], QString::fromUtf8("- La finestra è di sola lettura;"));
-    EXPECT_EQ(lines[3], "- cliccare sul tasto 'Controllo' per visualizzare la finestra con la mappa delle modifiche da "
-                        "apportare alla struttura.");
+    EXPECT_EQ(lines[3],
+              "- cliccare sul tasto 'Controllo' per visualizzare la finestra con la mappa delle modifiche da "
+              "apportare alla struttura.");
 }
 
 TEST_F(ResultsWindowTest, PublishedValuesInTheLocalesFormAndLists) {
@@ -271,8 +284,7 @@ TEST_F(ResultsWindowTest, ListsOfTheLargestBuilding) {
         const int textWidth = list->viewport()->width() - 2 * FailureListView::kTextMargin;
         const int textHeight = list->rowHeight() - 2 * FailureListView::kTextMargin;
         for (const QString& row : rows)
-            ASSERT_LE(metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), Qt::TextWordWrap, row).height(),
-                      textHeight)
+            ASSERT_LE(metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), Qt::TextWordWrap, row).height(), textHeight)
                 << row.toStdString();
     }
     ASSERT_NE(json["sectionFailList"], "*** nessuno ***");
@@ -292,7 +304,8 @@ TEST_F(ResultsWindowTest, ListsOfTheLargestBuilding) {
     QTest::mouseClick(shear->viewport(), Qt::LeftButton, Qt::ShiftModifier,
                       shear->visualRect(last.siblingAtRow(last.row() - 1)).center());
     QTest::keySequence(shear, QKeySequence::Copy);
-    EXPECT_EQ(QApplication::clipboard()->text(), last.siblingAtRow(last.row() - 1).data().toString() + last.data().toString());
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              last.siblingAtRow(last.row() - 1).data().toString() + last.data().toString());
 }
 
 TEST_F(ResultsWindowTest, CheckDataGoesToTheWindowThatFails) {

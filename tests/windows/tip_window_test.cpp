@@ -75,7 +75,8 @@ TEST_F(TipWindowTest, EveryLineIsATipAnEmptyOneToo) {
 TEST_F(TipWindowTest, AMissingFileIsExplained) {
     TipWindow tips(shell);
     const QString file = QDir::toNativeSeparators(folder.path() + "/SuggerimentiCalvex.TXT");
-    const QString explanation = "Impossibile trovare il file " + file + "\n\nCreare un file di testo denominato " + file +
+    const QString explanation = "Impossibile trovare il file " + file + "\n\nCreare un file di testo denominato " +
+                                file +
                                 " utilizzando il Blocco note e inserendo un suggerimento per ogni riga. Inserire il "
                                 "file nella stessa directory dell'applicazione. ";
     EXPECT_EQ(tips.tipText(), explanation);

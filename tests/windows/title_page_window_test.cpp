@@ -13,7 +13,7 @@
 namespace calvex::testing {
 namespace {
 
-constexpr const char* kFieldNames[] = {"progetto", "localita", "committente", "architettonico",
+constexpr const char* kFieldNames[] = {"progetto",  "localita", "committente", "architettonico",
                                        "direttore", "luogo",    "data",        "allegati"};
 
 class TitlePageTest : public WindowTest {
@@ -65,9 +65,14 @@ TEST_F(TitlePageTest, OpensWithTodaysDateAndTheCalculatorsLines) {
 }
 
 TEST_F(TitlePageTest, EachFieldIsNamedByItsCaption) {
-    const char* spoken[] = {"progetto",           "località",          "committente",
-                            "progettista architettonico", "direttore dei lavori", "luogo elaborazione",
-                            "data elaborazione",  "allegati alla relazione"};
+    const char* spoken[] = {"progetto",
+                            "località",
+                            "committente",
+                            "progettista architettonico",
+                            "direttore dei lavori",
+                            "luogo elaborazione",
+                            "data elaborazione",
+                            "allegati alla relazione"};
     QList<QLabel*> labels = window.findChildren<QLabel*>();
     for (int i = 0; i < kTitleFieldCount; ++i) {
         QLineEdit* edit = field(kFieldNames[i]);
@@ -87,7 +92,8 @@ TEST_F(TitlePageTest, TextsLongerThanSixtyCharactersWarnAtEveryKeystrokeAndStayW
     keyIn("progetto", "bc");
     ASSERT_EQ(platform.messages.size(), 2u);
     for (const auto& message : platform.messages) {
-        EXPECT_EQ(message.request.text, QString::fromUtf8("Per una stampa corretta non digitare dati lunghi più di 60 spazi."));
+        EXPECT_EQ(message.request.text,
+                  QString::fromUtf8("Per una stampa corretta non digitare dati lunghi più di 60 spazi."));
         EXPECT_EQ(message.request.title, app::kCheckTitle);
         EXPECT_EQ(message.request.icon, MessageIcon::exclamation);
         EXPECT_EQ(message.parent, &window);

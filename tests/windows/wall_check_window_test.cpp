@@ -23,12 +23,23 @@ protected:
         for (int s = 1; s <= storeys; ++s) {
             building->storey(s, "3", "1.8");
             for (int w = 1; w <= xWalls; ++w)
-                building->wall(s, w, {.dimx = "6", .dimy = "0.4", .ascissa = "3",
-                                      .ordinata = std::to_string(5 * w - 5), .tauk = tauk, .sigma = "2500",
-                                      .solai = "10"});
+                building->wall(s, w,
+                               {.dimx = "6",
+                                .dimy = "0.4",
+                                .ascissa = "3",
+                                .ordinata = std::to_string(5 * w - 5),
+                                .tauk = tauk,
+                                .sigma = "2500",
+                                .solai = "10"});
             for (int w = 1; w <= yWalls; ++w)
-                building->wall(s, xWalls + w, {.dimx = "0.4", .dimy = "6", .ascissa = std::to_string(6 * w - 6),
-                                               .ordinata = "3", .tauk = tauk, .sigma = "2500", .solai = "10"});
+                building->wall(s, xWalls + w,
+                               {.dimx = "0.4",
+                                .dimy = "6",
+                                .ascissa = std::to_string(6 * w - 6),
+                                .ordinata = "3",
+                                .tauk = tauk,
+                                .sigma = "2500",
+                                .solai = "10"});
         }
         return *building;
     }
@@ -161,8 +172,9 @@ TEST_F(WallCheckWindowTest, DirectionCaptionsAndWallSelector) {
 }
 
 TEST_F(WallCheckWindowTest, WallMarks) {
-    compute(12, "60").wall(12, 2, {.dimx = "6", .dimy = "0.4", .ascissa = "3", .ordinata = "5", .tauk = "60",
-                                   .sigma = "10", .solai = "10"});
+    compute(12, "60").wall(
+        12, 2,
+        {.dimx = "6", .dimy = "0.4", .ascissa = "3", .ordinata = "5", .tauk = "60", .sigma = "10", .solai = "10"});
     load();
     window.setSelectors(1, 2);
     window.showWall();

@@ -42,7 +42,8 @@ TEST_F(WallWindowTest, FirstCharacterAndDirectionRules) {
     field(window, 1)->setText(".");
     EXPECT_EQ(field(window, 1)->text(), "0.");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(lastMessage(), QString::fromUtf8("Inserire i dati inferiori all'unità digitando prima lo zero e poi il punto."));
+    EXPECT_EQ(lastMessage(),
+              QString::fromUtf8("Inserire i dati inferiori all'unità digitando prima lo zero e poi il punto."));
     EXPECT_EQ(project->wall(1, 1, WallField::dimx), FieldValue::text("0."));
 
     field(window, 3)->setText("a");
@@ -84,14 +85,14 @@ TEST_F(WallWindowTest, NavigationLimitsAndCopyButtons) {
     window.findChild<QPushButton*>("copiami7")->click();
     EXPECT_EQ(field(window, 7)->text(), "8");
     EXPECT_EQ(project->wall(1, 2, WallField::tauk), FieldValue::text("8"));
-    EXPECT_EQ(window.findChild<QPushButton*>("copiami7")->accessibleName(),
-              "C Tensione tangenziale ammissibile t/mq");
+    EXPECT_EQ(window.findChild<QPushButton*>("copiami7")->accessibleName(), "C Tensione tangenziale ammissibile t/mq");
 }
 
 TEST_F(WallWindowTest, ValidationOrderAndAbsentWalls) {
     WallDataWindow& window = start("3", "1", "1");
     window.checkData();
-    EXPECT_EQ(lastMessage(), "Digitare un valore significativo per la dimensione in direzione X del setto n. 1 al piano 1.");
+    EXPECT_EQ(lastMessage(),
+              "Digitare un valore significativo per la dimensione in direzione X del setto n. 1 al piano 1.");
     for (int s = 1; s <= 3; ++s) {
         window.showStoreyAndWall(s, 1);
         typeWall(window, {"5", "0.3", "2.5", "0", "0", "0", "8", "250", "10", "0"});
@@ -104,7 +105,9 @@ TEST_F(WallWindowTest, ValidationOrderAndAbsentWalls) {
     field(window, 2)->setText("");
     platform.clearRecords();
     window.checkData();
-    EXPECT_EQ(lastMessage(), "Azzerare i valori dei dati del setto n. 2 al piano 3 o digitare le misure in direzione X e Y del setto.");
+    EXPECT_EQ(
+        lastMessage(),
+        "Azzerare i valori dei dati del setto n. 2 al piano 3 o digitare le misure in direzione X e Y del setto.");
     EXPECT_EQ(field(window, 1)->palette().color(QPalette::Base), QColor(255, 0, 0));
 
     for (int k = 3; k <= 10; ++k) field(window, k)->setText("0");
@@ -223,7 +226,8 @@ TEST_F(WallWindowTest, TypedBuildingMatchesTheBatchTool) {
     auto reference = std::make_unique<ProjectData>();
     ASSERT_TRUE(readArchiveFile(file.toStdString(), *reference).complete);
     auto text = [](const FieldValue& value) { return QString::fromStdString(value.fieldText()); };
-    for (GeneralField f : kGeneralEntryOrder) type(general, kGeneralFieldNames[static_cast<int>(f)].data(), text(reference->general(f)));
+    for (GeneralField f : kGeneralEntryOrder)
+        type(general, kGeneralFieldNames[static_cast<int>(f)].data(), text(reference->general(f)));
     const int storeys = reference->storeyCount(), walls = reference->wallCount();
     for (int s = 1; s <= storeys; ++s) {
         general.showStorey(s);

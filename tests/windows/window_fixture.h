@@ -1,9 +1,9 @@
 #pragma once
 // A shell on the scripted platform, and ways to type into windows.
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "shell/shell.h"
@@ -32,7 +32,9 @@ protected:
         if (auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(field))) return combo->currentText();
         return window.findChild<QLineEdit*>(QString::fromLatin1(field))->text();
     }
-    QString lastMessage() const { return platform.messages.empty() ? QString() : platform.messages.back().request.text; }
+    QString lastMessage() const {
+        return platform.messages.empty() ? QString() : platform.messages.back().request.text;
+    }
 
     ScriptedPlatform platform;
     std::unique_ptr<ProjectData> project;

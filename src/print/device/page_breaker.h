@@ -56,4 +56,4 @@ private:
     bool headerOff_ = false;
 };
 
-}  // namespace calvex
+} // namespace calvex

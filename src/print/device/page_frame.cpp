@@ -4,8 +4,7 @@
 
 namespace calvex {
 
-void printTitleLine(TextDevice& device, std::string_view fontName, int firstTop)
-{
+void printTitleLine(TextDevice& device, std::string_view fontName, int firstTop) {
     device.setCurrentY(firstTop);
     device.setFont(std::string(fontName), frameTitleSize);
     device.printAtColumn(frameTitleColumn, frameTitle);
@@ -13,16 +12,14 @@ void printTitleLine(TextDevice& device, std::string_view fontName, int firstTop)
     device.setFontSize(frameHeadingSize);
 }
 
-void printProjectLine(TextDevice& device, std::string_view projectName)
-{
+void printProjectLine(TextDevice& device, std::string_view projectName) {
     std::string line = "Progetto: ";
     line += projectName;
     device.printAtColumn(frameHeadingColumn, line);
     device.endLine();
 }
 
-void printPageFooter(TextDevice& device)
-{
+void printPageFooter(TextDevice& device) {
     device.setFontSize(frameHeadingSize);
     device.setCurrentX(frameFooterX);
     device.setCurrentY(frameFooterY);
@@ -31,11 +28,10 @@ void printPageFooter(TextDevice& device)
     device.endLine();
 }
 
-void printNumberEndingAt(TextDevice& device, int column, int value)
-{
+void printNumberEndingAt(TextDevice& device, int column, int value) {
     const int length = static_cast<int>(shortestNumberText(value).size()) + (value < 0 ? 0 : 1);
     device.jumpToColumn(column + 1 - length);
     device.printNumber(value);
 }
 
-}  // namespace calvex
+} // namespace calvex

@@ -19,13 +19,11 @@ inline constexpr int frameTitleColumn = 7;
 inline constexpr int frameHeadingColumn = 10;
 inline constexpr int frameFooterX = 9800;
 inline constexpr int frameFooterY = 15800;
-inline constexpr std::string_view frameTitle =
-    "CALVEX - verifica antisismica di edifici in muratura";
+inline constexpr std::string_view frameTitle = "CALVEX - verifica antisismica di edifici in muratura";
 
 // Starts a printout: y at the first position, the title line at 18 points
 // in the given font, then the size of headings and general lines.
-void printTitleLine(TextDevice& device, std::string_view fontName = frameFont,
-                    int firstTop = frameFirstTop);
+void printTitleLine(TextDevice& device, std::string_view fontName = frameFont, int firstTop = frameFirstTop);
 
 // "Progetto: " and the project name at the heading column, as one line.
 void printProjectLine(TextDevice& device, std::string_view projectName);
@@ -37,4 +35,4 @@ void printPageFooter(TextDevice& device);
 // the blank the number is printed with follows that column.
 void printNumberEndingAt(TextDevice& device, int column, int value);
 
-}  // namespace calvex
+} // namespace calvex

@@ -8,41 +8,27 @@
 
 namespace calvex {
 
-std::string shortestNumberText(double value)
-{
-    if (value == 0)
-        return "0";
+std::string shortestNumberText(double value) {
+    if (value == 0) return "0";
     std::array<char, 32> buffer{};
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 
-void TextDevice::setFont(const std::string& name, double points)
-{
+void TextDevice::setFont(const std::string& name, double points) {
     fontName_ = name;
     fontSize_ = points;
     fontChanged();
 }
 
-void TextDevice::setFontName(const std::string& name)
-{
-    setFont(name, fontSize_);
-}
+void TextDevice::setFontName(const std::string& name) { setFont(name, fontSize_); }
 
-void TextDevice::setFontSize(double points)
-{
-    setFont(fontName_, points);
-}
+void TextDevice::setFontSize(double points) { setFont(fontName_, points); }
 
-int TextDevice::lineHeight() const
-{
-    return static_cast<int>(std::lround(fontSize_ * linePitchTwipsPerPoint));
-}
+int TextDevice::lineHeight() const { return static_cast<int>(std::lround(fontSize_ * linePitchTwipsPerPoint)); }
 
-void TextDevice::printText(std::string_view text)
-{
-    if (text.empty())
-        return;
+void TextDevice::printText(std::string_view text) {
+    if (text.empty()) return;
     if (y_ + lineHeight() > pageHeight()) {
         const int x = x_;
         newPage();
@@ -52,22 +38,18 @@ void TextDevice::printText(std::string_view text)
     x_ += textWidth(text);
 }
 
-void TextDevice::jumpToColumn(int column)
-{
+void TextDevice::jumpToColumn(int column) {
     const int target = (column - 1) * characterWidth();
-    if (x_ > target)
-        endLine();
+    if (x_ > target) endLine();
     x_ = target;
 }
 
-void TextDevice::printAtColumn(int column, std::string_view text)
-{
+void TextDevice::printAtColumn(int column, std::string_view text) {
     jumpToColumn(column);
     printText(text);
 }
 
-void TextDevice::printFittingText(std::string_view text)
-{
+void TextDevice::printFittingText(std::string_view text) {
     constexpr double sizeStep = 0.5;
     constexpr double smallestSize = 4;
     const double size = fontSize_;
@@ -77,56 +59,46 @@ void TextDevice::printFittingText(std::string_view text)
         setFontSize(smaller);
     }
     printText(text);
-    if (fontSize_ != size)
-        setFontSize(size);
+    if (fontSize_ != size) setFontSize(size);
 }
 
-void TextDevice::printFittingAtColumn(int column, std::string_view text)
-{
+void TextDevice::printFittingAtColumn(int column, std::string_view text) {
     jumpToColumn(column);
     printFittingText(text);
 }
 
-void TextDevice::printNumber(double value)
-{
+void TextDevice::printNumber(double value) {
     std::string text = value < 0 ? "" : " ";
     text += formatNumber_(value);
     text += ' ';
     printText(text);
 }
 
-void TextDevice::setNumberFormatter(NumberFormatter formatter)
-{
-    formatNumber_ = std::move(formatter);
-}
+void TextDevice::setNumberFormatter(NumberFormatter formatter) { formatNumber_ = std::move(formatter); }
 
-void TextDevice::endLine()
-{
+void TextDevice::endLine() {
     x_ = 0;
     y_ += lineHeight();
 }
 
-void TextDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips)
-{
+void TextDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips) {
     drawStraightLine(x1, y1, x2, y2, widthTwips);
     x_ = x2;
     y_ = y2;
 }
 
-void TextDevice::newPage()
-{
+void TextDevice::newPage() {
     pageEnded();
     ++page_;
     x_ = 0;
     y_ = 0;
 }
 
-void TextDevice::endDocument()
-{
+void TextDevice::endDocument() {
     documentEnded();
     page_ = 1;
     x_ = 0;
     y_ = 0;
 }
 
-}  // namespace calvex
+} // namespace calvex

@@ -109,4 +109,4 @@ private:
     NumberFormatter formatNumber_ = shortestNumberText;
 };
 
-}  // namespace calvex
+} // namespace calvex

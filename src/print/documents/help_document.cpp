@@ -3,8 +3,7 @@
 namespace calvex::documents {
 
 void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
-                       std::span<const std::string> paragraphs)
-{
+                       std::span<const std::string> paragraphs) {
     std::string heading = "Guida: ";
     heading += title;
     document.setProperties(heading, productName);
@@ -18,9 +17,8 @@ void buildHelpDocument(WordDocument& document, std::string_view productName, std
     document.addParagraph(heading);
     document.addParagraph("");
     document.setFontSize(12);
-    for (const std::string& paragraph : paragraphs)
-        document.addParagraph(paragraph);
+    for (const std::string& paragraph : paragraphs) document.addParagraph(paragraph);
     document.justifyParagraphs();
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -14,4 +14,4 @@ namespace calvex::documents {
 void buildHelpDocument(WordDocument& document, std::string_view productName, std::string_view title,
                        std::span<const std::string> paragraphs);
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

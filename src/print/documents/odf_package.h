@@ -19,4 +19,4 @@ struct PackageEntry {
 // be made.
 std::optional<std::string> odfPackage(const std::string& mediaType, const std::vector<PackageEntry>& entries);
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

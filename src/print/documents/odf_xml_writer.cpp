@@ -9,30 +9,28 @@ namespace {
 
 constexpr std::string_view headingRows = "table:table-header-rows";
 
-void appendEscaped(std::string& xml, std::string_view text)
-{
+void appendEscaped(std::string& xml, std::string_view text) {
     for (const char c : text) {
         switch (c) {
-        case '&':
-            xml += "&amp;";
-            break;
-        case '<':
-            xml += "&lt;";
-            break;
-        case '>':
-            xml += "&gt;";
-            break;
-        case '"':
-            xml += "&quot;";
-            break;
-        default:
-            xml += c;
+            case '&':
+                xml += "&amp;";
+                break;
+            case '<':
+                xml += "&lt;";
+                break;
+            case '>':
+                xml += "&gt;";
+                break;
+            case '"':
+                xml += "&quot;";
+                break;
+            default:
+                xml += c;
         }
     }
 }
 
-void appendAttribute(std::string& xml, std::string_view name, std::string_view value)
-{
+void appendAttribute(std::string& xml, std::string_view name, std::string_view value) {
     xml += ' ';
     xml += name;
     xml += "=\"";
@@ -40,26 +38,22 @@ void appendAttribute(std::string& xml, std::string_view name, std::string_view v
     xml += '"';
 }
 
-}  // namespace
+} // namespace
 
-void OdfXmlWriter::startDocument()
-{
+void OdfXmlWriter::startDocument() {
     xml_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     headingRowsPending_ = false;
 }
 
-void OdfXmlWriter::closePendingHeadingRows()
-{
-    if (!headingRowsPending_)
-        return;
+void OdfXmlWriter::closePendingHeadingRows() {
+    if (!headingRowsPending_) return;
     xml_ += "</";
     xml_ += headingRows;
     xml_ += '>';
     headingRowsPending_ = false;
 }
 
-void OdfXmlWriter::startElement(const char* name, const librevenge::RVNGPropertyList& attributes)
-{
+void OdfXmlWriter::startElement(const char* name, const librevenge::RVNGPropertyList& attributes) {
     const std::string_view element = name;
     if (element == headingRows && headingRowsPending_) {
         headingRowsPending_ = false;
@@ -71,15 +65,12 @@ void OdfXmlWriter::startElement(const char* name, const librevenge::RVNGProperty
     const bool rowProperties = element == "style:table-row-properties";
     librevenge::RVNGPropertyList::Iter attribute(attributes);
     for (attribute.rewind(); attribute.next();) {
-        if (attribute.child())
-            continue;
+        if (attribute.child()) continue;
         const std::string_view key = attribute.key();
-        if (rowProperties && key == "fo:keep-together")
-            continue;
+        if (rowProperties && key == "fo:keep-together") continue;
         appendAttribute(xml_, key, attribute()->getStr().cstr());
     }
-    if (rowProperties)
-        appendAttribute(xml_, "fo:keep-together", "always");
+    if (rowProperties) appendAttribute(xml_, "fo:keep-together", "always");
     if (element == "style:font-face" && !attributes["style:font-charset"]) {
         appendAttribute(xml_, "style:font-family-generic", "swiss");
         appendAttribute(xml_, "style:font-pitch", "variable");
@@ -87,8 +78,7 @@ void OdfXmlWriter::startElement(const char* name, const librevenge::RVNGProperty
     xml_ += '>';
 }
 
-void OdfXmlWriter::endElement(const char* name)
-{
+void OdfXmlWriter::endElement(const char* name) {
     closePendingHeadingRows();
     if (std::string_view(name) == headingRows) {
         headingRowsPending_ = true;
@@ -99,10 +89,9 @@ void OdfXmlWriter::endElement(const char* name)
     xml_ += '>';
 }
 
-void OdfXmlWriter::characters(const librevenge::RVNGString& text)
-{
+void OdfXmlWriter::characters(const librevenge::RVNGString& text) {
     closePendingHeadingRows();
     appendEscaped(xml_, std::string_view(text.cstr(), static_cast<std::size_t>(text.size())));
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

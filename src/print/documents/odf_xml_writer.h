@@ -29,4 +29,4 @@ private:
     bool headingRowsPending_ = false;
 };
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

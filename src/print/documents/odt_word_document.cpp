@@ -15,16 +15,16 @@ namespace calvex::documents {
 
 namespace {
 
+using librevenge::RVNG_POINT;
 using librevenge::RVNGPropertyList;
 using librevenge::RVNGPropertyListVector;
-using librevenge::RVNG_POINT;
 
 // A4, in points, with its margins.
 constexpr double pageWidth = 595.28;
 constexpr double pageHeight = 841.89;
-constexpr double sideMargin = 42.52;  // 1.5 cm
+constexpr double sideMargin = 42.52; // 1.5 cm
 constexpr double topMargin = 42.52;
-constexpr double bottomMargin = 28.35;  // 1 cm, with the page number above it
+constexpr double bottomMargin = 28.35; // 1 cm, with the page number above it
 constexpr double textWidth = pageWidth - 2 * sideMargin;
 
 constexpr double cellPadding = 2.0;
@@ -34,24 +34,21 @@ constexpr double columnSlack = 3.0;
 // No column narrower than this, for the heading of a column of short numbers.
 constexpr double narrowestColumn = 20.0;
 
-const char* textAlign(WordDocument::Alignment alignment)
-{
+const char* textAlign(WordDocument::Alignment alignment) {
     switch (alignment) {
-    case WordDocument::Alignment::centre:
-        return "center";
-    case WordDocument::Alignment::right:
-        return "end";
-    case WordDocument::Alignment::left:
-        break;
+        case WordDocument::Alignment::centre:
+            return "center";
+        case WordDocument::Alignment::right:
+            return "end";
+        case WordDocument::Alignment::left:
+            break;
     }
     return "start";
 }
 
-RVNGPropertyList spanProperties(const OdtWordDocument::Font& font)
-{
+RVNGPropertyList spanProperties(const OdtWordDocument::Font& font) {
     RVNGPropertyList span;
-    if (!font.name.empty())
-        span.insert("style:font-name", font.name.c_str());
+    if (!font.name.empty()) span.insert("style:font-name", font.name.c_str());
     span.insert("fo:font-size", font.size, RVNG_POINT);
     span.insert("fo:font-weight", font.bold ? "bold" : "normal");
     return span;
@@ -60,31 +57,25 @@ RVNGPropertyList spanProperties(const OdtWordDocument::Font& font)
 // The text, with every blank that a word processor would fold into the one
 // before it (or drop at the start of a paragraph) written as a space of
 // its own.
-void insertText(librevenge::RVNGTextInterface& out, std::string_view text)
-{
+void insertText(librevenge::RVNGTextInterface& out, std::string_view text) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != ' ' || (i > 0 && text[i - 1] != ' '))
-            continue;
-        if (i > start)
-            out.insertText(std::string(text.substr(start, i - start)).c_str());
+        if (text[i] != ' ' || (i > 0 && text[i - 1] != ' ')) continue;
+        if (i > start) out.insertText(std::string(text.substr(start, i - start)).c_str());
         out.insertSpace();
         start = i + 1;
     }
-    if (start < text.size())
-        out.insertText(std::string(text.substr(start)).c_str());
+    if (start < text.size()) out.insertText(std::string(text.substr(start)).c_str());
 }
 
-void insertField(librevenge::RVNGTextInterface& out, const char* type)
-{
+void insertField(librevenge::RVNGTextInterface& out, const char* type) {
     RVNGPropertyList field;
     field.insert("librevenge:field-type", type);
     field.insert("style:num-format", "1");
     out.insertField(field);
 }
 
-RVNGPropertyList pageSpan()
-{
+RVNGPropertyList pageSpan() {
     RVNGPropertyList page;
     page.insert("fo:page-width", pageWidth, RVNG_POINT);
     page.insert("fo:page-height", pageHeight, RVNG_POINT);
@@ -96,8 +87,7 @@ RVNGPropertyList pageSpan()
     return page;
 }
 
-void writeFooter(librevenge::RVNGTextInterface& out, const std::string& caption, const OdtWordDocument::Font& font)
-{
+void writeFooter(librevenge::RVNGTextInterface& out, const std::string& caption, const OdtWordDocument::Font& font) {
     RVNGPropertyList footer;
     footer.insert("librevenge:occurrence", "all");
     out.openFooter(footer);
@@ -119,11 +109,9 @@ void writeFooter(librevenge::RVNGTextInterface& out, const std::string& caption,
 // A table too wide for the page takes the excess from its widest columns,
 // those of the long texts that may run over two lines, cutting them down to
 // one common width.
-void fitToPage(std::vector<double>& widths)
-{
+void fitToPage(std::vector<double>& widths) {
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
-    if (total <= textWidth)
-        return;
+    if (total <= textWidth) return;
     std::vector<double> widest = widths;
     std::sort(widest.begin(), widest.end(), std::greater<>());
     double cut = 0;
@@ -131,16 +119,14 @@ void fitToPage(std::vector<double>& widths)
         cut += widest[count - 1];
         const double common = (textWidth - (total - cut)) / static_cast<double>(count);
         if (count == widest.size() || common >= widest[count]) {
-            for (double& width : widths)
-                width = std::min(width, common);
+            for (double& width : widths) width = std::min(width, common);
             return;
         }
     }
 }
 
 // Every column as wide as its longest text.
-std::vector<double> columnWidths(const OdtWordDocument::Table& table)
-{
+std::vector<double> columnWidths(const OdtWordDocument::Table& table) {
     std::vector<double> widths(static_cast<std::size_t>(table.columns), narrowestColumn);
     for (int row = 0; row < table.rows; ++row)
         for (int column = 0; column < table.columns; ++column) {
@@ -156,8 +142,7 @@ std::vector<double> columnWidths(const OdtWordDocument::Table& table)
 // The table's cells share one paragraph style and one text style, defined
 // once under the table's number: looked up by it, they spare the generator
 // matching the properties of each of the thousands of cells.
-void writeTable(librevenge::RVNGTextInterface& out, const OdtWordDocument::Table& table, int number)
-{
+void writeTable(librevenge::RVNGTextInterface& out, const OdtWordDocument::Table& table, int number) {
     const std::vector<double> widths = columnWidths(table);
     RVNGPropertyListVector columns;
     for (const double width : widths) {
@@ -188,8 +173,7 @@ void writeTable(librevenge::RVNGTextInterface& out, const OdtWordDocument::Table
     span.insert("librevenge:span-id", number);
     for (int row = 0; row < table.rows; ++row) {
         RVNGPropertyList rowProperties;
-        if (row < table.headingRows)
-            rowProperties.insert("librevenge:is-header-row", true);
+        if (row < table.headingRows) rowProperties.insert("librevenge:is-header-row", true);
         out.openTableRow(rowProperties);
         for (int column = 0; column < table.columns; ++column) {
             out.openTableCell(cell);
@@ -205,10 +189,9 @@ void writeTable(librevenge::RVNGTextInterface& out, const OdtWordDocument::Table
     out.closeTable();
 }
 
-}  // namespace
+} // namespace
 
-void OdtWordDocument::addParagraph(std::string_view text)
-{
+void OdtWordDocument::addParagraph(std::string_view text) {
     Paragraph paragraph{std::string(text), font_, pageBreak_, std::nullopt, std::nullopt};
     if (pageBreak_ && pendingCaption_) {
         paragraph.numberedPages = std::move(pendingCaption_);
@@ -218,56 +201,44 @@ void OdtWordDocument::addParagraph(std::string_view text)
     pageBreak_ = false;
 }
 
-void OdtWordDocument::addPageCountParagraph(std::string_view before, std::string_view after)
-{
+void OdtWordDocument::addPageCountParagraph(std::string_view before, std::string_view after) {
     addParagraph(before);
     std::get<Paragraph>(blocks_.back()).afterPageCount = std::string(after);
 }
 
-int OdtWordDocument::addTable(int rows, int columns)
-{
-    if (rows < 1 || columns < 1)
-        throw std::invalid_argument("a table needs a row and a column");
+int OdtWordDocument::addTable(int rows, int columns) {
+    if (rows < 1 || columns < 1) throw std::invalid_argument("a table needs a row and a column");
     tables_.push_back(blocks_.size());
     blocks_.emplace_back(Table{rows, columns, font_, std::vector<std::string>(static_cast<std::size_t>(rows * columns)),
                                0, std::nullopt});
     return static_cast<int>(tables_.size());
 }
 
-OdtWordDocument::Table& OdtWordDocument::table(int number)
-{
-    if (number < 1 || number > static_cast<int>(tables_.size()))
-        throw std::out_of_range("no such table");
+OdtWordDocument::Table& OdtWordDocument::table(int number) {
+    if (number < 1 || number > static_cast<int>(tables_.size())) throw std::out_of_range("no such table");
     return std::get<Table>(blocks_[tables_[static_cast<std::size_t>(number - 1)]]);
 }
 
-void OdtWordDocument::setCell(int number, int row, int column, std::string_view text)
-{
+void OdtWordDocument::setCell(int number, int row, int column, std::string_view text) {
     Table& target = table(number);
     if (row < 1 || row > target.rows || column < 1 || column > target.columns)
         throw std::out_of_range("cell outside its table");
     target.cell(row, column) = std::string(text);
 }
 
-void OdtWordDocument::setHeadingRows(int number, int rows)
-{
+void OdtWordDocument::setHeadingRows(int number, int rows) {
     Table& target = table(number);
     target.headingRows = std::clamp(rows, 0, target.rows);
 }
 
-void OdtWordDocument::alignTable(int number, Alignment alignment)
-{
-    table(number).alignment = alignment;
-}
+void OdtWordDocument::alignTable(int number, Alignment alignment) { table(number).alignment = alignment; }
 
-void OdtWordDocument::setProperties(std::string_view title, std::string_view author)
-{
+void OdtWordDocument::setProperties(std::string_view title, std::string_view author) {
     title_ = title;
     author_ = author;
 }
 
-std::optional<std::string> OdtWordDocument::package() const
-{
+std::optional<std::string> OdtWordDocument::package() const {
     OdfXmlWriter content;
     OdfXmlWriter styles;
     OdfXmlWriter meta;
@@ -299,10 +270,8 @@ std::optional<std::string> OdtWordDocument::package() const
             writeFooter(out, *paragraph.numberedPages, paragraph.font);
         }
         RVNGPropertyList properties;
-        if (paragraph.pageBreak && !paragraph.numberedPages)
-            properties.insert("fo:break-before", "page");
-        if (justified_)
-            properties.insert("fo:text-align", "justify");
+        if (paragraph.pageBreak && !paragraph.numberedPages) properties.insert("fo:break-before", "page");
+        if (justified_) properties.insert("fo:text-align", "justify");
         out.openParagraph(properties);
         out.openSpan(spanProperties(paragraph.font));
         insertText(out, paragraph.text);
@@ -322,4 +291,4 @@ std::optional<std::string> OdtWordDocument::package() const
                                                                   {"META-INF/manifest.xml", manifest.xml()}});
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -52,10 +52,12 @@ public:
         int rows;
         int columns;
         Font font;
-        std::vector<std::string> cells;  // row by row
+        std::vector<std::string> cells; // row by row
         int headingRows = 0;
         std::optional<Alignment> alignment;
-        std::string& cell(int row, int column) { return cells[static_cast<std::size_t>((row - 1) * columns + column - 1)]; }
+        std::string& cell(int row, int column) {
+            return cells[static_cast<std::size_t>((row - 1) * columns + column - 1)];
+        }
     };
 
 private:
@@ -68,7 +70,7 @@ private:
     std::string title_;
     std::string author_;
     std::vector<std::variant<Paragraph, Table>> blocks_;
-    std::vector<std::size_t> tables_;  // into blocks_
+    std::vector<std::size_t> tables_; // into blocks_
 };
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

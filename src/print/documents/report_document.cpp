@@ -5,8 +5,7 @@
 namespace calvex::documents {
 
 void buildReportDocument(WordDocument& document, const ProjectData& project, std::string_view calculatorName,
-                         const NumberSymbols& symbols)
-{
+                         const NumberSymbols& symbols) {
     addTitleAndMethod(document, project, calculatorName);
     const GeneralDataTables general = addGeneralData(document, project, symbols);
     const int walls = addWallData(document, project, symbols);
@@ -19,4 +18,4 @@ void buildReportDocument(WordDocument& document, const ProjectData& project, std
         document.alignTable(table, WordDocument::Alignment::right);
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

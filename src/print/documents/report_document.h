@@ -15,4 +15,4 @@ namespace calvex::documents {
 void buildReportDocument(WordDocument& document, const ProjectData& project, std::string_view calculatorName,
                          const NumberSymbols& symbols);
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

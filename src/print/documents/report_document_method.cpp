@@ -36,14 +36,11 @@ constexpr std::array<Row2, 7> formulaSymbols{{
     {"sx", "tensione normale orizzontale nel centro del pannello e dovuta ai tiranti orizzontali"},
 }};
 
-void addEmptyParagraphs(WordDocument& document, int count)
-{
-    for (int i = 0; i < count; ++i)
-        document.addParagraph("");
+void addEmptyParagraphs(WordDocument& document, int count) {
+    for (int i = 0; i < count; ++i) document.addParagraph("");
 }
 
-void addTitleBlock(WordDocument& document, const ProjectData& project, std::string_view calculatorName)
-{
+void addTitleBlock(WordDocument& document, const ProjectData& project, std::string_view calculatorName) {
     const auto line = [&document](std::string_view caption, std::string_view value) {
         document.addParagraph(joined({caption, value}));
     };
@@ -69,11 +66,10 @@ void addTitleBlock(WordDocument& document, const ProjectData& project, std::stri
     document.addPageBreak();
 }
 
-}  // namespace
+} // namespace
 
 int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std::string_view secondHeading,
-                      std::span<const Row2> rows)
-{
+                      std::span<const Row2> rows) {
     document.setFontSize(tableSize);
     const int table = document.addTable(static_cast<int>(rows.size()) + 1, 2);
     document.setCell(table, 1, 1, firstHeading);
@@ -88,25 +84,21 @@ int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std
     return table;
 }
 
-void addSectionHeading(WordDocument& document, std::string_view heading)
-{
+void addSectionHeading(WordDocument& document, std::string_view heading) {
     document.setFontSize(sectionSize);
     document.addParagraph(heading);
     document.setFontSize(bodySize);
 }
 
-void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::string_view calculatorName)
-{
+void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::string_view calculatorName) {
     const std::string_view name = project.title(TitleField::progetto);
-    document.setProperties(name.empty() ? std::string("Relazione di calcolo")
-                                        : joined({"Relazione di calcolo: ", name}),
-                           calculatorName);
+    document.setProperties(
+        name.empty() ? std::string("Relazione di calcolo") : joined({"Relazione di calcolo: ", name}), calculatorName);
     addTitleBlock(document, project, calculatorName);
     document.setFontSize(18);
     document.addParagraph("RELAZIONE CALCOLO");
     document.setFontSize(bodySize);
-    for (const std::string_view paragraph : methodParagraphs)
-        document.addParagraph(paragraph);
+    for (const std::string_view paragraph : methodParagraphs) document.addParagraph(paragraph);
     document.setFontSize(10);
     document.addParagraph("Tu = A * tk * sqr( 1 + (so+sy+sx)/1.5*tk + (so+sy)*sx/2.25*tk^2)");
     addTwoColumnTable(document, "simbolo", "significato", formulaSymbols);
@@ -116,8 +108,7 @@ void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::
         "delle due direzioni X e Y (vedi il paragrafo D).");
 }
 
-void addClosing(WordDocument& document, const ProjectData& project, std::string_view calculatorName)
-{
+void addClosing(WordDocument& document, const ProjectData& project, std::string_view calculatorName) {
     document.setFontSize(bodySize);
     document.addParagraph("");
     document.addPageCountParagraph("La presente relazione \u00e8 composta di n. ", " pagine.");
@@ -127,4 +118,4 @@ void addClosing(WordDocument& document, const ProjectData& project, std::string_
     document.addParagraph(joined({"(", calculatorName, ")"}));
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -19,11 +19,9 @@ inline constexpr double dataTableSize = 8;
 inline constexpr double sectionSize = 14;
 
 // The texts one after the other.
-inline std::string joined(std::initializer_list<std::string_view> parts)
-{
+inline std::string joined(std::initializer_list<std::string_view> parts) {
     std::string text;
-    for (const std::string_view part : parts)
-        text += part;
+    for (const std::string_view part : parts) text += part;
     return text;
 }
 
@@ -64,4 +62,4 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
 // Page count, attachments, place and date, signature.
 void addClosing(WordDocument& document, const ProjectData& project, std::string_view calculatorName);
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -2,8 +2,8 @@
 
 #include "model/numeric_text.h"
 #include "model/results.h"
-#include "print/tables/result_tables.h"
 #include "print/device/text_device.h"
+#include "print/tables/result_tables.h"
 
 #include <array>
 #include <string>
@@ -17,8 +17,7 @@ using Cells = std::vector<std::string>;
 
 // Headings, units and data rows, cell by cell.
 int addDataTable(WordDocument& document, std::span<const std::string_view> headings,
-                 std::span<const std::string_view> units, const std::vector<Cells>& rows)
-{
+                 std::span<const std::string_view> units, const std::vector<Cells>& rows) {
     document.setFontSize(dataTableSize);
     const int table = document.addTable(static_cast<int>(rows.size()) + 2, static_cast<int>(headings.size()));
     for (std::size_t column = 0; column < headings.size(); ++column) {
@@ -34,12 +33,10 @@ int addDataTable(WordDocument& document, std::span<const std::string_view> headi
 }
 
 // A number written in its shortest form with the user's decimal point.
-std::string plainNumber(double value, const NumberSymbols& symbols)
-{
+std::string plainNumber(double value, const NumberSymbols& symbols) {
     const std::string text = shortestNumberText(value);
     const std::size_t point = text.find('.');
-    if (point == std::string::npos)
-        return text;
+    if (point == std::string::npos) return text;
     const std::string_view digits = text;
     return joined({digits.substr(0, point), symbols.decimalPoint, digits.substr(point + 1)});
 }
@@ -52,9 +49,9 @@ struct PatternCell {
 constexpr std::array<std::string_view, 7> storeyHeadings{
     "piano", "peso sp.muro", "carichi solai", "sovracc.solai", "carichi sbalzi", "sovr.sbalzi", "altezza lorda"};
 constexpr std::array<std::string_view, 7> storeyUnits{"n.", "t/mc", "t/mq", "t/mq", "t/mq", "t/mq", "m"};
-constexpr std::array<FloorField, kFloorFieldCount> storeyFields{
-    FloorField::specifico, FloorField::permsolai,  FloorField::accsolai,
-    FloorField::permsbalzi, FloorField::accsbalzi, FloorField::hp};
+constexpr std::array<FloorField, kFloorFieldCount> storeyFields{FloorField::specifico, FloorField::permsolai,
+                                                                FloorField::accsolai,  FloorField::permsbalzi,
+                                                                FloorField::accsbalzi, FloorField::hp};
 
 constexpr std::array<Row2, 12> wallLegend{{
     {"piano", "numero del piano"},
@@ -70,10 +67,10 @@ constexpr std::array<Row2, 12> wallLegend{{
     {"solai", "superficie dei solai del piano gravanti sul setto"},
     {"sbalzi", "superficie degli sbalzi del piano gravanti sul setto"},
 }};
-constexpr std::array<std::string_view, 12> wallHeadings{
-    "piano", "setto", "dimx", "dimy", "ascissa", "ordin.", "tir.v.", "tir.o.", "tauk", "sigma", "solai", "sbalzi"};
-constexpr std::array<std::string_view, 12> wallUnits{
-    "n", "n", "m", "m", "m", "m", "t", "t", "t/mq", "t/mq", "mq", "mq"};
+constexpr std::array<std::string_view, 12> wallHeadings{"piano",  "setto",  "dimx", "dimy",  "ascissa", "ordin.",
+                                                        "tir.v.", "tir.o.", "tauk", "sigma", "solai",   "sbalzi"};
+constexpr std::array<std::string_view, 12> wallUnits{"n", "n", "m",    "m",    "m",  "m",
+                                                     "t", "t", "t/mq", "t/mq", "mq", "mq"};
 
 constexpr std::array<Row2, 15> resultsLegend{{
     {"pia", "numero del piano"},
@@ -92,17 +89,21 @@ constexpr std::array<Row2, 15> resultsLegend{{
     {"t.max", "tensione massima nel setto"},
     {"torc.", "forza dovuta al momento torcente"},
 }};
-constexpr std::array<std::string_view, 15> resultsHeadings{
-    "pia", "se", "peso", "car.", "sn", "sigma", "rig.x", "rig.y", "asc.", "ord.", "f.p.", "f.o.", "ultima", "t.max",
-    "torc."};
-constexpr std::array<std::string_view, 15> resultsUnits{
-    "n", "n", "t", "t", "t", "t/mq", "t/m", "t/m", "m", "m", "t", "t", "t", "t/mq", "t"};
+constexpr std::array<std::string_view, 15> resultsHeadings{"pia",   "se",    "peso",   "car.",  "sn",
+                                                           "sigma", "rig.x", "rig.y",  "asc.",  "ord.",
+                                                           "f.p.",  "f.o.",  "ultima", "t.max", "torc."};
+constexpr std::array<std::string_view, 15> resultsUnits{"n", "n", "t", "t", "t", "t/mq", "t/m", "t/m",
+                                                        "m", "m", "t", "t", "t", "t/mq", "t"};
 
 constexpr std::array<PatternCell, 8> leadingResults{{
-    {&WallResult::selfWeightShare, NumberPattern::grouped2}, {&WallResult::slabLoad, NumberPattern::grouped2},
-    {&WallResult::normalForce, NumberPattern::grouped2},     {&WallResult::baseStress, NumberPattern::grouped2},
-    {&WallResult::stiffnessX, NumberPattern::grouped0},      {&WallResult::stiffnessY, NumberPattern::grouped0},
-    {&WallResult::armX, NumberPattern::grouped2},            {&WallResult::armY, NumberPattern::grouped2},
+    {&WallResult::selfWeightShare, NumberPattern::grouped2},
+    {&WallResult::slabLoad, NumberPattern::grouped2},
+    {&WallResult::normalForce, NumberPattern::grouped2},
+    {&WallResult::baseStress, NumberPattern::grouped2},
+    {&WallResult::stiffnessX, NumberPattern::grouped0},
+    {&WallResult::stiffnessY, NumberPattern::grouped0},
+    {&WallResult::armX, NumberPattern::grouped2},
+    {&WallResult::armY, NumberPattern::grouped2},
 }};
 constexpr std::array<PatternCell, 3> xResults{{
     {&WallResult::storeyShareX, NumberPattern::grouped2},
@@ -121,33 +122,32 @@ constexpr std::array<PatternCell, 2> trailingResults{{
 
 constexpr std::array<std::string_view, 15> storeyResultsHeadings{
     "piano", "peso", "gamma", "fp", "xm", "ym", "xr", "yr", "ex", "ey", "mp", "mt", "ft", "cfx", "cfy"};
-constexpr std::array<std::string_view, 15> storeyResultsUnits{
-    "n", "t", "", "t", "m", "m", "m", "m", "m", "m", "tm", "tm", "t", "", ""};
+constexpr std::array<std::string_view, 15> storeyResultsUnits{"n", "t", "",   "t",  "m", "m", "m", "m",
+                                                              "m", "m", "tm", "tm", "t", "",  ""};
 // Patterns of the fourteen storey values, in the order of their columns.
 constexpr std::array<NumberPattern, 14> storeyResultPatterns{
-    NumberPattern::grouped2, NumberPattern::plain2, NumberPattern::plain2,   NumberPattern::plain2,
-    NumberPattern::plain2,   NumberPattern::plain2, NumberPattern::plain2,   NumberPattern::plain2,
+    NumberPattern::grouped2, NumberPattern::plain2,   NumberPattern::plain2, NumberPattern::plain2,
+    NumberPattern::plain2,   NumberPattern::plain2,   NumberPattern::plain2, NumberPattern::plain2,
     NumberPattern::plain2,   NumberPattern::grouped0, NumberPattern::plain2, NumberPattern::plain2,
     NumberPattern::plain2,   NumberPattern::plain2};
 
 void appendResults(Cells& cells, const WallResult& result, std::span<const PatternCell> columns,
-                   const NumberSymbols& symbols)
-{
+                   const NumberSymbols& symbols) {
     for (const PatternCell& column : columns)
         cells.push_back(formatPattern((result.*column.value).number(), column.pattern, symbols));
 }
 
-}  // namespace
+} // namespace
 
-GeneralDataTables addGeneralData(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols)
-{
-    const auto number = [&](GeneralField field) {
-        return plainNumber(project.general(field).typedNumber(), symbols);
-    };
-    const std::array<std::string, 7> values{
-        number(GeneralField::grado), number(GeneralField::strutt), project.general(GeneralField::riduz).fieldText(),
-        project.general(GeneralField::protez).fieldText(), number(GeneralField::np), number(GeneralField::numsetx),
-        number(GeneralField::numsety)};
+GeneralDataTables addGeneralData(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
+    const auto number = [&](GeneralField field) { return plainNumber(project.general(field).typedNumber(), symbols); };
+    const std::array<std::string, 7> values{number(GeneralField::grado),
+                                            number(GeneralField::strutt),
+                                            project.general(GeneralField::riduz).fieldText(),
+                                            project.general(GeneralField::protez).fieldText(),
+                                            number(GeneralField::np),
+                                            number(GeneralField::numsetx),
+                                            number(GeneralField::numsety)};
     const std::array<Row2, 7> rows{{
         {"grado di sismicit\u00e0", values[0]},
         {"coefficiente di struttura", values[1]},
@@ -164,14 +164,14 @@ GeneralDataTables addGeneralData(WordDocument& document, const ProjectData& proj
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         Cells& cells = storeyRows.emplace_back(Cells{std::to_string(storey)});
         for (const FloorField field : storeyFields)
-            cells.push_back(formatPattern(project.floor(storey, field).typedNumber(), NumberPattern::grouped2, symbols));
+            cells.push_back(
+                formatPattern(project.floor(storey, field).typedNumber(), NumberPattern::grouped2, symbols));
     }
     document.addParagraph("");
     return {general, addDataTable(document, storeyHeadings, storeyUnits, storeyRows)};
 }
 
-int addWallData(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols)
-{
+int addWallData(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
     addSectionHeading(document, "B) DATI DEI SETTI");
     addTwoColumnTable(document, "colonna", "significato", wallLegend);
     std::vector<Cells> rows;
@@ -187,8 +187,7 @@ int addWallData(WordDocument& document, const ProjectData& project, const Number
     return addDataTable(document, wallHeadings, wallUnits, rows);
 }
 
-int addWallResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols)
-{
+int addWallResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
     addSectionHeading(document, "C) RISULTATI DELLA VERIFICA");
     addTwoColumnTable(document, "colonna", "significato", resultsLegend);
     std::vector<Cells> rows;
@@ -207,8 +206,7 @@ int addWallResults(WordDocument& document, const ProjectData& project, const Num
     return addDataTable(document, resultsHeadings, resultsUnits, rows);
 }
 
-ResultTables addStoreyResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols)
-{
+ResultTables addStoreyResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
     addSectionHeading(document, "D) RISULTATI GENERALI E DEI PIANI");
     document.addParagraph(
         "Il coefficiente di sicurezza riportato, per le due direzioni X e Y di ogni piano, \u00e8 una misura della "
@@ -218,11 +216,13 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
     std::array<std::string, tables::kBuildingValueLines.size()> values;
     std::array<Row2, tables::kBuildingValueLines.size()> rows;
     constexpr std::array<std::string_view, tables::kBuildingValueLines.size()> captions{
-        "Peso totale dell'edificio", "Baricentro verticale delle masse", "Totale forze orizzontali",
-        "Centro delle forze orizzontali", "Dimensione maggiore D", "Dimensione minore B", "Valore di lambda"};
+        "Peso totale dell'edificio", "Baricentro verticale delle masse",
+        "Totale forze orizzontali",  "Centro delle forze orizzontali",
+        "Dimensione maggiore D",     "Dimensione minore B",
+        "Valore di lambda"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        values[i] = formatPattern((project.building().*tables::kBuildingValueLines[i].value).number(), NumberPattern::grouped2,
-                                  symbols);
+        values[i] = formatPattern((project.building().*tables::kBuildingValueLines[i].value).number(),
+                                  NumberPattern::grouped2, symbols);
         rows[i] = {captions[i], values[i]};
     }
     const int building = addTwoColumnTable(document, "tipologia", "valore", rows);
@@ -242,10 +242,11 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
         const FloorResult& level = project.floorResult(storey);
         Cells& cells = storeyRows.emplace_back(Cells{std::to_string(storey)});
         for (std::size_t i = 0; i < tables::kStoreyResultCells.size(); ++i)
-            cells.push_back(formatPattern((level.*tables::kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
+            cells.push_back(
+                formatPattern((level.*tables::kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
     }
     document.addParagraph("Risultati dei piani:");
     return {building, addDataTable(document, storeyResultsHeadings, storeyResultsUnits, storeyRows)};
 }
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -10,4 +10,4 @@ namespace calvex::documents {
 // holds its text on one line in either.
 double textWidthPoints(std::string_view text, double points);
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

@@ -49,4 +49,4 @@ public:
     virtual void setProperties(std::string_view title, std::string_view author) = 0;
 };
 
-}  // namespace calvex::documents
+} // namespace calvex::documents

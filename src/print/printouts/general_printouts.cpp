@@ -1,8 +1,8 @@
 #include "print/printouts/general_printouts.h"
 
 #include "model/numeric_text.h"
-#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
+#include "print/tables/printout_lines.h"
 #include "print/tables/storey_table_parts.h"
 
 #include <algorithm>
@@ -21,15 +21,13 @@ constexpr int kTemplateStoreys = 20;
 constexpr int kStoreyColumnEnd = 11;
 constexpr int kValueColumn = 57;
 
-void printHeading(TextDevice& device, std::string_view heading)
-{
+void printHeading(TextDevice& device, std::string_view heading) {
     emptyLines(device, 2);
     headingLine(device, heading);
     emptyLines(device, 3);
 }
 
-void printTemplateGeneralLines(TextDevice& device)
-{
+void printTemplateGeneralLines(TextDevice& device) {
     constexpr std::array<std::string_view, 7> lines{
         "grado di sismicit\u00e0......................... = __________",
         "coefficiente di struttura.................. = __________",
@@ -47,19 +45,14 @@ void printTemplateGeneralLines(TextDevice& device)
 
 // The number read from a field's text, printed so that the last of
 // `alignedLength` characters falls on the value column.
-void printValueEndingAtValueColumn(TextDevice& device, const std::string& text, std::size_t alignedLength)
-{
+void printValueEndingAtValueColumn(TextDevice& device, const std::string& text, std::size_t alignedLength) {
     device.jumpToColumn(std::max(1, kValueColumn - static_cast<int>(alignedLength)));
     device.printNumber(readTypedNumber(text));
 }
 
-std::size_t wholePartLength(const std::string& text)
-{
-    return std::min(text.find_first_of(".,"), text.size());
-}
+std::size_t wholePartLength(const std::string& text) { return std::min(text.find_first_of(".,"), text.size()); }
 
-void printTableGeneralLines(TextDevice& device, const GeneralFieldTexts& texts)
-{
+void printTableGeneralLines(TextDevice& device, const GeneralFieldTexts& texts) {
     const auto caption = [&device](std::string_view text) { device.printAtColumn(frameHeadingColumn, text); };
     const auto endValue = [&device] { emptyLines(device, 2); };
 
@@ -86,10 +79,9 @@ void printTableGeneralLines(TextDevice& device, const GeneralFieldTexts& texts)
     endValue();
 }
 
-}  // namespace
+} // namespace
 
-void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormatter& formatNumber)
-{
+void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormatter& formatNumber) {
     device.setNumberFormatter(formatNumber);
     printTitleLine(device);
     printHeading(device, "ACQUISIZIONE DATI GENERALI");
@@ -99,17 +91,20 @@ void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormat
     device.endLine();
 
     device.setFontSize(frameTableSize);
-    device.printAtColumn(9, "piano   peso sp.muro    carichi solai   sovracc.solai   carichi sbalzi   "
-                            "sovracc.sbalzi   altezza lorda");
+    device.printAtColumn(9,
+                         "piano   peso sp.muro    carichi solai   sovracc.solai   carichi sbalzi   "
+                         "sovracc.sbalzi   altezza lorda");
     device.endLine();
-    device.printAtColumn(9, "  n.        t/mq            t/mq            t/mq             t/mq            "
-                            "t /mq              m");
+    device.printAtColumn(9,
+                         "  n.        t/mq            t/mq            t/mq             t/mq            "
+                         "t /mq              m");
     device.endLine();
     device.endLine();
     for (int storey = 1; storey <= kTemplateStoreys; ++storey) {
         printNumberEndingAt(device, kStoreyColumnEnd, storey);
-        device.printAtColumn(17, "_____________   _____________   _____________   ______________   "
-                                 "______________   _____________");
+        device.printAtColumn(17,
+                             "_____________   _____________   _____________   ______________   "
+                             "______________   _____________");
         device.endLine();
         device.endLine();
     }
@@ -117,8 +112,7 @@ void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormat
 }
 
 void printGeneralDataTable(TextDevice& device, const ProjectData& project, const GeneralFieldTexts& texts,
-                           const TextDevice::NumberFormatter& formatNumber)
-{
+                           const TextDevice::NumberFormatter& formatNumber) {
     device.setNumberFormatter(formatNumber);
     printTitleLine(device);
     printHeading(device, "DATI GENERALI");
@@ -130,9 +124,8 @@ void printGeneralDataTable(TextDevice& device, const ProjectData& project, const
     device.setFontSize(frameTableSize);
     tables::printStoreyDataHeadings(device);
     device.endLine();
-    for (int storey = 1; storey <= project.storeyCount(); ++storey)
-        tables::printStoreyDataRow(device, project, storey);
+    for (int storey = 1; storey <= project.storeyCount(); ++storey) tables::printStoreyDataRow(device, project, storey);
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -19,4 +19,4 @@ void printGeneralDataTemplate(TextDevice& device, const TextDevice::NumberFormat
 void printGeneralDataTable(TextDevice& device, const ProjectData& project, const GeneralFieldTexts& texts,
                            const TextDevice::NumberFormatter& formatNumber);
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -1,8 +1,8 @@
 #include "print/printouts/results_printouts.h"
 
 #include "model/numeric_text.h"
-#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
+#include "print/tables/printout_lines.h"
 #include "print/tables/result_tables.h"
 
 #include <string>
@@ -15,8 +15,7 @@ namespace {
 using tables::emptyLines;
 using tables::headingLine;
 
-void printBuildingLines(TextDevice& device, const BuildingResult& building)
-{
+void printBuildingLines(TextDevice& device, const BuildingResult& building) {
     constexpr int valueEnd = 51;
     for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
         const std::string value = formatFixed2((building.*line.value).number(), 5);
@@ -26,8 +25,7 @@ void printBuildingLines(TextDevice& device, const BuildingResult& building)
     }
 }
 
-void printLegend(TextDevice& device)
-{
+void printLegend(TextDevice& device) {
     headingLine(device, "Legenda:");
     device.endLine();
     for (const tables::LegendEntry& entry : tables::kStoreyResultsLegend) {
@@ -37,25 +35,22 @@ void printLegend(TextDevice& device)
     }
 }
 
-void printStoreyHeadings(TextDevice& device)
-{
+void printStoreyHeadings(TextDevice& device) {
     tables::printColumnLine(device, tables::kStoreyResultsHeadings);
     tables::printColumnLine(device, tables::kStoreyResultsUnits);
 }
 
 // The row is left open: the next row's first column jump starts a new line.
-void printStoreyRow(TextDevice& device, const FloorResult& result, int storey)
-{
+void printStoreyRow(TextDevice& device, const FloorResult& result, int storey) {
     printNumberEndingAt(device, 7, storey);
     for (const tables::StoreyResultCell& cell : tables::kStoreyResultCells)
         device.printText(formatFixed2((result.*cell.value).number(), cell.width));
 }
 
-}  // namespace
+} // namespace
 
 void printResultsTable(TextDevice& device, const ProjectData& project,
-                       const TextDevice::NumberFormatter& formatNumber)
-{
+                       const TextDevice::NumberFormatter& formatNumber) {
     device.setNumberFormatter(formatNumber);
     printTitleLine(device);
     device.endLine();
@@ -76,4 +71,4 @@ void printResultsTable(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

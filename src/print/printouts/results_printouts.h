@@ -11,12 +11,11 @@ namespace calvex::printouts {
 
 // The seven building results, the legend of the storey columns and one row
 // of storey results for each storey in use.
-void printResultsTable(TextDevice& device, const ProjectData& project,
-                       const TextDevice::NumberFormatter& formatNumber);
+void printResultsTable(TextDevice& device, const ProjectData& project, const TextDevice::NumberFormatter& formatNumber);
 
 // Every wall of every storey in use with its three check texts, on pages
 // of 85 lines, each page with its footer.
 void printWallsToModify(TextDevice& device, const ProjectData& project,
                         const TextDevice::NumberFormatter& formatNumber);
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

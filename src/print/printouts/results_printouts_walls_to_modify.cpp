@@ -1,8 +1,8 @@
 #include "print/printouts/results_printouts.h"
 
-#include "print/tables/printout_lines.h"
 #include "print/device/page_breaker.h"
 #include "print/device/page_frame.h"
+#include "print/tables/printout_lines.h"
 
 namespace calvex::printouts {
 
@@ -11,8 +11,7 @@ namespace {
 // Lines already counted on the first page when its headings are printed.
 constexpr int kFirstPageCount = 3;
 
-void printHeadings(TextDevice& device)
-{
+void printHeadings(TextDevice& device) {
     device.printAtColumn(9, "piano");
     device.printAtColumn(16, "setto");
     device.printAtColumn(24, "forza ultima tagliante < forza orizz.agente");
@@ -28,8 +27,7 @@ void printHeadings(TextDevice& device)
     device.endLine();
 }
 
-void printWallRow(TextDevice& device, const WallResult& result, int storey, int wall)
-{
+void printWallRow(TextDevice& device, const WallResult& result, int storey, int wall) {
     printNumberEndingAt(device, 11, storey);
     printNumberEndingAt(device, 18, wall);
     device.printAtColumn(38, result.shearCheckText.str());
@@ -38,11 +36,10 @@ void printWallRow(TextDevice& device, const WallResult& result, int storey, int 
     device.endLine();
 }
 
-}  // namespace
+} // namespace
 
 void printWallsToModify(TextDevice& device, const ProjectData& project,
-                        const TextDevice::NumberFormatter& formatNumber)
-{
+                        const TextDevice::NumberFormatter& formatNumber) {
     device.setNumberFormatter(formatNumber);
     printTitleLine(device);
     device.endLine();
@@ -64,4 +61,4 @@ void printWallsToModify(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -1,7 +1,7 @@
 #include "print/printouts/title_page_printout.h"
 
-#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
+#include "print/tables/printout_lines.h"
 
 #include <array>
 
@@ -12,18 +12,16 @@ namespace {
 constexpr int kTextColumn = 45;
 
 // A text too wide for the sheet is set smaller, so that none of it is lost.
-void captionLine(TextDevice& device, std::string_view caption, std::string_view text)
-{
+void captionLine(TextDevice& device, std::string_view caption, std::string_view text) {
     device.printAtColumn(frameHeadingColumn, caption);
     device.printFittingAtColumn(kTextColumn, text);
     device.endLine();
 }
 
-}  // namespace
+} // namespace
 
 void printTitlePageData(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
-                        std::string_view calculatorAddress)
-{
+                        std::string_view calculatorAddress) {
     struct Line {
         std::string_view caption;
         TitleField field;
@@ -43,8 +41,7 @@ void printTitlePageData(TextDevice& device, const ProjectData& project, std::str
     device.endLine();
     tables::headingLine(device, "FRONTESPIZIO");
     device.endLine();
-    for (const Line& line : lines)
-        captionLine(device, line.caption, project.title(line.field));
+    for (const Line& line : lines) captionLine(device, line.caption, project.title(line.field));
     device.endLine();
     captionLine(device, "il calcolatore:", calculatorName);
     device.printFittingAtColumn(kTextColumn, calculatorAddress);
@@ -52,4 +49,4 @@ void printTitlePageData(TextDevice& device, const ProjectData& project, std::str
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -13,4 +13,4 @@ namespace calvex::printouts {
 void printTitlePageData(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
                         std::string_view calculatorAddress);
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -27,10 +27,9 @@ constexpr std::array<tables::LegendEntry, 12> legend{{
     {"sbalzi", "= superficie degli sbalzi del piano gravanti sul setto"},
 }};
 
-}  // namespace
+} // namespace
 
-void printWallDataTable(TextDevice& device, const ProjectData& project)
-{
+void printWallDataTable(TextDevice& device, const ProjectData& project) {
     device.endLine();
     tables::printWallTableIntroduction(device, "DATI DEI SETTI", legend, project.title(TitleField::progetto));
 
@@ -41,4 +40,4 @@ void printWallDataTable(TextDevice& device, const ProjectData& project)
     breaker.close();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -7,9 +7,7 @@
 
 namespace calvex::printouts {
 
-void printWallDataAndResults(TextDevice& device, const ProjectData& project,
-                             TextDevice::NumberFormatter formatNumber)
-{
+void printWallDataAndResults(TextDevice& device, const ProjectData& project, TextDevice::NumberFormatter formatNumber) {
     device.setNumberFormatter(std::move(formatNumber));
     printTitleLine(device);
     printWallDataTable(device, project);
@@ -17,4 +15,4 @@ void printWallDataAndResults(TextDevice& device, const ProjectData& project,
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

@@ -15,7 +15,6 @@ void printWallTemplate(TextDevice& device);
 // The wall data of every storey and wall in use, then, from a new page,
 // their results. Both tables are paged and every page gets its footer.
 // Storey, wall and page numbers are written with the given formatter.
-void printWallDataAndResults(TextDevice& device, const ProjectData& project,
-                             TextDevice::NumberFormatter formatNumber);
+void printWallDataAndResults(TextDevice& device, const ProjectData& project, TextDevice::NumberFormatter formatNumber);
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

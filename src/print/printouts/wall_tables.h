@@ -11,4 +11,4 @@ namespace calvex::printouts {
 void printWallDataTable(TextDevice& device, const ProjectData& project);
 void printWallResultsTable(TextDevice& device, const ProjectData& project);
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

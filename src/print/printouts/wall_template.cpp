@@ -34,24 +34,21 @@ constexpr std::string_view unitLine =
 constexpr std::string_view blankRow =
     "______   ______   ______   ______   _______  ______   ______   ______   ______   ______   ______   ______";
 
-void printLine(TextDevice& device, int column, std::string_view text)
-{
+void printLine(TextDevice& device, int column, std::string_view text) {
     device.printAtColumn(column, text);
     device.endLine();
 }
 
-}  // namespace
+} // namespace
 
-void printWallTemplate(TextDevice& device)
-{
+void printWallTemplate(TextDevice& device) {
     printTitleLine(device);
     device.endLine();
     printLine(device, frameHeadingColumn, "ACQUISIZIONE DATI PER LA VERIFICA");
     device.endLine();
     printLine(device, frameHeadingColumn, "Legenda:");
     device.endLine();
-    for (std::string_view line : legendLines)
-        printLine(device, frameHeadingColumn, line);
+    for (std::string_view line : legendLines) printLine(device, frameHeadingColumn, line);
     device.endLine();
     device.endLine();
     printLine(device, frameHeadingColumn, "Progetto: __________________________________________");
@@ -68,4 +65,4 @@ void printWallTemplate(TextDevice& device)
     device.endDocument();
 }
 
-}  // namespace calvex::printouts
+} // namespace calvex::printouts

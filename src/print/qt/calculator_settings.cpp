@@ -33,22 +33,25 @@ bool readWholeValues(QIODevice& device, QSettings::SettingsMap& map) {
 bool refuseWriting(QIODevice&, const QSettings::SettingsMap&) { return false; }
 
 QSettings::Format wholeValueFormat() {
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("conf"), readWholeValues,
-                                                                      refuseWriting);
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readWholeValues, refuseWriting);
     return format;
 }
 
 CalculatorSettings read(const QSettings& settings) {
-    return {settings.value(QStringLiteral("calcolatore/nome"), QStringLiteral("Studio tecnico (nome da configurare)"))
-                .toString(),
-            settings.value(QStringLiteral("calcolatore/indirizzo"), QStringLiteral("Indirizzo dello studio (da configurare)"))
-                .toString()};
+    return {
+        settings.value(QStringLiteral("calcolatore/nome"), QStringLiteral("Studio tecnico (nome da configurare)"))
+            .toString(),
+        settings
+            .value(QStringLiteral("calcolatore/indirizzo"), QStringLiteral("Indirizzo dello studio (da configurare)"))
+            .toString()};
 }
 
 } // namespace
 
 CalculatorSettings readCalculatorSettings() {
-    return read(QSettings(wholeValueFormat(), QSettings::UserScope, QStringLiteral("Calvex"), QStringLiteral("Calvex")));
+    return read(
+        QSettings(wholeValueFormat(), QSettings::UserScope, QStringLiteral("Calvex"), QStringLiteral("Calvex")));
 }
 
 CalculatorSettings readCalculatorSettings(const QString& file) { return read(QSettings(file, wholeValueFormat())); }

@@ -3,8 +3,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPagedPaintDevice>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPen>
 
@@ -20,34 +20,24 @@ constexpr double twipsPerPoint = 20;
 // Kept clear on every side of the sheet: most printers cannot print there.
 constexpr double sheetMarginTwips = 240;
 
-void addFontSubstitutions()
-{
+void addFontSubstitutions() {
     QFont::insertSubstitution("Courier New", "Liberation Mono");
     QFont::insertSubstitution("Roman", "Liberation Serif");
 }
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-int rounded(double value)
-{
-    return static_cast<int>(std::lround(value));
-}
+int rounded(double value) { return static_cast<int>(std::lround(value)); }
 
-}  // namespace
+} // namespace
 
-QtTextDevice::QtTextDevice(QPagedPaintDevice& device) : device_(device)
-{
+QtTextDevice::QtTextDevice(QPagedPaintDevice& device) : device_(device) {
     addFontSubstitutions();
-    if (painter_.begin(&device_))
-        placePageBox();
+    if (painter_.begin(&device_)) placePageBox();
     fontChanged();
 }
 
-void QtTextDevice::placePageBox()
-{
+void QtTextDevice::placePageBox() {
     // The painter starts at the top left of the paint rectangle; the box is
     // placed on the whole sheet, inside the margins and the paint rectangle.
     const int resolution = device_.logicalDpiX();
@@ -57,89 +47,70 @@ void QtTextDevice::placePageBox()
     const double margin = sheetMarginTwips * resolution / twipsPerInch;
     const QRectF room = paintable.intersected(sheet.adjusted(margin, margin, -margin, -margin));
     scale_ = std::min(room.width() / pageBoxWidth, room.height() / pageBoxHeight);
-    const QPointF boxCorner =
-        room.center() - QPointF(pageBoxWidth * scale_ / 2, pageBoxHeight * scale_ / 2);
+    const QPointF boxCorner = room.center() - QPointF(pageBoxWidth * scale_ / 2, pageBoxHeight * scale_ / 2);
     painter_.translate(boxCorner - paintable.topLeft());
     painter_.scale(scale_, scale_);
 }
 
-QtTextDevice::~QtTextDevice()
-{
-    if (painter_.isActive())
-        painter_.end();
+QtTextDevice::~QtTextDevice() {
+    if (painter_.isActive()) painter_.end();
 }
 
-void QtTextDevice::fontChanged()
-{
+void QtTextDevice::fontChanged() {
     font_ = QFont(QString::fromStdString(fontName()));
     font_.setStyleHint(fontName() == "Courier New" ? QFont::TypeWriter : QFont::Serif);
     // Pixels of the scaled painter are twips.
     font_.setPixelSize(std::max(1, rounded(fontSize() * twipsPerPoint)));
     fixedPitch_ = QFontInfo(font_).fixedPitch();
-    if (painter_.isActive())
-        painter_.setFont(font_);
+    if (painter_.isActive()) painter_.setFont(font_);
 }
 
-int QtTextDevice::characterWidth() const
-{
+int QtTextDevice::characterWidth() const {
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(QChar('0')));
 }
 
-int QtTextDevice::textWidth(std::string_view text) const
-{
+int QtTextDevice::textWidth(std::string_view text) const {
     // In a fixed-pitch font a text is whole columns wide, so a jump to the
     // column after it stays on its line whatever the rounding of one width.
-    if (fixedPitch_)
-        return static_cast<int>(toQString(text).toUcs4().size()) * characterWidth();
+    if (fixedPitch_) return static_cast<int>(toQString(text).toUcs4().size()) * characterWidth();
     return rounded(QFontMetricsF(font_, &device_).horizontalAdvance(toQString(text)));
 }
 
-bool QtTextDevice::readyToDraw()
-{
+bool QtTextDevice::readyToDraw() {
     if (sheetPending_ && painter_.isActive()) {
         sheetPending_ = false;
         // A printer that cannot start the sheet stops the printout.
-        if (!device_.newPage())
-            painter_.end();
+        if (!device_.newPage()) painter_.end();
     }
     return painter_.isActive();
 }
 
-void QtTextDevice::drawText(int x, int y, std::string_view text)
-{
-    if (!readyToDraw())
-        return;
+void QtTextDevice::drawText(int x, int y, std::string_view text) {
+    if (!readyToDraw()) return;
     // The font's ascent and descent share the line pitch in their proportion.
     const QFontMetricsF metrics(font_, &device_);
     const double baseline = lineHeight() * metrics.ascent() / (metrics.ascent() + metrics.descent());
     painter_.drawText(QPointF(x, y + baseline), toQString(text));
 }
 
-void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips)
-{
-    if (!readyToDraw())
-        return;
+void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) {
+    if (!readyToDraw()) return;
     painter_.setPen(QPen(Qt::black, widthTwips));
     painter_.drawLine(x1, y1, x2, y2);
 }
 
-void QtTextDevice::pageEnded()
-{
+void QtTextDevice::pageEnded() {
     // The sheet is started when something is drawn on it, so a printout
     // that ends right after a page break leaves no blank sheet.
     sheetPending_ = true;
 }
 
-void QtTextDevice::documentEnded()
-{
-    complete_ = painter_.isActive() && painter_.end();
-}
+void QtTextDevice::documentEnded() { complete_ = painter_.isActive() && painter_.end(); }
 
-void setUpA4Pdf(QPdfWriter& pdf)
-{
+void setUpA4Pdf(QPdfWriter& pdf) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(static_cast<int>(twipsPerInch));
 }
 
-}  // namespace calvex::qt
+} // namespace calvex::qt

@@ -49,7 +49,7 @@ private:
     QPagedPaintDevice& device_;
     QPainter painter_;
     QFont font_;
-    bool fixedPitch_ = false;  // of the font resolved for font_
+    bool fixedPitch_ = false; // of the font resolved for font_
     double scale_ = 1;
     bool sheetPending_ = false;
     bool complete_ = false;
@@ -59,4 +59,4 @@ private:
 // twip of the sheet.
 void setUpA4Pdf(QPdfWriter& pdf);
 
-}  // namespace calvex::qt
+} // namespace calvex::qt

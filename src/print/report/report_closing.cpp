@@ -1,7 +1,7 @@
-#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
 #include "print/report/report_lines.h"
 #include "print/report/report_sections.h"
+#include "print/tables/printout_lines.h"
 
 #include <algorithm>
 #include <string>
@@ -11,10 +11,9 @@ namespace calvex::report {
 namespace {
 constexpr int closingColumn = 8;
 constexpr int signatureColumn = 50;
-}  // namespace
+} // namespace
 
-void printClosing(TextDevice& device, const ProjectData& project, std::string_view calculatorName)
-{
+void printClosing(TextDevice& device, const ProjectData& project, std::string_view calculatorName) {
     device.setFontSize(frameHeadingSize);
     tables::emptyLines(device, 3);
     device.printAtColumn(closingColumn, "La presente relazione \u00e8 composta di n.");
@@ -39,4 +38,4 @@ void printClosing(TextDevice& device, const ProjectData& project, std::string_vi
     device.endDocument();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

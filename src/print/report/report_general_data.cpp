@@ -15,19 +15,14 @@ constexpr int valueColumn = 57;
 
 // The number read from the value, printed from the value column less the
 // given length.
-void printNumberBefore(TextDevice& device, const FieldValue& value, std::size_t length)
-{
+void printNumberBefore(TextDevice& device, const FieldValue& value, std::size_t length) {
     device.jumpToColumn(std::max(1, valueColumn - static_cast<int>(length)));
     device.printNumber(value.typedNumber());
 }
 
-std::size_t wholePartLength(const std::string& text)
-{
-    return std::min(text.find_first_of(".,"), text.size());
-}
+std::size_t wholePartLength(const std::string& text) { return std::min(text.find_first_of(".,"), text.size()); }
 
-void printGeneralLines(TextDevice& device, const ProjectData& project)
-{
+void printGeneralLines(TextDevice& device, const ProjectData& project) {
     const auto caption = [&device](std::string_view text) { device.printAtColumn(frameHeadingColumn, text); };
     const auto text = [&project](GeneralField field) { return project.general(field).fieldText(); };
     const auto numberLine = [&](GeneralField field, std::size_t length) {
@@ -51,10 +46,9 @@ void printGeneralLines(TextDevice& device, const ProjectData& project)
     numberLine(GeneralField::numsety, text(GeneralField::numsety).size());
 }
 
-}  // namespace
+} // namespace
 
-void printGeneralData(TextDevice& device, const ProjectData& project)
-{
+void printGeneralData(TextDevice& device, const ProjectData& project) {
     device.setFontSize(16);
     device.endLine();
     printSectionHeading(device, "A) DATI GENERALI");
@@ -70,4 +64,4 @@ void printGeneralData(TextDevice& device, const ProjectData& project)
     breaker.close();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

@@ -6,18 +6,16 @@ namespace calvex::report {
 
 namespace {
 constexpr double sectionHeadingSize = 16;
-}
+} // namespace
 
-void printSectionHeading(TextDevice& device, std::string_view heading)
-{
+void printSectionHeading(TextDevice& device, std::string_view heading) {
     device.setFontSize(sectionHeadingSize);
     printLineAt(device, frameHeadingColumn, heading);
     device.setFontSize(frameHeadingSize);
     device.endLine();
 }
 
-void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn)
-{
+void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn) {
     printLineAt(device, frameHeadingColumn, "Legenda:");
     device.endLine();
     for (const tables::LegendEntry& entry : legend) {
@@ -27,16 +25,14 @@ void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend
     }
 }
 
-void printLineAt(TextDevice& device, int column, std::string_view text)
-{
+void printLineAt(TextDevice& device, int column, std::string_view text) {
     device.printAtColumn(column, text);
     device.endLine();
 }
 
-void printFittingLineAt(TextDevice& device, int column, std::string_view text)
-{
+void printFittingLineAt(TextDevice& device, int column, std::string_view text) {
     device.printFittingAtColumn(column, text);
     device.endLine();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

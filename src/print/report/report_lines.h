@@ -22,4 +22,4 @@ void printLineAt(TextDevice& device, int column, std::string_view text);
 // sheet is set in a smaller size.
 void printFittingLineAt(TextDevice& device, int column, std::string_view text);
 
-}  // namespace calvex::report
+} // namespace calvex::report

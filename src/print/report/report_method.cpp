@@ -59,10 +59,9 @@ constexpr std::array<MethodLine, 35> method{{
     {body, "delle due direzioni X e Y (vedi il paragrafo D)."},
 }};
 
-}  // namespace
+} // namespace
 
-void printMethodStatement(TextDevice& device)
-{
+void printMethodStatement(TextDevice& device) {
     device.setFont(std::string(frameFont), 20);
     device.setCurrentX(1000);
     device.setCurrentY(1000);
@@ -72,9 +71,8 @@ void printMethodStatement(TextDevice& device)
     device.setFontSize(frameHeadingSize);
     for (const MethodLine& line : method) {
         printLineAt(device, line.column, line.text);
-        if (line.emptyAfter)
-            device.endLine();
+        if (line.emptyAfter) device.endLine();
     }
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

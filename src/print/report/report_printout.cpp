@@ -4,9 +4,8 @@
 
 namespace calvex::report {
 
-void printCalculationReport(TextDevice& device, const ProjectData& project,
-                            std::string_view calculatorName, std::string_view calculatorAddress)
-{
+void printCalculationReport(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
+                            std::string_view calculatorAddress) {
     device.setNumberFormatter(shortestNumberText);
     report::printTitlePage(device, project, calculatorName, calculatorAddress);
     report::printMethodStatement(device);
@@ -17,4 +16,4 @@ void printCalculationReport(TextDevice& device, const ProjectData& project,
     report::printClosing(device, project, calculatorName);
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

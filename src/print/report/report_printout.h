@@ -10,7 +10,7 @@
 namespace calvex::report {
 
 // The whole report as one document, from its first page to its end.
-void printCalculationReport(TextDevice& device, const ProjectData& project,
-                            std::string_view calculatorName, std::string_view calculatorAddress);
+void printCalculationReport(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
+                            std::string_view calculatorAddress);
 
-}  // namespace calvex::report
+} // namespace calvex::report

@@ -30,4 +30,4 @@ void printStoreyResults(TextDevice& device, const ProjectData& project);
 // Page count, attachments, place and date, signature, footer, document end.
 void printClosing(TextDevice& device, const ProjectData& project, std::string_view calculatorName);
 
-}  // namespace calvex::report
+} // namespace calvex::report

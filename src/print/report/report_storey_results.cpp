@@ -1,8 +1,8 @@
-#include "print/tables/printout_lines.h"
 #include "model/numeric_text.h"
 #include "print/device/page_frame.h"
 #include "print/report/report_lines.h"
 #include "print/report/report_sections.h"
+#include "print/tables/printout_lines.h"
 #include "print/tables/result_tables.h"
 #include "print/tables/wall_table_parts.h"
 
@@ -20,8 +20,7 @@ constexpr std::array<std::string_view, 4> introduction{
     "non pi\u00f9 efficaci, ad un terremoto come quello ipotizzato.",
 };
 
-void printBuildingLines(TextDevice& device, const BuildingResult& building)
-{
+void printBuildingLines(TextDevice& device, const BuildingResult& building) {
     for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
         std::string text(line.caption);
         text += formatFixed2((building.*line.value).number(), 5);
@@ -29,13 +28,11 @@ void printBuildingLines(TextDevice& device, const BuildingResult& building)
     }
 }
 
-}  // namespace
+} // namespace
 
-void printStoreyResults(TextDevice& device, const ProjectData& project)
-{
+void printStoreyResults(TextDevice& device, const ProjectData& project) {
     printSectionHeading(device, "D) RISULTATI GENERALI E DEI PIANI");
-    for (std::string_view line : introduction)
-        printLineAt(device, frameHeadingColumn, line);
+    for (std::string_view line : introduction) printLineAt(device, frameHeadingColumn, line);
     device.endLine();
     printBuildingLines(device, project.building());
     device.endLine();
@@ -55,4 +52,4 @@ void printStoreyResults(TextDevice& device, const ProjectData& project)
     }
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

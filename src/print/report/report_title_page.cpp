@@ -1,7 +1,7 @@
-#include "print/tables/printout_lines.h"
 #include "print/device/page_frame.h"
 #include "print/report/report_lines.h"
 #include "print/report/report_sections.h"
+#include "print/tables/printout_lines.h"
 
 #include <string>
 
@@ -21,17 +21,15 @@ constexpr int titleColumn = 6;
 constexpr int valueColumn = 21;
 constexpr int personColumn = 38;
 
-void captionLine(TextDevice& device, std::string_view caption, int column, std::string_view value)
-{
+void captionLine(TextDevice& device, std::string_view caption, int column, std::string_view value) {
     device.printAtColumn(frameHeadingColumn, caption);
     printFittingLineAt(device, column, value);
 }
 
-}  // namespace
+} // namespace
 
 void printTitlePage(TextDevice& device, const ProjectData& project, std::string_view calculatorName,
-                    std::string_view calculatorAddress)
-{
+                    std::string_view calculatorAddress) {
     device.setFont(std::string(frameTitlePageFont), 24);
     device.setCurrentX(left);
     device.setCurrentY(top);
@@ -63,4 +61,4 @@ void printTitlePage(TextDevice& device, const ProjectData& project, std::string_
     device.newPage();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

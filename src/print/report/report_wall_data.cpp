@@ -24,10 +24,9 @@ constexpr std::array<tables::LegendEntry, 12> legend{{
     {"sbalzi", "= superficie degli sbalzi del piano gravanti sul setto"},
 }};
 
-}  // namespace
+} // namespace
 
-void printWallData(TextDevice& device, const ProjectData& project)
-{
+void printWallData(TextDevice& device, const ProjectData& project) {
     printSectionHeading(device, "B) DATI DEI SETTI");
     printLegend(device, legend, 18);
     device.endLine();
@@ -38,4 +37,4 @@ void printWallData(TextDevice& device, const ProjectData& project)
     breaker.close();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

@@ -11,20 +11,31 @@ namespace calvex::report {
 namespace {
 
 constexpr std::array<tables::ColumnText, 16> headings{{
-    {4, "piano"}, {10, "setto"}, {16, "peso"}, {23, "car."}, {31, "sn"}, {38, "sigma"},
-    {48, "rig.x"}, {58, "rig.y"}, {66, "asc."}, {73, "ord."}, {78, "dir."}, {83, "f.p."},
-    {91, "f.o."}, {97, "ultima"}, {106, "t.max"}, {114, "torc."},
+    {4, "piano"},
+    {10, "setto"},
+    {16, "peso"},
+    {23, "car."},
+    {31, "sn"},
+    {38, "sigma"},
+    {48, "rig.x"},
+    {58, "rig.y"},
+    {66, "asc."},
+    {73, "ord."},
+    {78, "dir."},
+    {83, "f.p."},
+    {91, "f.o."},
+    {97, "ultima"},
+    {106, "t.max"},
+    {114, "torc."},
 }};
-void printHeadings(TextDevice& device)
-{
+void printHeadings(TextDevice& device) {
     tables::printColumnLine(device, headings);
     tables::printColumnLine(device, tables::kWallResultsUnits);
 }
 
-}  // namespace
+} // namespace
 
-void printWallResults(TextDevice& device, const ProjectData& project)
-{
+void printWallResults(TextDevice& device, const ProjectData& project) {
     printSectionHeading(device, "C) RISULTATI DELLA VERIFICA");
     printLegend(device, tables::kWallResultsLegend, 18);
     device.endLine();
@@ -35,4 +46,4 @@ void printWallResults(TextDevice& device, const ProjectData& project)
     breaker.close();
 }
 
-}  // namespace calvex::report
+} // namespace calvex::report

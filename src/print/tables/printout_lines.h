@@ -7,17 +7,14 @@
 
 namespace calvex::tables {
 
-inline void emptyLines(TextDevice& device, int count)
-{
-    for (int i = 0; i < count; ++i)
-        device.endLine();
+inline void emptyLines(TextDevice& device, int count) {
+    for (int i = 0; i < count; ++i) device.endLine();
 }
 
 // A text at the heading column, as one line.
-inline void headingLine(TextDevice& device, std::string_view text)
-{
+inline void headingLine(TextDevice& device, std::string_view text) {
     device.printAtColumn(frameHeadingColumn, text);
     device.endLine();
 }
 
-}  // namespace calvex::tables
+} // namespace calvex::tables

@@ -62,17 +62,53 @@ inline constexpr std::array<BuildingValueLine, 7> kBuildingValueLines{{
 }};
 
 inline constexpr std::array<ColumnText, 15> kWallResultsUnits{{
-    {6, "n"}, {12, "n"}, {17, "t"}, {24, "t"}, {32, "t"}, {39, "t/mq"}, {49, "t/m"}, {59, "t/m"},
-    {67, "m"}, {74, "m"}, {84, "t"}, {92, "t"}, {100, "t"}, {107, "t/mq"}, {115, "t"},
+    {6, "n"},
+    {12, "n"},
+    {17, "t"},
+    {24, "t"},
+    {32, "t"},
+    {39, "t/mq"},
+    {49, "t/m"},
+    {59, "t/m"},
+    {67, "m"},
+    {74, "m"},
+    {84, "t"},
+    {92, "t"},
+    {100, "t"},
+    {107, "t/mq"},
+    {115, "t"},
 }};
 
 inline constexpr std::array<ColumnText, 15> kStoreyResultsHeadings{{
-    {5, "piano"}, {12, "peso"}, {19, "gamma"}, {28, "fp"}, {35, "xm"}, {42, "ym"}, {49, "xr"},
-    {56, "yr"}, {63, "ex"}, {70, "ey"}, {82, "mp"}, {94, "mt"}, {101, "ft"}, {108, "cfx"}, {115, "cfy"},
+    {5, "piano"},
+    {12, "peso"},
+    {19, "gamma"},
+    {28, "fp"},
+    {35, "xm"},
+    {42, "ym"},
+    {49, "xr"},
+    {56, "yr"},
+    {63, "ex"},
+    {70, "ey"},
+    {82, "mp"},
+    {94, "mt"},
+    {101, "ft"},
+    {108, "cfx"},
+    {115, "cfy"},
 }};
 inline constexpr std::array<ColumnText, 12> kStoreyResultsUnits{{
-    {7, "n"}, {14, "t"}, {29, "t"}, {36, "m"}, {43, "m"}, {50, "m"},
-    {57, "m"}, {64, "m"}, {71, "m"}, {82, "tm"}, {94, "tm"}, {102, "t"},
+    {7, "n"},
+    {14, "t"},
+    {29, "t"},
+    {36, "m"},
+    {43, "m"},
+    {50, "m"},
+    {57, "m"},
+    {64, "m"},
+    {71, "m"},
+    {82, "tm"},
+    {94, "tm"},
+    {102, "t"},
 }};
 
 // The fourteen storey values after the storey number, with their widths.
@@ -81,13 +117,20 @@ struct StoreyResultCell {
     int width;
 };
 inline constexpr std::array<StoreyResultCell, 14> kStoreyResultCells{{
-    {&FloorResult::storeyWeight, 8},   {&FloorResult::distributionCoeff, 7},
-    {&FloorResult::storeyForce, 8},    {&FloorResult::massCentreX, 7},
-    {&FloorResult::massCentreY, 7},    {&FloorResult::stiffCentreX, 7},
-    {&FloorResult::stiffCentreY, 7},   {&FloorResult::eccX, 7},
-    {&FloorResult::eccY, 7},           {&FloorResult::polarMoment, 14},
-    {&FloorResult::torsionMoment, 10}, {&FloorResult::torsionTotalForce, 7},
-    {&FloorResult::safetyX, 7},        {&FloorResult::safetyY, 7},
+    {&FloorResult::storeyWeight, 8},
+    {&FloorResult::distributionCoeff, 7},
+    {&FloorResult::storeyForce, 8},
+    {&FloorResult::massCentreX, 7},
+    {&FloorResult::massCentreY, 7},
+    {&FloorResult::stiffCentreX, 7},
+    {&FloorResult::stiffCentreY, 7},
+    {&FloorResult::eccX, 7},
+    {&FloorResult::eccY, 7},
+    {&FloorResult::polarMoment, 14},
+    {&FloorResult::torsionMoment, 10},
+    {&FloorResult::torsionTotalForce, 7},
+    {&FloorResult::safetyX, 7},
+    {&FloorResult::safetyY, 7},
 }};
 
-}  // namespace calvex::tables
+} // namespace calvex::tables

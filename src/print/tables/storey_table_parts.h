@@ -13,4 +13,4 @@ void printStoreyDataHeadings(TextDevice& device);
 // widths, then the line end.
 void printStoreyDataRow(TextDevice& device, const ProjectData& project, int storey);
 
-}  // namespace calvex::tables
+} // namespace calvex::tables

@@ -10,19 +10,15 @@ namespace calvex::tables {
 
 namespace {
 constexpr int meaningColumn = 18;
-}
+} // namespace
 
-void printColumnLine(TextDevice& device, std::span<const ColumnText> texts)
-{
-    for (const ColumnText& item : texts)
-        device.printAtColumn(item.column, item.text);
+void printColumnLine(TextDevice& device, std::span<const ColumnText> texts) {
+    for (const ColumnText& item : texts) device.printAtColumn(item.column, item.text);
     device.endLine();
 }
 
-void printWallTableIntroduction(TextDevice& device, std::string_view heading,
-                                std::span<const LegendEntry> legend,
-                                std::string_view projectName)
-{
+void printWallTableIntroduction(TextDevice& device, std::string_view heading, std::span<const LegendEntry> legend,
+                                std::string_view projectName) {
     device.printAtColumn(frameHeadingColumn, heading);
     device.endLine();
     device.endLine();
@@ -43,32 +39,56 @@ void printWallTableIntroduction(TextDevice& device, std::string_view heading,
 namespace {
 
 constexpr std::array<ColumnText, 12> headings{{
-    {9, "piano"}, {18, "setto"}, {27, "dimx"}, {36, "dimy"}, {45, "ascissa"}, {54, "ordin."},
-    {63, "tir.v."}, {72, "tir.o."}, {81, "tauk"}, {90, "sigma"}, {99, "solai"}, {108, "sbalzi"},
+    {9, "piano"},
+    {18, "setto"},
+    {27, "dimx"},
+    {36, "dimy"},
+    {45, "ascissa"},
+    {54, "ordin."},
+    {63, "tir.v."},
+    {72, "tir.o."},
+    {81, "tauk"},
+    {90, "sigma"},
+    {99, "solai"},
+    {108, "sbalzi"},
 }};
 constexpr std::array<ColumnText, 12> units{{
-    {11, "n"}, {20, "n"}, {28, "m"}, {37, "m"}, {48, "m"}, {56, "m"},
-    {65, "t"}, {74, "t"}, {81, "t/mq"}, {90, "t/mq"}, {100, "mq"}, {110, "mq"},
+    {11, "n"},
+    {20, "n"},
+    {28, "m"},
+    {37, "m"},
+    {48, "m"},
+    {56, "m"},
+    {65, "t"},
+    {74, "t"},
+    {81, "t/mq"},
+    {90, "t/mq"},
+    {100, "mq"},
+    {110, "mq"},
 }};
 
 // The wall values in the order of the columns, with their widths.
 constexpr std::array<std::pair<WallField, int>, kWallFieldCount> valueColumns{{
-    {WallField::dimx, 9}, {WallField::dimy, 9}, {WallField::ascissa, 11},
-    {WallField::ordinata, 8}, {WallField::tirantiV, 9}, {WallField::tirantiO, 9},
-    {WallField::tauk, 8}, {WallField::sigma, 10}, {WallField::solai, 9}, {WallField::sbalzi, 9},
+    {WallField::dimx, 9},
+    {WallField::dimy, 9},
+    {WallField::ascissa, 11},
+    {WallField::ordinata, 8},
+    {WallField::tirantiV, 9},
+    {WallField::tirantiO, 9},
+    {WallField::tauk, 8},
+    {WallField::sigma, 10},
+    {WallField::solai, 9},
+    {WallField::sbalzi, 9},
 }};
 
-void printHeadingLines(TextDevice& device)
-{
+void printHeadingLines(TextDevice& device) {
     printColumnLine(device, headings);
     printColumnLine(device, units);
 }
 
 // A typed text is read with either decimal separator; a number as it is.
-std::string fixedValue(const FieldValue& value, int width)
-{
-    return value.isText() ? formatFixed2(value.textValue(), width)
-                          : formatFixed2(value.numberValue(), width);
+std::string fixedValue(const FieldValue& value, int width) {
+    return value.isText() ? formatFixed2(value.textValue(), width) : formatFixed2(value.numberValue(), width);
 }
 
 struct ResultCell {
@@ -78,33 +98,39 @@ struct ResultCell {
 
 // Before the direction, then the direction's own values, then after it.
 constexpr std::array<ResultCell, 8> leadingCells{{
-    {&WallResult::selfWeightShare, 6}, {&WallResult::slabLoad, 7},
-    {&WallResult::normalForce, 8}, {&WallResult::baseStress, 8},
-    {&WallResult::stiffnessX, 10}, {&WallResult::stiffnessY, 10},
-    {&WallResult::armX, 7}, {&WallResult::armY, 7},
+    {&WallResult::selfWeightShare, 6},
+    {&WallResult::slabLoad, 7},
+    {&WallResult::normalForce, 8},
+    {&WallResult::baseStress, 8},
+    {&WallResult::stiffnessX, 10},
+    {&WallResult::stiffnessY, 10},
+    {&WallResult::armX, 7},
+    {&WallResult::armY, 7},
 }};
 constexpr std::array<ResultCell, 3> xCells{{
-    {&WallResult::storeyShareX, 7}, {&WallResult::horizontalForceX, 8}, {&WallResult::ultimateShearX, 8},
+    {&WallResult::storeyShareX, 7},
+    {&WallResult::horizontalForceX, 8},
+    {&WallResult::ultimateShearX, 8},
 }};
 constexpr std::array<ResultCell, 3> yCells{{
-    {&WallResult::storeyShareY, 7}, {&WallResult::horizontalForceY, 8}, {&WallResult::ultimateShearY, 8},
+    {&WallResult::storeyShareY, 7},
+    {&WallResult::horizontalForceY, 8},
+    {&WallResult::ultimateShearY, 8},
 }};
 constexpr std::array<ResultCell, 2> trailingCells{{
-    {&WallResult::maxStress, 8}, {&WallResult::torsionForce, 7},
+    {&WallResult::maxStress, 8},
+    {&WallResult::torsionForce, 7},
 }};
 
-void printCells(TextDevice& device, const WallResult& result, std::span<const ResultCell> cells)
-{
-    for (const ResultCell& cell : cells)
-        device.printText(formatFixed2((result.*cell.value).number(), cell.width));
+void printCells(TextDevice& device, const WallResult& result, std::span<const ResultCell> cells) {
+    for (const ResultCell& cell : cells) device.printText(formatFixed2((result.*cell.value).number(), cell.width));
 }
 
-}  // namespace
+} // namespace
 
 void printWallDataHeadings(TextDevice& device) { printHeadingLines(device); }
 
-void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker)
-{
+void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker) {
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         for (int wall = 1; wall <= project.wallCount(); ++wall) {
             breaker.beforeRow();
@@ -117,8 +143,7 @@ void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreak
     }
 }
 
-void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker)
-{
+void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker) {
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         for (int wall = 1; wall <= project.wallCount(); ++wall) {
             const WallResult& result = project.wallResult(storey, wall);
@@ -128,11 +153,12 @@ void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBr
             printNumberEndingAt(device, 12, wall);
             printCells(device, result, leadingCells);
             device.printText(xWall ? "  X" : "  Y");
-            printCells(device, result, xWall ? std::span<const ResultCell>(xCells) : std::span<const ResultCell>(yCells));
+            printCells(device, result,
+                       xWall ? std::span<const ResultCell>(xCells) : std::span<const ResultCell>(yCells));
             printCells(device, result, trailingCells);
             device.endLine();
         }
     }
 }
 
-}  // namespace calvex::tables
+} // namespace calvex::tables

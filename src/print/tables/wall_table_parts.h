@@ -27,8 +27,7 @@ struct LegendEntry {
 // The heading, an empty line, "Legenda:", an empty line, then one line per
 // entry with the symbol at the heading column and the meaning at column 18;
 // then two empty lines, the project line and one empty line.
-void printWallTableIntroduction(TextDevice& device, std::string_view heading,
-                                std::span<const LegendEntry> legend,
+void printWallTableIntroduction(TextDevice& device, std::string_view heading, std::span<const LegendEntry> legend,
                                 std::string_view projectName);
 
 // The two column-heading lines of the wall data table.
@@ -42,4 +41,4 @@ void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreak
 // own direction's list, and is announced to the page breaker first.
 void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
-}  // namespace calvex::tables
+} // namespace calvex::tables

@@ -11,16 +11,14 @@ namespace {
 
 using testing::RecordingDevice;
 
-void printHeadingLines(TextDevice& device)
-{
+void printHeadingLines(TextDevice& device) {
     device.printAtColumn(9, "piano");
     device.endLine();
     device.printAtColumn(11, "n");
     device.endLine();
 }
 
-void printRows(TextDevice& device, PageBreaker& breaker, int rows)
-{
+void printRows(TextDevice& device, PageBreaker& breaker, int rows) {
     for (int row = 1; row <= rows; ++row) {
         breaker.beforeRow();
         device.printAtColumn(9, "riga " + std::to_string(row));
@@ -29,17 +27,14 @@ void printRows(TextDevice& device, PageBreaker& breaker, int rows)
     breaker.close();
 }
 
-int countTexts(const RecordingDevice& device, int page, const std::string& prefix)
-{
+int countTexts(const RecordingDevice& device, int page, const std::string& prefix) {
     int count = 0;
     for (const auto& item : device.textsOnPage(page))
-        if (item.text.starts_with(prefix))
-            ++count;
+        if (item.text.starts_with(prefix)) ++count;
     return count;
 }
 
-TEST(PageBreaker, WallsToModifyTable)
-{
+TEST(PageBreaker, WallsToModifyTable) {
     RecordingDevice device;
     device.setFont("Courier New", 12);
     PageBreaker breaker(device, wallsToModifyBreaks, printHeadingLines);
@@ -59,8 +54,7 @@ TEST(PageBreaker, WallsToModifyTable)
 
     for (int page = 1; page <= 2; ++page) {
         const std::string footer = device.lineText(page, 15800);
-        EXPECT_EQ(footer.substr(footer.find("pagina")),
-                  "pagina  " + std::to_string(page) + " ");
+        EXPECT_EQ(footer.substr(footer.find("pagina")), "pagina  " + std::to_string(page) + " ");
     }
 
     // The following page starts at 1000 twips with the headings at 8 points,
@@ -88,8 +82,7 @@ TEST(PageBreaker, WallsToModifyTable)
     EXPECT_LE(lastRow->y + longer.lineHeight(), 15800);
 }
 
-TEST(PageBreaker, ARowThatWouldReachTheFooterBreaksThePageFirst)
-{
+TEST(PageBreaker, ARowThatWouldReachTheFooterBreaksThePageFirst) {
     // A table starting low on its page: 20 rows fit above the footer.
     RecordingDevice device;
     device.setFont("Courier New", 8);
@@ -109,8 +102,7 @@ TEST(PageBreaker, ARowThatWouldReachTheFooterBreaksThePageFirst)
     EXPECT_EQ(device.pageEnds(), 3);
 }
 
-TEST(PageBreaker, ReportTables)
-{
+TEST(PageBreaker, ReportTables) {
     // Every device prints its rows at table size, as the report does.
     // Storey table: the count keeps its value after the break, so it breaks
     // once, before the 8th storey.
@@ -151,5 +143,5 @@ TEST(PageBreaker, ReportTables)
     EXPECT_EQ(results.pageEnds(), 2);
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

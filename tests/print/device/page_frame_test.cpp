@@ -8,8 +8,7 @@ namespace {
 
 using testing::RecordingDevice;
 
-TEST(PageFrame, TitleProjectLineAndFooter)
-{
+TEST(PageFrame, TitleProjectLineAndFooter) {
     RecordingDevice device;
     printTitleLine(device);
     printProjectLine(device, "Scuola via Roma");
@@ -44,8 +43,7 @@ TEST(PageFrame, TitleProjectLineAndFooter)
     EXPECT_EQ(titlePage.fontSize(), 12);
 }
 
-TEST(PageFrame, NumbersEndingAtAColumn)
-{
+TEST(PageFrame, NumbersEndingAtAColumn) {
     RecordingDevice device;
     device.setFont("Courier New", 8);
     device.setCurrentY(2000);
@@ -65,5 +63,5 @@ TEST(PageFrame, NumbersEndingAtAColumn)
     EXPECT_EQ(minus, "         -3 ");
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

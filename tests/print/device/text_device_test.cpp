@@ -7,8 +7,7 @@ namespace {
 
 using testing::RecordingDevice;
 
-TEST(TextDevice, ColumnJumpsAndLineEnds)
-{
+TEST(TextDevice, ColumnJumpsAndLineEnds) {
     RecordingDevice device;
     device.setFont("Courier New", 8);
     device.setCurrentY(800);
@@ -40,8 +39,7 @@ TEST(TextDevice, ColumnJumpsAndLineEnds)
     EXPECT_EQ(device.lineText(1, 800), "         pianosetto");
 }
 
-TEST(TextDevice, NumbersPrintedAsNumbers)
-{
+TEST(TextDevice, NumbersPrintedAsNumbers) {
     EXPECT_EQ(shortestNumberText(3), "3");
     EXPECT_EQ(shortestNumberText(0.1), "0.1");
     EXPECT_EQ(shortestNumberText(-2.25), "-2.25");
@@ -55,8 +53,7 @@ TEST(TextDevice, NumbersPrintedAsNumbers)
     device.setNumberFormatter([](double value) {
         std::string text = shortestNumberText(value);
         for (char& c : text)
-            if (c == '.')
-                c = ',';
+            if (c == '.') c = ',';
         return text;
     });
     device.printNumber(1.5);
@@ -69,8 +66,7 @@ TEST(TextDevice, NumbersPrintedAsNumbers)
     EXPECT_EQ(device.currentX(), (3 + 5 + 3 + 5) * 144);
 }
 
-TEST(TextDevice, PagesAndDocuments)
-{
+TEST(TextDevice, PagesAndDocuments) {
     RecordingDevice device;
     EXPECT_EQ(device.pageNumber(), 1);
     device.setCurrentX(500);
@@ -113,8 +109,7 @@ TEST(TextDevice, PagesAndDocuments)
     EXPECT_EQ(shortPage.textsOnPage(2)[0].column, 3);
 }
 
-TEST(TextDevice, FittingTextIsSetSmallerOnlyWhenItWouldRunOffTheBox)
-{
+TEST(TextDevice, FittingTextIsSetSmallerOnlyWhenItWouldRunOffTheBox) {
     RecordingDevice device;
     device.setFont("Courier New", 18);
     device.printFittingAtColumn(10, "VERIFICA");
@@ -139,8 +134,7 @@ TEST(TextDevice, FittingTextIsSetSmallerOnlyWhenItWouldRunOffTheBox)
     EXPECT_EQ(texts[3].size, 18);
 }
 
-TEST(RecordingDevice, MetricsFollowFontAndSize)
-{
+TEST(RecordingDevice, MetricsFollowFontAndSize) {
     RecordingDevice device;
     device.setFont("Courier New", 8);
     EXPECT_EQ(device.characterWidth(), 96);
@@ -156,5 +150,5 @@ TEST(RecordingDevice, MetricsFollowFontAndSize)
     EXPECT_EQ(device.textWidth("località:"), 9 * 120);
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

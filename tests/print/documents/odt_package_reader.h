@@ -14,13 +14,12 @@
 namespace calvex::testing {
 
 struct OdtPackage {
-    std::vector<std::string> order;  // entry names as stored
+    std::vector<std::string> order; // entry names as stored
     std::map<std::string, std::string> entries;
     bool mimetypeStored = false;
 };
 
-inline OdtPackage readPackage(const std::string& bytes)
-{
+inline OdtPackage readPackage(const std::string& bytes) {
     OdtPackage package;
     zip_error_t error;
     zip_error_init(&error);
@@ -28,8 +27,7 @@ inline OdtPackage readPackage(const std::string& bytes)
     zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     zip_error_fini(&error);
     if (!archive) {
-        if (source)
-            zip_source_free(source);
+        if (source) zip_source_free(source);
         return package;
     }
     for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
@@ -40,8 +38,7 @@ inline OdtPackage readPackage(const std::string& bytes)
         zip_fread(file, contents.data(), stat.size);
         zip_fclose(file);
         package.order.push_back(stat.name);
-        if (package.order.size() == 1)
-            package.mimetypeStored = stat.comp_method == ZIP_CM_STORE;
+        if (package.order.size() == 1) package.mimetypeStored = stat.comp_method == ZIP_CM_STORE;
         package.entries[stat.name] = std::move(contents);
     }
     zip_discard(archive);
@@ -53,30 +50,25 @@ inline OdtPackage readPackage(const std::string& bytes)
 struct Element {
     QString name;
     QXmlStreamAttributes attributes;
-    QString attribute(const char* qualified) const
-    {
+    QString attribute(const char* qualified) const {
         for (const QXmlStreamAttribute& a : attributes)
-            if (a.qualifiedName() == QLatin1String(qualified))
-                return a.value().toString();
+            if (a.qualifiedName() == QLatin1String(qualified)) return a.value().toString();
         return {};
     }
 };
 
-inline std::vector<Element> elementsOf(const std::string& xml, bool* wellFormed = nullptr)
-{
+inline std::vector<Element> elementsOf(const std::string& xml, bool* wellFormed = nullptr) {
     std::vector<Element> elements;
     QXmlStreamReader reader(QByteArray::fromStdString(xml));
     while (!reader.atEnd())
         if (reader.readNext() == QXmlStreamReader::StartElement)
             elements.push_back({reader.qualifiedName().toString(), reader.attributes()});
-    if (wellFormed)
-        *wellFormed = !reader.hasError();
+    if (wellFormed) *wellFormed = !reader.hasError();
     return elements;
 }
 
 // The texts of the paragraphs in the stream, in order, with their spaces.
-inline std::vector<QString> paragraphTexts(const std::string& xml)
-{
+inline std::vector<QString> paragraphTexts(const std::string& xml) {
     std::vector<QString> texts;
     QXmlStreamReader reader(QByteArray::fromStdString(xml));
     int depth = 0;
@@ -84,8 +76,7 @@ inline std::vector<QString> paragraphTexts(const std::string& xml)
         const auto token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
             if (reader.qualifiedName() == QLatin1String("text:p")) {
-                if (depth++ == 0)
-                    texts.emplace_back();
+                if (depth++ == 0) texts.emplace_back();
             } else if (depth > 0 && reader.qualifiedName() == QLatin1String("text:s")) {
                 const QString count = reader.attributes().value(QLatin1String("text:c")).toString();
                 texts.back() += QString(count.isEmpty() ? 1 : count.toInt(), QLatin1Char(' '));
@@ -111,8 +102,7 @@ struct TableShape {
     bool operator==(const TableShape&) const = default;
 };
 
-inline std::vector<TableShape> tableShapes(const std::string& xml)
-{
+inline std::vector<TableShape> tableShapes(const std::string& xml) {
     std::vector<TableShape> tables;
     QXmlStreamReader reader(QByteArray::fromStdString(xml));
     bool inHeading = false;
@@ -131,4 +121,4 @@ inline std::vector<TableShape> tableShapes(const std::string& xml)
     return tables;
 }
 
-}  // namespace calvex::testing
+} // namespace calvex::testing

@@ -19,8 +19,7 @@ using testing::elementsOf;
 using testing::paragraphTexts;
 using testing::readPackage;
 
-std::vector<Element> named(const std::vector<Element>& elements, const char* name)
-{
+std::vector<Element> named(const std::vector<Element>& elements, const char* name) {
     std::vector<Element> found;
     std::copy_if(elements.begin(), elements.end(), std::back_inserter(found),
                  [name](const Element& e) { return e.name == QLatin1String(name); });
@@ -28,19 +27,14 @@ std::vector<Element> named(const std::vector<Element>& elements, const char* nam
 }
 
 // A length such as "8.2677in" or "21cm" in centimetres.
-double centimetres(const QString& length)
-{
-    if (length.endsWith(QLatin1String("in")))
-        return length.chopped(2).toDouble() * 2.54;
-    if (length.endsWith(QLatin1String("cm")))
-        return length.chopped(2).toDouble();
-    if (length.endsWith(QLatin1String("pt")))
-        return length.chopped(2).toDouble() / 72 * 2.54;
+double centimetres(const QString& length) {
+    if (length.endsWith(QLatin1String("in"))) return length.chopped(2).toDouble() * 2.54;
+    if (length.endsWith(QLatin1String("cm"))) return length.chopped(2).toDouble();
+    if (length.endsWith(QLatin1String("pt"))) return length.chopped(2).toDouble() / 72 * 2.54;
     return -1;
 }
 
-TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
-{
+TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables) {
     documents::OdtWordDocument document;
     document.setProperties("Relazione di calcolo: Casa & figli", "Ing. Bianchi");
     document.setFontName("Century Gothic");
@@ -75,8 +69,17 @@ TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
 
     const std::string& content = package.entries.at("content.xml");
     const std::vector<QString> texts = paragraphTexts(content);
-    const std::vector<QString> expected{"VERIFICA <ANTISISMICA>", "somma degli sbalzi,  oltre", "piano", "", "n.",
-                                        "",  "", "", "", " 3-X", "composta di n. {page-count} pagine."};
+    const std::vector<QString> expected{"VERIFICA <ANTISISMICA>",
+                                        "somma degli sbalzi,  oltre",
+                                        "piano",
+                                        "",
+                                        "n.",
+                                        "",
+                                        "",
+                                        "",
+                                        "",
+                                        " 3-X",
+                                        "composta di n. {page-count} pagine."};
     EXPECT_EQ(texts, expected);
     const std::vector<Element> elements = elementsOf(content);
     // Both heading rows in the one heading group, repeated on every page.
@@ -105,14 +108,14 @@ TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables)
     EXPECT_NE(meta.find("<dc:creator>Ing. Bianchi</dc:creator>"), std::string::npos);
 }
 
-TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage)
-{
+TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage) {
     testing::TestBuilding building(20, 50, 50);
     for (int storey = 1; storey <= 20; ++storey) {
         building.storey(storey, "3", "1.8");
         for (int wall = 1; wall <= 100; ++wall)
-            building.wall(storey, wall, testing::WallTexts{wall <= 50 ? "4" : "0.3", wall <= 50 ? "0.3" : "4",
-                                                            std::to_string(wall % 50), "10"});
+            building.wall(storey, wall,
+                          testing::WallTexts{wall <= 50 ? "4" : "0.3", wall <= 50 ? "0.3" : "4",
+                                             std::to_string(wall % 50), "10"});
     }
     ASSERT_TRUE(building.run(1).complete);
     documents::OdtWordDocument document;
@@ -131,10 +134,11 @@ TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage)
         EXPECT_LE(centimetres(table.attribute("style:width")), 21.0 - 2 * 1.5 + 0.01);
 
     const std::vector<QString> texts = paragraphTexts(package.entries.at("content.xml"));
-    EXPECT_NE(std::find(texts.begin(), texts.end(), QString("La presente relazione \u00e8 composta di n. {page-count} pagine.")),
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        QString("La presente relazione \u00e8 composta di n. {page-count} pagine.")),
               texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), QString(" 100-Y")), texts.end());
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

@@ -1,5 +1,5 @@
-#include "support/recording_word_document.h"
 #include "print/documents/report_document.h"
+#include "support/recording_word_document.h"
 
 #include "engine/test_building.h"
 #include "model/number_pattern.h"
@@ -21,15 +21,14 @@ using Alignment = documents::WordDocument::Alignment;
 // Two storeys of three X walls and two Y walls, verified by the engine.
 class ReportDocument : public ::testing::Test {
 protected:
-    ReportDocument() : building(2, 3, 2)
-    {
+    ReportDocument() : building(2, 3, 2) {
         for (int storey = 1; storey <= 2; ++storey) {
             building.storey(storey, "3", "1.8");
             for (int wall = 1; wall <= 5; ++wall) {
                 const bool x = wall <= 3;
                 const std::string position = std::to_string(2 * wall);
-                building.wall(storey, wall, WallTexts{x ? "4" : "0.3", x ? "0.3" : "4", x ? position : "9",
-                                                      x ? "6" : position});
+                building.wall(storey, wall,
+                              WallTexts{x ? "4" : "0.3", x ? "0.3" : "4", x ? position : "9", x ? "6" : position});
             }
         }
         ProjectData& project = *building.project;
@@ -44,8 +43,7 @@ protected:
         EXPECT_TRUE(building.run(1).complete);
     }
 
-    void build(const NumberSymbols& symbols = {})
-    {
+    void build(const NumberSymbols& symbols = {}) {
         documents::buildReportDocument(document, *building.project, "Ing. Bianchi", symbols);
     }
 
@@ -55,8 +53,7 @@ protected:
     RecordingWordDocument document{7};
 };
 
-TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder)
-{
+TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder) {
     build();
     const auto& paragraphs = document.paragraphs();
     ASSERT_GE(paragraphs.size(), 30u);
@@ -65,8 +62,9 @@ TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder)
     EXPECT_EQ(paragraphs[0].size, 20);
     EXPECT_EQ(paragraphs[1].text, "(per un edificio in muratura portante)");
     EXPECT_FALSE(paragraphs[1].bold);
-    const std::vector<std::string> people{"progetto: Casa Rossi", "in localit\u00e0: Assisi", "committente: ",
-                                          "progettista: ", "calcolatore: Ing. Bianchi", "direttore dei lavori: "};
+    const std::vector<std::string> people{
+        "progetto: Casa Rossi", "in localit\u00e0: Assisi",  "committente: ",
+        "progettista: ",        "calcolatore: Ing. Bianchi", "direttore dei lavori: "};
     for (std::size_t i = 0; i < people.size(); ++i) {
         EXPECT_EQ(paragraphs[2 + i].text, people[i]);
         EXPECT_TRUE(paragraphs[2 + i].bold);
@@ -112,11 +110,10 @@ TEST_F(ReportDocument, TitleBlockMethodAndClosingInTheirOrder)
         EXPECT_TRUE(document.paragraphIndex(heading).has_value()) << heading;
 }
 
-TEST_F(ReportDocument, TenTablesWithTheirShapesAndAlignment)
-{
+TEST_F(ReportDocument, TenTablesWithTheirShapesAndAlignment) {
     build();
     ASSERT_EQ(document.tables().size(), 10u);
-    const std::vector<std::pair<int, int>> shapes{{8, 2},  {8, 2},      {2 + 2, 7},  {13, 2}, {2 + 10, 12},
+    const std::vector<std::pair<int, int>> shapes{{8, 2},  {8, 2},       {2 + 2, 7}, {13, 2}, {2 + 10, 12},
                                                   {16, 2}, {2 + 10, 15}, {8, 2},     {16, 2}, {2 + 2, 15}};
     const std::vector<std::optional<Alignment>> alignments{
         std::nullopt, Alignment::centre, Alignment::right, std::nullopt, Alignment::right,
@@ -140,8 +137,7 @@ TEST_F(ReportDocument, TenTablesWithTheirShapesAndAlignment)
     EXPECT_EQ(table(10).cell(2, 11), "tm");
 }
 
-TEST_F(ReportDocument, ValuesInTheUsersNotation)
-{
+TEST_F(ReportDocument, ValuesInTheUsersNotation) {
     build();
     // General data: read numbers in their shortest form, the others as typed.
     EXPECT_EQ(table(2).cell(2, 1), "grado di sismicit\u00e0");
@@ -174,8 +170,7 @@ TEST_F(ReportDocument, ValuesInTheUsersNotation)
         wallCell += std::to_string(wall);
         wallCell += x ? "-X" : "-Y";
         EXPECT_EQ(table(7).cell(row, 2), wallCell);
-        EXPECT_EQ(table(7).cell(row, 7),
-                  formatPattern(result.stiffnessX.number(), NumberPattern::grouped0, italian));
+        EXPECT_EQ(table(7).cell(row, 7), formatPattern(result.stiffnessX.number(), NumberPattern::grouped0, italian));
         EXPECT_EQ(table(7).cell(row, 11), grouped(x ? result.storeyShareX : result.storeyShareY));
         EXPECT_EQ(table(7).cell(row, 12), grouped(x ? result.horizontalForceX : result.horizontalForceY));
         EXPECT_EQ(table(7).cell(row, 13), grouped(x ? result.ultimateShearX : result.ultimateShearY));
@@ -189,8 +184,7 @@ TEST_F(ReportDocument, ValuesInTheUsersNotation)
               formatPattern(project.floorResult(1).polarMoment.number(), NumberPattern::grouped0, italian));
 }
 
-TEST_F(ReportDocument, AnotherNotationChangesOnlyTheSymbols)
-{
+TEST_F(ReportDocument, AnotherNotationChangesOnlyTheSymbols) {
     build(NumberSymbols{".", ","});
     EXPECT_EQ(table(2).cell(3, 2), "12.5");
     EXPECT_EQ(table(2).cell(4, 2), "0,33");
@@ -198,5 +192,5 @@ TEST_F(ReportDocument, AnotherNotationChangesOnlyTheSymbols)
     EXPECT_EQ(table(5).cell(3, 3), "4.00");
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

@@ -14,11 +14,9 @@ using testing::RecordingDevice;
 
 class TitlePagePrintoutTest : public ::testing::Test {
 protected:
-    TitlePagePrintoutTest()
-    {
-        const std::vector<std::string> values{"Scuola via Roma", "Lucca",     "Comune di Lucca",
-                                              "ing. Neri",       "arch. Bini", "Pisa",
-                                              "luned\u00ec, 3 mar 2025", "tavole 1-4"};
+    TitlePagePrintoutTest() {
+        const std::vector<std::string> values{"Scuola via Roma", "Lucca", "Comune di Lucca",         "ing. Neri",
+                                              "arch. Bini",      "Pisa",  "luned\u00ec, 3 mar 2025", "tavole 1-4"};
         for (int field = 0; field < kTitleFieldCount; ++field)
             project.setTitle(static_cast<TitleField>(field), values[static_cast<std::size_t>(field)]);
         printouts::printTitlePageData(device, project, "Studio Tecnico Rossi", "via Garibaldi 7, Pisa");
@@ -30,14 +28,12 @@ protected:
     std::vector<RecordingDevice::Item> texts;
 };
 
-TEST_F(TitlePagePrintoutTest, RomanFrameStartingAt1000Twips)
-{
+TEST_F(TitlePagePrintoutTest, RomanFrameStartingAt1000Twips) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].text, "CALVEX - verifica antisismica di edifici in muratura");
     EXPECT_EQ(texts[0].y, 1000);
     EXPECT_EQ(texts[0].size, 18);
-    for (const auto& item : texts)
-        EXPECT_EQ(item.font, "Roman") << item.text;
+    for (const auto& item : texts) EXPECT_EQ(item.font, "Roman") << item.text;
     // Title at 18 points (342 twips), one empty line at 12 (228).
     EXPECT_EQ(texts[1].text, "FRONTESPIZIO");
     EXPECT_EQ(texts[1].column, 10);
@@ -46,8 +42,7 @@ TEST_F(TitlePagePrintoutTest, RomanFrameStartingAt1000Twips)
     EXPECT_EQ(device.documentEnds(), 1);
 }
 
-TEST_F(TitlePagePrintoutTest, CaptionsAt10AndTextsAt45OnOneLineEach)
-{
+TEST_F(TitlePagePrintoutTest, CaptionsAt10AndTextsAt45OnOneLineEach) {
     const std::vector<std::pair<std::string, std::string>> expected{
         {"progetto:", "Scuola via Roma"},
         {"localit\u00e0:", "Lucca"},
@@ -78,5 +73,5 @@ TEST_F(TitlePagePrintoutTest, CaptionsAt10AndTextsAt45OnOneLineEach)
     EXPECT_EQ(texts.back().y, texts[texts.size() - 2].y + 228);
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

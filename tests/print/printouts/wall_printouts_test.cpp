@@ -19,28 +19,22 @@ using testing::TestBuilding;
 using testing::WallTexts;
 
 // The lines of a page in order, each as it reads with its blanks.
-std::vector<std::string> linesOnPage(const RecordingDevice& device, int page)
-{
+std::vector<std::string> linesOnPage(const RecordingDevice& device, int page) {
     std::set<int> ys;
-    for (const auto& item : device.textsOnPage(page))
-        ys.insert(item.y);
+    for (const auto& item : device.textsOnPage(page)) ys.insert(item.y);
     std::vector<std::string> lines;
-    for (int y : ys)
-        lines.push_back(device.lineText(page, y));
+    for (int y : ys) lines.push_back(device.lineText(page, y));
     return lines;
 }
 
-std::optional<RecordingDevice::Item> findText(const RecordingDevice& device, int page, const std::string& text)
-{
+std::optional<RecordingDevice::Item> findText(const RecordingDevice& device, int page, const std::string& text) {
     for (const auto& item : device.textsOnPage(page))
-        if (item.text == text)
-            return item;
+        if (item.text == text) return item;
     return std::nullopt;
 }
 
 // Expects the text on the page, starting at the column, in the size.
-void expectAt(const RecordingDevice& device, int page, const std::string& text, int column, double size)
-{
+void expectAt(const RecordingDevice& device, int page, const std::string& text, int column, double size) {
     const auto item = findText(device, page, text);
     ASSERT_TRUE(item.has_value()) << "\"" << text << "\" on page " << page;
     EXPECT_EQ(item->column, column) << text;
@@ -48,25 +42,20 @@ void expectAt(const RecordingDevice& device, int page, const std::string& text, 
 }
 
 // Table rows: 8-point texts at the storey column holding a storey number.
-int rowsOnPage(const RecordingDevice& device, int page, int storeyColumn)
-{
+int rowsOnPage(const RecordingDevice& device, int page, int storeyColumn) {
     int rows = 0;
     for (const auto& item : device.textsOnPage(page))
-        if (item.size == 8 && item.column == storeyColumn && isNumericText(item.text))
-            ++rows;
+        if (item.size == 8 && item.column == storeyColumn && isNumericText(item.text)) ++rows;
     return rows;
 }
 
-std::string rowOf(const RecordingDevice& device, int page, const std::string& start)
-{
+std::string rowOf(const RecordingDevice& device, int page, const std::string& start) {
     for (const std::string& line : linesOnPage(device, page))
-        if (line.starts_with(start))
-            return line;
+        if (line.starts_with(start)) return line;
     return {};
 }
 
-TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings)
-{
+TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings) {
     RecordingDevice device;
     printouts::printWallTemplate(device);
 
@@ -77,9 +66,10 @@ TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings)
     expectAt(device, 1, "ordin.  = ordinata del baricentro del setto rispetto agli assi di riferimento", 10, 12);
     expectAt(device, 1, "sbalzi  = superficie degli sbalzi del piano gravanti sul setto", 10, 12);
     expectAt(device, 1, "Progetto: __________________________________________", 10, 12);
-    expectAt(device, 1,
-             "piano    setto    dimx     dimy     ascissa  ordin.   tir.v.   tir.o.   tauk     sigma    solai    sbalzi",
-             9, 8);
+    expectAt(
+        device, 1,
+        "piano    setto    dimx     dimy     ascissa  ordin.   tir.v.   tir.o.   tauk     sigma    solai    sbalzi", 9,
+        8);
     expectAt(device, 1,
              "  n        n       m        m          m       m        t        t      t/mq     t/mq      mq        mq",
              9, 8);
@@ -89,8 +79,7 @@ TEST(WallTemplate, PrintsHeadingLegendAndColumnHeadings)
     EXPECT_EQ(findText(device, 1, "ACQUISIZIONE DATI PER LA VERIFICA").value().y, 800 + 342 + 228);
 }
 
-TEST(WallTemplate, PrintsThirtyBlankRowsOnOneSheetWithoutFooter)
-{
+TEST(WallTemplate, PrintsThirtyBlankRowsOnOneSheetWithoutFooter) {
     RecordingDevice device;
     printouts::printWallTemplate(device);
 
@@ -99,8 +88,7 @@ TEST(WallTemplate, PrintsThirtyBlankRowsOnOneSheetWithoutFooter)
     int rows = 0;
     int previousY = -1;
     for (const auto& item : device.textsOnPage(1)) {
-        if (item.text != blankRow)
-            continue;
+        if (item.text != blankRow) continue;
         ++rows;
         EXPECT_EQ(item.column, 9);
         EXPECT_EQ(item.size, 8);
@@ -122,15 +110,13 @@ protected:
     static constexpr int xWalls = 15;
     static constexpr int walls = 30;
 
-    WallDataAndResults() : building(2, xWalls, walls - xWalls)
-    {
+    WallDataAndResults() : building(2, xWalls, walls - xWalls) {
         for (int storey = 1; storey <= 2; ++storey) {
             building.storey(storey, "3", "1.8");
             for (int wall = 1; wall <= walls; ++wall) {
                 const bool x = wall <= xWalls;
                 const std::string position = std::to_string(wall % xWalls);
-                WallTexts texts{x ? "4" : "0.3", x ? "0.3" : "4", x ? position : "12",
-                                x ? "10" : position};
+                WallTexts texts{x ? "4" : "0.3", x ? "0.3" : "4", x ? position : "12", x ? "10" : position};
                 texts.solai = "12,5";
                 building.wall(storey, wall, texts);
             }
@@ -139,8 +125,7 @@ protected:
         EXPECT_TRUE(building.run().complete);
     }
 
-    void print(TextDevice::NumberFormatter formatter = shortestNumberText)
-    {
+    void print(TextDevice::NumberFormatter formatter = shortestNumberText) {
         printouts::printWallDataAndResults(device, *building.project, std::move(formatter));
     }
 
@@ -148,8 +133,7 @@ protected:
     RecordingDevice device;
 };
 
-TEST_F(WallDataAndResults, DataRowsFillTheFirstPageThenTheSecond)
-{
+TEST_F(WallDataAndResults, DataRowsFillTheFirstPageThenTheSecond) {
     print();
     EXPECT_EQ(rowsOnPage(device, 1, 10), 59);
     EXPECT_EQ(rowsOnPage(device, 2, 10), 1);
@@ -160,8 +144,7 @@ TEST_F(WallDataAndResults, DataRowsFillTheFirstPageThenTheSecond)
     EXPECT_FALSE(findText(device, 2, "DATI DEI SETTI").has_value());
 }
 
-TEST_F(WallDataAndResults, ResultsStartOnANewPageAndBreakAfter56Rows)
-{
+TEST_F(WallDataAndResults, ResultsStartOnANewPageAndBreakAfter56Rows) {
     print();
     EXPECT_EQ(rowsOnPage(device, 3, 5), 56);
     EXPECT_EQ(rowsOnPage(device, 4, 5), 4);
@@ -173,8 +156,7 @@ TEST_F(WallDataAndResults, ResultsStartOnANewPageAndBreakAfter56Rows)
     EXPECT_EQ(device.documentEnds(), 1);
 }
 
-TEST_F(WallDataAndResults, EveryTablePageGetsItsFooter)
-{
+TEST_F(WallDataAndResults, EveryTablePageGetsItsFooter) {
     print();
     for (int page = 1; page <= 4; ++page) {
         const std::string footer = device.lineText(page, 15800);
@@ -187,16 +169,14 @@ TEST_F(WallDataAndResults, EveryTablePageGetsItsFooter)
     }
 }
 
-TEST_F(WallDataAndResults, NumbersUseTheGivenFormatter)
-{
+TEST_F(WallDataAndResults, NumbersUseTheGivenFormatter) {
     print([](double value) { return "#" + shortestNumberText(value); });
     const std::string footer = device.lineText(2, 15800);
     EXPECT_EQ(footer.substr(footer.find("pagina")), "pagina  #2 ");
     EXPECT_TRUE(findText(device, 1, " #1 ").has_value());
 }
 
-TEST_F(WallDataAndResults, DataHeadingsLegendAndProjectLine)
-{
+TEST_F(WallDataAndResults, DataHeadingsLegendAndProjectLine) {
     print();
     expectAt(device, 1, "CALVEX - verifica antisismica di edifici in muratura", 7, 18);
     expectAt(device, 1, "DATI DEI SETTI", 10, 12);
@@ -216,8 +196,7 @@ TEST_F(WallDataAndResults, DataHeadingsLegendAndProjectLine)
               "      mq        mq");
 }
 
-TEST_F(WallDataAndResults, DataRowsPrintTheTypedValuesInTheirWidths)
-{
+TEST_F(WallDataAndResults, DataRowsPrintTheTypedValuesInTheirWidths) {
     print();
     // Wall 3 of storey 1: 4 x 0.3 at (3, 10); solai typed with a comma.
     EXPECT_EQ(rowOf(device, 1, "          1        3 "),
@@ -229,8 +208,7 @@ TEST_F(WallDataAndResults, DataRowsPrintTheTypedValuesInTheirWidths)
               "    12.50     0.00");
 }
 
-TEST_F(WallDataAndResults, ResultsHeadingsAndLegend)
-{
+TEST_F(WallDataAndResults, ResultsHeadingsAndLegend) {
     print();
     expectAt(device, 3, "RISULTATI DELLA VERIFICA", 10, 12);
     expectAt(device, 3, "car.", 10, 12);
@@ -253,12 +231,11 @@ TEST_F(WallDataAndResults, ResultsHeadingsAndLegend)
 }
 
 // The expected results row of a wall, written out column by column.
-std::string expectedResultsRow(const std::string& numbers, const WallResult& r, bool x)
-{
+std::string expectedResultsRow(const std::string& numbers, const WallResult& r, bool x) {
     auto fixed = [](const ResultValue& value, int width) { return formatFixed2(value.number(), width); };
     std::string row = numbers + fixed(r.selfWeightShare, 6) + fixed(r.slabLoad, 7) + fixed(r.normalForce, 8) +
-                      fixed(r.baseStress, 8) + fixed(r.stiffnessX, 10) + fixed(r.stiffnessY, 10) +
-                      fixed(r.armX, 7) + fixed(r.armY, 7);
+                      fixed(r.baseStress, 8) + fixed(r.stiffnessX, 10) + fixed(r.stiffnessY, 10) + fixed(r.armX, 7) +
+                      fixed(r.armY, 7);
     if (x)
         row += "  X" + fixed(r.storeyShareX, 7) + fixed(r.horizontalForceX, 8) + fixed(r.ultimateShearX, 8);
     else
@@ -266,8 +243,7 @@ std::string expectedResultsRow(const std::string& numbers, const WallResult& r, 
     return row + fixed(r.maxStress, 8) + fixed(r.torsionForce, 7);
 }
 
-TEST_F(WallDataAndResults, XWallsPrintXValuesAndYWallsYValues)
-{
+TEST_F(WallDataAndResults, XWallsPrintXValuesAndYWallsYValues) {
     // Distinct values in the two directions, so that a swap shows.
     for (int wall : {xWalls, xWalls + 1}) {
         WallResult& result = building.project->wallResult(1, wall);
@@ -289,8 +265,7 @@ TEST_F(WallDataAndResults, XWallsPrintXValuesAndYWallsYValues)
     EXPECT_NE(firstY.find("  Y  21.10   22.20   23.30"), std::string::npos) << firstY;
 }
 
-TEST_F(WallDataAndResults, ResultsRowsPrintTheEngineValues)
-{
+TEST_F(WallDataAndResults, ResultsRowsPrintTheEngineValues) {
     print();
     const WallResult& result = building.at(2, 1);
     ASSERT_GT(result.normalForce.number(), 0);
@@ -300,5 +275,5 @@ TEST_F(WallDataAndResults, ResultsRowsPrintTheEngineValues)
     EXPECT_EQ(rowOf(device, 3, "     2     1 ").substr(79 - 1, 1), "X");
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "print/qt/calculator_settings.h"
 
@@ -19,14 +19,15 @@ qt::CalculatorSettings readFrom(const QByteArray& contents) {
 }
 
 TEST(CalculatorSettings, TextsComeBackWholeWithCommasQuotesAndAccents) {
-    const qt::CalculatorSettings plain =
-        readFrom("[General]\nnome=altro\n\n[calcolatore]\n; the office\nnome=Studio tecnico Ing. Rossi\n"
-                 "indirizzo=Via dei Test 7, 00100 Roma\n");
+    const qt::CalculatorSettings plain = readFrom(
+        "[General]\nnome=altro\n\n[calcolatore]\n; the office\nnome=Studio tecnico Ing. Rossi\n"
+        "indirizzo=Via dei Test 7, 00100 Roma\n");
     EXPECT_EQ(plain.name, "Studio tecnico Ing. Rossi");
     EXPECT_EQ(plain.address, "Via dei Test 7, 00100 Roma");
 
-    const qt::CalculatorSettings quoted =
-        readFrom("[calcolatore]\r\nnome = Ing. Niccol\xc3\xb2 Bianchi,geom. Neri\r\nindirizzo=\"via dei Priori 12,  Perugia\"\r\n");
+    const qt::CalculatorSettings quoted = readFrom(
+        "[calcolatore]\r\nnome = Ing. Niccol\xc3\xb2 Bianchi,geom. Neri\r\nindirizzo=\"via dei Priori 12,  "
+        "Perugia\"\r\n");
     EXPECT_EQ(quoted.name, QString::fromUtf8("Ing. Niccolò Bianchi,geom. Neri"));
     EXPECT_EQ(quoted.address, "via dei Priori 12,  Perugia");
 }

@@ -5,10 +5,8 @@
 
 namespace calvex::testing {
 
-inline void ensureGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
+inline void ensureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "calvex_print_tests";
@@ -16,4 +14,4 @@ inline void ensureGuiApplication()
     static QGuiApplication application(argc, argv);
 }
 
-}  // namespace calvex::testing
+} // namespace calvex::testing

@@ -1,8 +1,8 @@
-#include "print/device/page_frame.h"
 #include "print/qt/qt_text_device.h"
-#include "print/report/report_sections.h"
+#include "print/device/page_frame.h"
 #include "print/printouts/title_page_printout.h"
 #include "print/qt/gui_application.h"
+#include "print/report/report_sections.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +23,14 @@ protected:
     static void SetUpTestSuite() { testing::ensureGuiApplication(); }
 };
 
-int countPages(const QString& fileName)
-{
+int countPages(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
+    if (!file.open(QIODevice::ReadOnly)) return -1;
     const QString pdf = QString::fromLatin1(file.readAll());
     return static_cast<int>(pdf.count(QRegularExpression("/Type\\s*/Page(?![a-zA-Z])")));
 }
 
-TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips)
-{
+TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips) {
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     QPdfWriter writer(directory.filePath("metrics.pdf"));
@@ -65,8 +62,7 @@ TEST_F(QtTextDeviceTest, FixedPitchMetricsInTwips)
     EXPECT_FALSE(device.isActive());
 }
 
-TEST_F(QtTextDeviceTest, WritesPagesToPdf)
-{
+TEST_F(QtTextDeviceTest, WritesPagesToPdf) {
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     const QString fileName = directory.filePath("frame.pdf");
@@ -102,26 +98,23 @@ public:
     std::vector<Drawn> drawn;
 
 protected:
-    void drawText(int x, int y, std::string_view text) override
-    {
+    void drawText(int x, int y, std::string_view text) override {
         drawn.push_back({std::string(text), x + textWidth(text)});
         qt::QtTextDevice::drawText(x, y, text);
     }
 };
 
-TEST_F(QtTextDeviceTest, TitlePageTextsOfSixtyCapitalsStayOnTheSheet)
-{
+TEST_F(QtTextDeviceTest, TitlePageTextsOfSixtyCapitalsStayOnTheSheet) {
     const std::string wide(60, 'W');
     ProjectData project;
-    for (int field = 0; field < kTitleFieldCount; ++field)
-        project.setTitle(static_cast<TitleField>(field), wide);
+    for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), wide);
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     QPdfWriter writer(directory.filePath("title.pdf"));
     qt::setUpA4Pdf(writer);
     MeasuringDevice device(writer);
     report::printTitlePage(device, project, wide, wide);
-    device.setFont("Courier New", 12);  // as the report's pages leave it
+    device.setFont("Courier New", 12); // as the report's pages leave it
     report::printClosing(device, project, wide);
     printouts::printTitlePageData(device, project, wide, wide);
 
@@ -136,5 +129,5 @@ TEST_F(QtTextDeviceTest, TitlePageTextsOfSixtyCapitalsStayOnTheSheet)
     EXPECT_EQ(whole, 9 + 3 + 10);
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex

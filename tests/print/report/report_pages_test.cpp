@@ -19,19 +19,16 @@ using testing::RecordingDevice;
 using testing::TestBuilding;
 using testing::WallTexts;
 
-std::optional<RecordingDevice::Item> findText(const RecordingDevice& device, int page, const std::string& text)
-{
+std::optional<RecordingDevice::Item> findText(const RecordingDevice& device, int page, const std::string& text) {
     for (const auto& item : device.textsOnPage(page))
-        if (item.text == text)
-            return item;
+        if (item.text == text) return item;
     return std::nullopt;
 }
 
 // Two storeys of one X and one Y wall, with every title-page text set.
 class ReportPages : public ::testing::Test {
 protected:
-    ReportPages() : building(2, 1, 1)
-    {
+    ReportPages() : building(2, 1, 1) {
         for (int storey = 1; storey <= 2; ++storey) {
             building.storey(storey, "3", "1.8");
             building.wall(storey, 1, WallTexts{"4", "0.3", "2", "0"});
@@ -50,8 +47,7 @@ protected:
         project.setTitle(TitleField::allegati, "tavole 1-3");
     }
 
-    void print()
-    {
+    void print() {
         device = RecordingDevice();
         report::printCalculationReport(device, *building.project, "Ing. Bianchi", "Via Roma 1, Perugia");
     }
@@ -60,11 +56,9 @@ protected:
     RecordingDevice device;
 };
 
-TEST_F(ReportPages, TitlePageLinesInRoman)
-{
+TEST_F(ReportPages, TitlePageLinesInRoman) {
     print();
-    for (const auto& item : device.textsOnPage(1))
-        EXPECT_EQ(item.font, "Roman") << item.text;
+    for (const auto& item : device.textsOnPage(1)) EXPECT_EQ(item.font, "Roman") << item.text;
     const auto title = findText(device, 1, "VERIFICA ANTISISMICA");
     ASSERT_TRUE(title.has_value());
     EXPECT_EQ(title->y, 1000);
@@ -85,8 +79,7 @@ TEST_F(ReportPages, TitlePageLinesInRoman)
     EXPECT_FALSE(findText(device, 1, "pagina ").has_value());
 }
 
-TEST_F(ReportPages, TitlePageClosesWithTheCalculatorBetweenTwoRules)
-{
+TEST_F(ReportPages, TitlePageClosesWithTheCalculatorBetweenTwoRules) {
     print();
     std::vector<int> ruleYs;
     for (const auto& item : device.items())
@@ -101,9 +94,8 @@ TEST_F(ReportPages, TitlePageClosesWithTheCalculatorBetweenTwoRules)
     EXPECT_EQ(ruleYs, (std::vector<int>{14000, 15300}));
     // Between the rules: an empty line at 14 points, then name and address.
     const auto texts = device.textsOnPage(1);
-    const auto name = std::find_if(texts.begin(), texts.end(), [](const auto& item) {
-        return item.text == "Ing. Bianchi" && item.size == 16;
-    });
+    const auto name = std::find_if(texts.begin(), texts.end(),
+                                   [](const auto& item) { return item.text == "Ing. Bianchi" && item.size == 16; });
     const auto address = findText(device, 1, "Via Roma 1, Perugia");
     ASSERT_NE(name, texts.end());
     ASSERT_TRUE(address.has_value());
@@ -116,8 +108,7 @@ TEST_F(ReportPages, TitlePageClosesWithTheCalculatorBetweenTwoRules)
     EXPECT_EQ(findText(device, 2, "RELAZIONE DI CALCOLO").value().y, 1000);
 }
 
-TEST_F(ReportPages, ExactMethodStatement)
-{
+TEST_F(ReportPages, ExactMethodStatement) {
     print();
     // Line number (from 1), column, text; an empty line follows lines 20, 21 and 31.
     const std::array<std::pair<int, std::string>, 8> samples{{
@@ -143,16 +134,14 @@ TEST_F(ReportPages, ExactMethodStatement)
         const bool continued = number == 27 || number == 29 || number == 31;
         EXPECT_EQ(lines[i].column, symbol ? 18 : continued ? 24 : 10) << number;
     }
-    for (const auto& [number, text] : samples)
-        EXPECT_EQ(lines[number - 1].text, text) << number;
+    for (const auto& [number, text] : samples) EXPECT_EQ(lines[number - 1].text, text) << number;
     const auto section = findText(device, 2, "A) DATI GENERALI");
     ASSERT_TRUE(section.has_value());
     EXPECT_EQ(section->size, 16);
     EXPECT_EQ(section->y, lines.back().y + 228 + 304);
 }
 
-TEST_F(ReportPages, GeneralDataValuesEndAtTheValueColumn)
-{
+TEST_F(ReportPages, GeneralDataValuesEndAtTheValueColumn) {
     print();
     const auto lineOf = [this](const std::string& caption) {
         const auto item = findText(device, 2, caption);
@@ -171,13 +160,11 @@ TEST_F(ReportPages, GeneralDataValuesEndAtTheValueColumn)
               pad + "numero massimo dei setti in direzione Y.... =  1 ");
 }
 
-TEST_F(ReportPages, PageCountLineStatesItsOwnPage)
-{
+TEST_F(ReportPages, PageCountLineStatesItsOwnPage) {
     print();
     const auto count = [this]() -> std::optional<RecordingDevice::Item> {
         for (const auto& item : device.texts())
-            if (item.text.starts_with("La presente relazione"))
-                return item;
+            if (item.text.starts_with("La presente relazione")) return item;
         return std::nullopt;
     }();
     ASSERT_TRUE(count.has_value());
@@ -196,5 +183,5 @@ TEST_F(ReportPages, PageCountLineStatesItsOwnPage)
     EXPECT_EQ(device.items().back().kind, RecordingDevice::Kind::DocumentEnd);
 }
 
-}  // namespace
-}  // namespace calvex
+} // namespace
+} // namespace calvex
