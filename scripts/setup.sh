@@ -26,6 +26,7 @@ calvex_install_packages() {
 }
 
 calvex_build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+    # CI (CI=true) builds with warnings as errors.
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCALVEX_WERROR="${CI:-false}"
     cmake --build build -j"$(nproc)"
 }
