@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 
 #include "archive.h"
@@ -95,9 +96,22 @@ ArchiveEncoding encodeArchive(const ProjectData& project) {
     encoding.bytes.reserve(64 + static_cast<std::size_t>(storeys) * (64 + static_cast<std::size_t>(walls) * 80));
     ArchiveEncoder encoder(encoding);
 
+    std::array<FieldValue, kGeneralRecordFieldCount> general;
+    for (int i = 0; i < kGeneralRecordFieldCount; ++i) {
+        const auto field = static_cast<GeneralField>(i);
+        general[i] = project.general(field);
+        // A count says how many records follow: when its text cannot be held
+        // as it is, the number it reads as is written instead, so that the
+        // file reads back with as many storeys and walls as it holds.
+        const bool isCount =
+            field == GeneralField::np || field == GeneralField::numsetx || field == GeneralField::numsety;
+        if (isCount && general[i].kind() == FieldValue::Kind::Text && !isPlainAscii(general[i].textValue())) {
+            general[i] = FieldValue::real(general[i].typedNumber());
+            encoding.alteredFields.emplace_back(kGeneralFieldNames[i]);
+        }
+    }
     encoder.record(
-        kGeneralRecordFieldCount,
-        [&](int i) -> const FieldValue& { return project.general(static_cast<GeneralField>(i)); },
+        kGeneralRecordFieldCount, [&](int i) -> const FieldValue& { return general[i]; },
         [](int i) { return std::string(kGeneralFieldNames[i]); });
     for (int s = 1; s <= storeys; ++s)
         encoder.record(

@@ -73,6 +73,25 @@ TEST(ArchiveWriter, TextsTheFormatCannotHoldAreAlteredAndReported) {
     EXPECT_EQ(back->title(TitleField::direttore), "Zo\u00eb ?");
 }
 
+TEST(ArchiveWriter, ACountTextTheFormatCannotHoldIsWrittenAsTheNumberItReads) {
+    // A carriage return ends the number, a blank would not: written as a
+    // blank, "\r2" would read 2 walls more than the file holds.
+    auto p = sampleProject();
+    const int storeys = p->storeyCount();
+    const int walls = p->wallCount();
+    p->setGeneral(GeneralField::numsety, typed("\r2"));
+    p->setGeneral(GeneralField::wallCount, FieldValue::real(p->general(GeneralField::numsetx).typedNumber()));
+    const ArchiveEncoding encoding = encodeArchive(*p);
+    EXPECT_EQ(encoding.alteredFields, std::vector<std::string>{"numsety"});
+
+    auto back = fresh();
+    ASSERT_TRUE(readArchive(encoding.bytes, *back).complete);
+    EXPECT_EQ(back->storeyCount(), storeys);
+    EXPECT_EQ(back->wallCount(), p->wallCount());
+    EXPECT_LT(back->wallCount(), walls);
+    EXPECT_EQ(encodeArchive(*back).bytes, encoding.bytes);
+}
+
 TEST(ArchiveRoundTrip, WrittenFileReadsBackToTheSameBytesAndValues) {
     auto original = sampleProject();
     const ArchiveEncoding first = encodeArchive(*original);
