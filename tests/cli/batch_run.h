@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
@@ -35,9 +37,9 @@ inline void writeBytes(const std::filesystem::path& file, const std::string& byt
 // A folder of the running test for one purpose, emptied first.
 inline std::filesystem::path scratchDir(const std::string& purpose) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("calvex_cli_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" + purpose);
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("calvex_cli_" + std::to_string(::getpid()) + "_" +
+                                       std::string(info->test_suite_name()) + "_" + info->name() + "_" + purpose);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
