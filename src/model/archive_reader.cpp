@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "archive.h"
@@ -118,7 +117,8 @@ std::string openProblem(int error) {
             reason = "il nome indica una cartella";
             break;
         default:
-            reason = std::strerror(error);
+            // The system's own text would not be Italian; its number helps support.
+            reason = "errore del sistema n. " + std::to_string(error);
             break;
     }
     return "impossibile aprire il file: " + reason;

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <random>
+#include <string>
 
 namespace calvex {
 
@@ -66,7 +66,8 @@ std::string writeProblem(int error) {
             reason = "errore di scrittura sul disco";
             break;
         default:
-            reason = std::strerror(error);
+            // The system's own text would not be Italian; its number helps support.
+            reason = "errore del sistema n. " + std::to_string(error);
             break;
     }
     return "impossibile salvare il file: " + reason;
