@@ -15,7 +15,12 @@ struct RunStopped {
 
 class EngineRun {
 public:
-    EngineRun(ProjectData& project, const RunContext& context) : project(project), context(context) {}
+    EngineRun(ProjectData& project, const RunContext& context)
+        : project(project),
+          context(context),
+          numbers_(project.wallNumberGrid()),
+          empty_(project.wallEmptyGrid()),
+          results_(project.wallResultGrid()) {}
 
     ProjectData& project;
     const RunContext& context;
@@ -58,11 +63,12 @@ public:
         slot = value;
     }
 
-    double in(int s, int w, WallField field) const { return project.wallNumber(s, w, field); }
+    // Storeys stay within 0 to np + 1 and walls within 0 to the wall count.
+    double in(int s, int w, WallField field) const { return numbers_[s][w][static_cast<int>(field)]; }
     double in(int s, FloorField field) const { return project.floorNumber(s, field); }
     bool isXWall(int w) const { return w <= xWalls; }
 
-    WallResult& result(int s, int w) { return project.wallResult(s, w); }
+    WallResult& result(int s, int w) { return results_[s][w]; }
     FloorResult& result(int level) { return project.floorResult(level); }
 
     // The value of the storey above, for the sums from the top storey down:
@@ -76,8 +82,14 @@ public:
 
     // An empty input becomes the integer 0 (written back to the project).
     void zeroIfEmpty(int s, int w, WallField field) {
-        if (project.wallIsEmpty(s, w, field)) project.setWall(s, w, field, FieldValue::integer(0));
+        if (isEmpty(s, w, field)) project.setWall(s, w, field, FieldValue::integer(0));
     }
+    bool isEmpty(int s, int w, WallField field) const { return (empty_[s][w] >> static_cast<int>(field)) & 1u; }
+
+private:
+    const ProjectData::WallGrid<ProjectData::WallNumbers>& numbers_;
+    const ProjectData::WallGrid<std::uint16_t>& empty_;
+    ProjectData::WallGrid<WallResult>& results_;
 };
 
 // The phases, in the order of a run.

@@ -2,6 +2,12 @@
 // used the unrounded values.
 
 #include <array>
+#include <cstddef>
+#include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "engine_run.h"
 #include "model/numeric_text.h"
@@ -26,14 +32,15 @@ constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
                                   &WallResult::stiffnessY,
                                   &WallResult::armX,
                                   &WallResult::armY,
+                                  &WallResult::torsionForce,
                                   &WallResult::storeyShareX,
-                                  &WallResult::horizontalForceX,
                                   &WallResult::storeyShareY,
+                                  &WallResult::horizontalForceX,
                                   &WallResult::horizontalForceY,
                                   &WallResult::ultimateShearX,
                                   &WallResult::ultimateShearY,
-                                  &WallResult::maxStress,
-                                  &WallResult::torsionForce};
+                                  &WallResult::maxStress};
+static_assert(kRoundedWall.size() == kRoundedWallResults);
 
 template <typename Record, std::size_t N>
 void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {
@@ -43,9 +50,51 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
     }
 }
 
+// roundHundredth one value at a time: a result never written or emptied
+// stays as it is.
+void roundOneByOne(WallResult& result) {
+    for (ResultValue WallResult::*field : kRoundedWall) {
+        ResultValue& value = result.*field;
+        if (value.isNumber()) value = roundHundredth(value.number());
+    }
+}
+
 } // namespace
 
-void roundWallResults(WallResult& result) { roundFields(result, kRoundedWall); }
+// The divider takes the two divisions by 100 of a pair of doubles in the
+// time of one, so the block is rounded in pairs. Below 2^51 in magnitude,
+// adding and taking away 1.5 * 2^52 gives the nearest integer exactly, and
+// one step down where it lies above gives the floor: bit for bit what
+// roundHundredth gives. A block holding a number too large for the shift
+// goes one value at a time.
+void roundWallResults(WallResult& result) {
+    static_assert(std::is_standard_layout_v<WallResult> && sizeof(ResultValue) == sizeof(double));
+    static_assert(offsetof(WallResult, selfWeightShare) == 0 &&
+                      offsetof(WallResult, maxStress) == (kRoundedWallResults - 1) * sizeof(ResultValue),
+                  "the rounded results stand first and side by side");
+#if defined(__SSE2__)
+    double* const block = reinterpret_cast<double*>(reinterpret_cast<unsigned char*>(&result));
+    const __m128d hundred = _mm_set1_pd(100.0), half = _mm_set1_pd(0.5), one = _mm_set1_pd(1.0);
+    const __m128d shift = _mm_set1_pd(6755399441055744.0), shiftLimit = _mm_set1_pd(2251799813685248.0);
+    const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fff'ffff'ffff'ffffll));
+    __m128d rounded[kRoundedWallResults / 2];
+    __m128d usable = _mm_castsi128_pd(_mm_set1_epi64x(-1));
+    for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) {
+        const __m128d x = _mm_loadu_pd(block + 2 * i);
+        const __m128d v = _mm_add_pd(_mm_mul_pd(x, hundred), half);
+        const __m128d inRange = _mm_cmplt_pd(_mm_and_pd(v, magnitude), shiftLimit);
+        usable = _mm_and_pd(usable, _mm_or_pd(inRange, _mm_cmpunord_pd(x, x)));
+        const __m128d nearest = _mm_sub_pd(_mm_add_pd(v, shift), shift);
+        const __m128d floor = _mm_sub_pd(nearest, _mm_and_pd(_mm_cmpgt_pd(nearest, v), one));
+        rounded[i] = _mm_or_pd(_mm_and_pd(inRange, _mm_div_pd(floor, hundred)), _mm_andnot_pd(inRange, x));
+    }
+    if (_mm_movemask_pd(usable) == 3) {
+        for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) _mm_storeu_pd(block + 2 * i, rounded[i]);
+        return;
+    }
+#endif
+    roundOneByOne(result);
+}
 
 // The walls of storeys 1 to np were rounded as the checks passed over them.
 void roundResults(EngineRun& run) {

@@ -91,6 +91,15 @@ public:
         return wallNumbers_[checkedStorey(storey)][checkedWall(wall)][static_cast<int>(field)];
     }
 
+    // The whole grids, for the engine's loops: their indexes stay within
+    // the counts, so they go without the checks of the accessors above.
+    template <typename T>
+    using WallGrid = std::array<std::array<T, kWallColumns>, kStoreyRows>;
+    using WallNumbers = std::array<double, kWallFieldCount>;
+    const WallGrid<WallNumbers>& wallNumberGrid() const { return wallNumbers_; }
+    const WallGrid<std::uint16_t>& wallEmptyGrid() const { return wallEmpty_; }
+    WallGrid<WallResult>& wallResultGrid() { return wallResults_; }
+
     const std::string& title(TitleField field) const;
     void setTitle(TitleField field, std::string text);
 
@@ -163,14 +172,12 @@ private:
     std::array<FloorInputs, kStoreyRows> floors_;
     // Wall values, and beside them in dense arrays their readings and a bit
     // per field telling whether it is empty: the engine reads only these.
-    template <typename T>
-    using WallGrid = std::array<std::array<T, kWallColumns>, kStoreyRows>;
     WallGrid<std::array<FieldValue, kWallFieldCount>> wallValues_;
-    WallGrid<std::array<double, kWallFieldCount>> wallNumbers_{};
+    WallGrid<WallNumbers> wallNumbers_{};
     WallGrid<std::uint16_t> wallEmpty_;
     std::array<std::string, kTitleFieldCount> title_;
 
-    std::array<std::array<WallResult, kWallColumns>, kStoreyRows> wallResults_;
+    WallGrid<WallResult> wallResults_;
     std::array<FloorResult, kStoreyRows> floorResults_;
     BuildingResult building_;
 

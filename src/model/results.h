@@ -152,18 +152,21 @@ private:
 inline constexpr std::string_view kNoFailure = "*** nessuno ***";
 
 struct WallResult {
-    // Vertical loads
-    ResultValue area, normalForce, baseStress, tieStressV, tieStressH, selfWeightShare, slabLoad;
-    // Stiffness and force sharing
-    ResultValue shearModulus, stiffnessX, stiffnessY, armX, armY, torsionForce;
+    // The results rounded to the hundredth at the end of a run. They stand
+    // first and side by side so that the run rounds them as one block.
+    ResultValue selfWeightShare, slabLoad, normalForce, baseStress;
+    ResultValue stiffnessX, stiffnessY, armX, armY, torsionForce;
     ResultValue storeyShareX, storeyShareY, horizontalForceX, horizontalForceY;
-    // Checks
-    ResultValue fullLoad, staticStress, ultimateShearX, ultimateShearY, eccentricity, maxStress;
+    ResultValue ultimateShearX, ultimateShearY, maxStress;
+    // Kept unrounded.
+    ResultValue area, tieStressV, tieStressH, shearModulus, fullLoad, staticStress, eccentricity;
     MinStressText minStressText;
     VerdictText verdict;
     ComparisonText shearCheckText, sigmaCheckText;
     SectionText sectionCheckText;
 };
+
+inline constexpr int kRoundedWallResults = 16;
 
 struct FloorResult {
     ResultValue massCentreX, massCentreY, storeyHeight, storeyWeight, levelHeight;
