@@ -58,9 +58,11 @@ public:
         if (radicand < 0.0) stop(StopReason::NegativeSquareRoot);
         return std::sqrt(radicand);
     }
-    void put(ResultValue& slot, double value) const {
+    // Returns the value, so that a loop goes on with it without reading it back.
+    double put(ResultValue& slot, double value) const {
         if (!std::isfinite(value)) stop(StopReason::OutOfRange);
         slot = value;
+        return value;
     }
 
     // Storeys stay within 0 to np + 1 and walls within 0 to the wall count.

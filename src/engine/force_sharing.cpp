@@ -44,8 +44,7 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
         const double share = polar == 0 ? direct + r.torsionForce.number()
                                         : run.divide((r.*list.arm).number() * k * eccentricity * force, polar) +
                                               direct + r.torsionForce.number();
-        run.put(r.*list.share, share);
-        shareSum += share;
+        shareSum += run.put(r.*list.share, share);
     }
     run.put(floor.*list.shareSum, shareSum);
 }
@@ -59,9 +58,10 @@ void computeStaticStresses(EngineRun& run, int s) {
         WallResult& r = run.result(s, w);
         const double area = r.area.number();
         if (area != 0) {
-            run.put(r.fullLoad, (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
-                                    ((accsolai + permsolai) * run.in(s, w, WallField::solai) + hp * specifico * area));
-            run.put(r.staticStress, run.divide(r.fullLoad.number(), area));
+            const double fullLoad = run.put(
+                r.fullLoad, (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
+                                ((accsolai + permsolai) * run.in(s, w, WallField::solai) + hp * specifico * area));
+            run.put(r.staticStress, run.divide(fullLoad, area));
         }
         run.put(r.staticStress, r.staticStress.number() + run.above(s, w, &WallResult::staticStress));
     }
@@ -92,8 +92,7 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
             const double radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
             tu = run.root(radicand) * (tk * area);
         }
-        run.put(r.*list.ultimateShear, tu);
-        sum += (r.*list.ultimateShear).number();
+        sum += run.put(r.*list.ultimateShear, tu);
     }
     run.put(floor.*list.ultimateShearSum, sum);
 }

@@ -25,11 +25,11 @@ void computeStoreyWeights(EngineRun& run) {
             const double own = level == 0 ? 0.0 : hp * specifico * r.area.number() / 2;
             const double fromAbove =
                 hasAbove ? hpAbove * specificoAbove * run.result(level + 1, w).area.number() / 2 : 0.0;
-            run.put(r.selfWeightShare, own + fromAbove);
-            run.put(r.slabLoad, level == 0 ? 0.0
-                                           : cantileverLoad * run.in(level, w, WallField::sbalzi) +
-                                                 slabLoad * run.in(level, w, WallField::solai));
-            weight += r.slabLoad.number() + r.selfWeightShare.number();
+            const double selfWeight = run.put(r.selfWeightShare, own + fromAbove);
+            const double slab = run.put(r.slabLoad, level == 0 ? 0.0
+                                                               : cantileverLoad * run.in(level, w, WallField::sbalzi) +
+                                                                     slabLoad * run.in(level, w, WallField::solai));
+            weight += slab + selfWeight;
         }
         run.put(floor.storeyWeight, weight);
     }

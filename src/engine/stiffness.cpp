@@ -13,22 +13,23 @@ void computeStiffness(EngineRun& run) {
             run.at(Phase::Stiffness, s, w);
             WallResult& r = run.result(s, w);
             run.zeroIfEmpty(s, w, WallField::tauk);
-            run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
+            const double shearModulus = run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
             const double area = r.area.number();
+            double kx = 0, ky = 0;
             if (area == 0) {
                 r.stiffnessX = 0.0;
                 r.stiffnessY = 0.0;
             } else {
-                const double shearTerm = run.divide(area * r.shearModulus.number(), 1.2 * h);
+                const double shearTerm = run.divide(area * shearModulus, 1.2 * h);
                 const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
                 const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
-                run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
-                run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
+                kx = run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
+                ky = run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
             }
-            sumKx += r.stiffnessX.number();
-            sumKy += r.stiffnessY.number();
-            sumYKx += run.in(s, w, WallField::ordinata) * r.stiffnessX.number();
-            sumXKy += run.in(s, w, WallField::ascissa) * r.stiffnessY.number();
+            sumKx += kx;
+            sumKy += ky;
+            sumYKx += run.in(s, w, WallField::ordinata) * kx;
+            sumXKy += run.in(s, w, WallField::ascissa) * ky;
         }
         run.at(Phase::Stiffness, s);
         FloorResult& floor = run.result(s);
@@ -52,24 +53,28 @@ double arm(double coordinate, double massCentre, double eccentricity) {
 void computeArmsAndPolarMoment(EngineRun& run) {
     for (int s = run.storeys; s >= 1; --s) {
         FloorResult& floor = run.result(s);
+        const double massCentreX = floor.massCentreX.number(), massCentreY = floor.massCentreY.number();
+        const double eccX = floor.eccX.number(), eccY = floor.eccY.number();
         double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
         for (int w = 1; w <= run.walls; ++w) {
             run.at(Phase::Torsion, s, w);
             WallResult& r = run.result(s, w);
+            double armX = 0, armY = 0;
             if (r.area.number() == 0) {
                 r.armX = 0.0;
                 r.armY = 0.0;
             } else {
-                run.put(r.armY,
-                        arm(run.in(s, w, WallField::ordinata), floor.massCentreY.number(), floor.eccY.number()));
-                run.put(r.armX, arm(run.in(s, w, WallField::ascissa), floor.massCentreX.number(), floor.eccX.number()));
+                armY = run.put(r.armY, arm(run.in(s, w, WallField::ordinata), massCentreY, eccY));
+                armX = run.put(r.armX, arm(run.in(s, w, WallField::ascissa), massCentreX, eccX));
             }
             if (run.isXWall(w)) {
-                sumKxArm2 += r.stiffnessX.number() * (r.armY.number() * r.armY.number());
-                sumKxList += r.stiffnessX.number();
+                const double kx = r.stiffnessX.number();
+                sumKxArm2 += kx * (armY * armY);
+                sumKxList += kx;
             } else {
-                sumKyArm2 += r.stiffnessY.number() * (r.armX.number() * r.armX.number());
-                sumKyList += r.stiffnessY.number();
+                const double ky = r.stiffnessY.number();
+                sumKyArm2 += ky * (armX * armX);
+                sumKyList += ky;
             }
         }
         run.at(Phase::Torsion, s);

@@ -36,22 +36,21 @@ void computeWallLoads(EngineRun& run) {
         for (int w = 1; w <= run.walls; ++w) {
             run.at(Phase::WallLoads, s, w);
             WallResult& r = run.result(s, w);
-            const double area = run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy);
-            run.put(r.area, area);
+            const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
             r.baseStress = 0.0;
             r.staticStress = 0.0;
             run.zeroIfEmpty(s, w, WallField::solai);
             run.zeroIfEmpty(s, w, WallField::sbalzi);
             const double load = cantileverLoad * run.in(s, w, WallField::sbalzi) +
                                 slabLoad * run.in(s, w, WallField::solai) + hp * specifico * area;
-            run.put(r.normalForce, run.above(s, w, &WallResult::normalForce) + load);
-            if (area > 0) run.put(r.baseStress, run.divide(load, area));
-            run.put(r.baseStress, r.baseStress.number() + run.above(s, w, &WallResult::baseStress));
+            const double normalForce = run.put(r.normalForce, run.above(s, w, &WallResult::normalForce) + load);
+            const double ownStress = area > 0 ? run.put(r.baseStress, run.divide(load, area)) : 0.0;
+            const double baseStress = run.put(r.baseStress, ownStress + run.above(s, w, &WallResult::baseStress));
             run.zeroIfEmpty(s, w, WallField::ascissa);
             run.zeroIfEmpty(s, w, WallField::ordinata);
-            sumN += r.normalForce.number();
-            sumX += run.in(s, w, WallField::ascissa) * area * r.baseStress.number();
-            sumY += run.in(s, w, WallField::ordinata) * area * r.baseStress.number();
+            sumN += normalForce;
+            sumX += run.in(s, w, WallField::ascissa) * area * baseStress;
+            sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
         }
         run.at(Phase::WallLoads, s);
         FloorResult& floor = run.result(s);
