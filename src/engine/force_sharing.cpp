@@ -36,8 +36,9 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     const double eccentricity = std::fabs((floor.*list.eccentricity).number());
     const double stiffnessSum = (floor.*list.stiffnessSum).number();
     double shareSum = 0;
+    run.at(Phase::ForceSharing, s);
     for (int w = firstWall; w <= lastWall; ++w) {
-        run.at(Phase::ForceSharing, s, w);
+        run.wall = w;
         WallResult& r = run.result(s, w);
         const double k = (r.*list.stiffness).number();
         const double direct = run.divide(k * force, stiffnessSum);
@@ -53,8 +54,9 @@ void computeStaticStresses(EngineRun& run, int s) {
     const double permsbalzi = run.in(s, FloorField::permsbalzi), accsbalzi = run.in(s, FloorField::accsbalzi);
     const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
     const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
+    run.at(Phase::ForceSharing, s);
     for (int w = 1; w <= run.walls; ++w) {
-        run.at(Phase::ForceSharing, s, w);
+        run.wall = w;
         WallResult& r = run.result(s, w);
         const double area = r.area.number();
         if (area != 0) {
@@ -68,8 +70,9 @@ void computeStaticStresses(EngineRun& run, int s) {
 }
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    run.at(Phase::ForceSharing, s);
     for (int w = firstWall; w <= lastWall; ++w) {
-        run.at(Phase::ForceSharing, s, w);
+        run.wall = w;
         WallResult& r = run.result(s, w);
         run.put(r.*list.horizontalForce, (r.*list.share).number() + run.above(s, w, list.horizontalForce));
     }
@@ -79,8 +82,9 @@ void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWa
 void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     FloorResult& floor = run.result(s);
     double sum = (floor.*list.ultimateShearSum).number();
+    run.at(Phase::ForceSharing, s);
     for (int w = firstWall; w <= lastWall; ++w) {
-        run.at(Phase::ForceSharing, s, w);
+        run.wall = w;
         WallResult& r = run.result(s, w);
         const double tk = run.in(s, w, WallField::tauk);
         const double area = r.area.number();

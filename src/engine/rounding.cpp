@@ -78,17 +78,20 @@ void roundWallResults(WallResult& result) {
     const __m128d shift = _mm_set1_pd(6755399441055744.0), shiftLimit = _mm_set1_pd(2251799813685248.0);
     const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fff'ffff'ffff'ffffll));
     __m128d rounded[kRoundedWallResults / 2];
-    __m128d usable = _mm_castsi128_pd(_mm_set1_epi64x(-1));
+    // The largest magnitude among the numbers: maxpd gives its second
+    // operand where the first is a NaN, so the markers are passed over.
+    __m128d largest = _mm_setzero_pd();
     for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) {
         const __m128d x = _mm_loadu_pd(block + 2 * i);
         const __m128d v = _mm_add_pd(_mm_mul_pd(x, hundred), half);
-        const __m128d inRange = _mm_cmplt_pd(_mm_and_pd(v, magnitude), shiftLimit);
-        usable = _mm_and_pd(usable, _mm_or_pd(inRange, _mm_cmpunord_pd(x, x)));
+        const __m128d size = _mm_and_pd(v, magnitude);
+        largest = _mm_max_pd(size, largest);
+        const __m128d inRange = _mm_cmplt_pd(size, shiftLimit);
         const __m128d nearest = _mm_sub_pd(_mm_add_pd(v, shift), shift);
         const __m128d floor = _mm_sub_pd(nearest, _mm_and_pd(_mm_cmpgt_pd(nearest, v), one));
         rounded[i] = _mm_or_pd(_mm_and_pd(inRange, _mm_div_pd(floor, hundred)), _mm_andnot_pd(inRange, x));
     }
-    if (_mm_movemask_pd(usable) == 3) {
+    if (_mm_movemask_pd(_mm_cmplt_pd(largest, shiftLimit)) == 3) {
         for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) _mm_storeu_pd(block + 2 * i, rounded[i]);
         return;
     }

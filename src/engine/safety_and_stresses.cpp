@@ -59,8 +59,9 @@ void computeMaxStress(EngineRun& run, int s, int w, double h) {
 void computeMaxStresses(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const double h = run.in(s, FloorField::hp);
+        run.at(Phase::Eccentricity, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::Eccentricity, s, w);
+            run.wall = w;
             computeMaxStress(run, s, w, h);
         }
     }

@@ -9,8 +9,9 @@ void computeStiffness(EngineRun& run) {
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
         double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
+        run.at(Phase::Stiffness, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::Stiffness, s, w);
+            run.wall = w;
             WallResult& r = run.result(s, w);
             run.zeroIfEmpty(s, w, WallField::tauk);
             const double shearModulus = run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
@@ -56,8 +57,9 @@ void computeArmsAndPolarMoment(EngineRun& run) {
         const double massCentreX = floor.massCentreX.number(), massCentreY = floor.massCentreY.number();
         const double eccX = floor.eccX.number(), eccY = floor.eccY.number();
         double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
+        run.at(Phase::Torsion, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::Torsion, s, w);
+            run.wall = w;
             WallResult& r = run.result(s, w);
             double armX = 0, armY = 0;
             if (r.area.number() == 0) {
@@ -107,8 +109,9 @@ void computeAdditionalTorsion(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const FloorResult& floor = run.result(s);
         const double moment = floor.torsionMoment.number();
+        run.at(Phase::Torsion, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::Torsion, s, w);
+            run.wall = w;
             WallResult& r = run.result(s, w);
             const double kx = r.stiffnessX.number();
             const double ky = r.stiffnessY.number();

@@ -9,8 +9,9 @@ void computeTieStresses(EngineRun& run) {
     const ProjectData& project = run.project;
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
+        run.at(Phase::TieStresses, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::TieStresses, s, w);
+            run.wall = w;
             if (project.wallIsEmpty(s, w, WallField::dimx) || project.wallIsEmpty(s, w, WallField::dimy))
                 run.stop(StopReason::EmptyDimension);
             const double dimx = run.in(s, w, WallField::dimx);
@@ -33,8 +34,9 @@ void computeWallLoads(EngineRun& run) {
         const double cantileverLoad = run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi);
         const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
         double sumN = 0, sumX = 0, sumY = 0;
+        run.at(Phase::WallLoads, s);
         for (int w = 1; w <= run.walls; ++w) {
-            run.at(Phase::WallLoads, s, w);
+            run.wall = w;
             WallResult& r = run.result(s, w);
             const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
             r.baseStress = 0.0;
