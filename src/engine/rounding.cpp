@@ -50,15 +50,6 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
     }
 }
 
-// roundHundredth one value at a time: a result never written or emptied
-// stays as it is.
-void roundOneByOne(WallResult& result) {
-    for (ResultValue WallResult::*field : kRoundedWall) {
-        ResultValue& value = result.*field;
-        if (value.isNumber()) value = roundHundredth(value.number());
-    }
-}
-
 } // namespace
 
 // The divider takes the two divisions by 100 of a pair of doubles in the
@@ -96,7 +87,7 @@ void roundWallResults(WallResult& result) {
         return;
     }
 #endif
-    roundOneByOne(result);
+    roundFields(result, kRoundedWall);
 }
 
 // The walls of storeys 1 to np were rounded as the checks passed over them.
