@@ -2,6 +2,7 @@
 // The state of one engine run, shared by the phase files. Internal to the
 // engine.
 
+#include <array>
 #include <cmath>
 
 #include "engine.h"
@@ -109,6 +110,26 @@ void computeSafetyCoefficients(EngineRun& run);
 void computeMaxStresses(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
+// The wall results rounded to the hundredth at the end of a run, in their
+// order in WallResult.
+inline constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
+                                         &WallResult::slabLoad,
+                                         &WallResult::normalForce,
+                                         &WallResult::baseStress,
+                                         &WallResult::stiffnessX,
+                                         &WallResult::stiffnessY,
+                                         &WallResult::armX,
+                                         &WallResult::armY,
+                                         &WallResult::torsionForce,
+                                         &WallResult::storeyShareX,
+                                         &WallResult::storeyShareY,
+                                         &WallResult::horizontalForceX,
+                                         &WallResult::horizontalForceY,
+                                         &WallResult::ultimateShearX,
+                                         &WallResult::ultimateShearY,
+                                         &WallResult::maxStress};
+static_assert(kRoundedWall.size() == kRoundedWallResults);
+
 // The final rounding of one wall's results, done by the checks once they
 // have used the unrounded values, so that the walls are gone over once.
 void roundWallResults(WallResult& result);

@@ -24,23 +24,6 @@ constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::di
                                    &FloorResult::eccX,          &FloorResult::eccY,
                                    &FloorResult::polarMoment,   &FloorResult::storeyForce,
                                    &FloorResult::torsionMoment, &FloorResult::torsionTotalForce};
-constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
-                                  &WallResult::slabLoad,
-                                  &WallResult::normalForce,
-                                  &WallResult::baseStress,
-                                  &WallResult::stiffnessX,
-                                  &WallResult::stiffnessY,
-                                  &WallResult::armX,
-                                  &WallResult::armY,
-                                  &WallResult::torsionForce,
-                                  &WallResult::storeyShareX,
-                                  &WallResult::storeyShareY,
-                                  &WallResult::horizontalForceX,
-                                  &WallResult::horizontalForceY,
-                                  &WallResult::ultimateShearX,
-                                  &WallResult::ultimateShearY,
-                                  &WallResult::maxStress};
-static_assert(kRoundedWall.size() == kRoundedWallResults);
 
 template <typename Record, std::size_t N>
 void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {

@@ -12,29 +12,10 @@
 namespace calvex::testing {
 namespace {
 
-std::vector<ResultValue WallResult::*> roundedFields() {
-    return {&WallResult::selfWeightShare,
-            &WallResult::slabLoad,
-            &WallResult::normalForce,
-            &WallResult::baseStress,
-            &WallResult::stiffnessX,
-            &WallResult::stiffnessY,
-            &WallResult::armX,
-            &WallResult::armY,
-            &WallResult::torsionForce,
-            &WallResult::storeyShareX,
-            &WallResult::storeyShareY,
-            &WallResult::horizontalForceX,
-            &WallResult::horizontalForceY,
-            &WallResult::ultimateShearX,
-            &WallResult::ultimateShearY,
-            &WallResult::maxStress};
-}
-
 // Rounds a wall holding the values in the rounded fields and checks each
 // against the one-value rounding, bit for bit; markers stay as they are.
 void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
-    const auto fields = roundedFields();
+    const auto& fields = engine::kRoundedWall;
     WallResult wall;
     for (std::size_t i = 0; i < fields.size(); ++i) wall.*fields[i] = values[i % values.size()];
     wall.area = 1.234567;
