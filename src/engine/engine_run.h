@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 
 #include "engine.h"
 
@@ -74,11 +76,11 @@ public:
     WallResult& result(int s, int w) { return results_[s][w]; }
     FloorResult& result(int level) { return project.floorResult(level); }
 
-    // The value of the storey above, for the sums from the top storey down:
-    // above the top storey nothing is accumulated.
-    double above(int s, int w, ResultValue WallResult::*field) {
-        return s + 1 > storeys ? 0.0 : (result(s + 1, w).*field).number();
-    }
+    // The wall results of the storey above, for the sums from the top storey
+    // down: above the top storey a row of zeros, so that nothing is
+    // accumulated. A loop reads there only results the run has written.
+    const WallResult* rowAbove(int s) const { return s + 1 > storeys ? zeroRow().data() : results_[s + 1].data(); }
+    double above(int s, int w, ResultValue WallResult::*field) { return (rowAbove(s)[w].*field).writtenNumber(); }
     double above(int s, ResultValue FloorResult::*field) {
         return s + 1 > storeys ? 0.0 : (result(s + 1).*field).number();
     }
@@ -87,9 +89,35 @@ public:
     void zeroIfEmpty(int s, int w, WallField field) {
         if (isEmpty(s, w, field)) project.setWall(s, w, field, FieldValue::integer(0));
     }
-    bool isEmpty(int s, int w, WallField field) const { return (empty_[s][w] >> static_cast<int>(field)) & 1u; }
+    bool isEmpty(int s, int w, WallField field) const { return (emptyBits(s, w) >> static_cast<int>(field)) & 1u; }
+    // A bit per field, set where the field is empty.
+    std::uint16_t emptyBits(int s, int w) const { return empty_[s][w]; }
+    static constexpr std::uint16_t fieldBits(std::initializer_list<WallField> fields) {
+        std::uint16_t bits = 0;
+        for (WallField field : fields) bits |= static_cast<std::uint16_t>(1u << static_cast<int>(field));
+        return bits;
+    }
+    // Whether a wall of storey s in use has one of the fields empty. The
+    // loops that zero empty values test this once per storey, and where no
+    // wall has one they run without the zeroing, which would otherwise be
+    // a call at every wall.
+    bool anyEmpty(int s, std::uint16_t fields) const {
+        std::uint16_t bits = 0;
+        for (int w = 1; w <= walls; ++w) bits |= empty_[s][w];
+        return (bits & fields) != 0;
+    }
 
 private:
+    static const std::array<WallResult, kWallColumns>& zeroRow() {
+        static const std::array<WallResult, kWallColumns> row = [] {
+            std::array<WallResult, kWallColumns> zeros;
+            for (WallResult& wall : zeros)
+                for (const auto& field : kWallResultNumbers) wall.*field.member = 0.0;
+            return zeros;
+        }();
+        return row;
+    }
+
     const ProjectData::WallGrid<ProjectData::WallNumbers>& numbers_;
     const ProjectData::WallGrid<std::uint16_t>& empty_;
     ProjectData::WallGrid<WallResult>& results_;

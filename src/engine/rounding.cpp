@@ -39,8 +39,9 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
 // time of one, so the block is rounded in pairs. Below 2^51 in magnitude,
 // adding and taking away 1.5 * 2^52 gives the nearest integer exactly, and
 // one step down where it lies above gives the floor: bit for bit what
-// roundHundredth gives. A block holding a number too large for the shift
-// goes one value at a time.
+// roundHundredth gives. A NaN goes through every step with its bits, so the
+// two markers of a result not written come out as they went in. A block
+// holding a number too large for the shift goes one value at a time.
 void roundWallResults(WallResult& result) {
     static_assert(std::is_standard_layout_v<WallResult> && sizeof(ResultValue) == sizeof(double));
     static_assert(offsetof(WallResult, selfWeightShare) == 0 &&
@@ -56,14 +57,11 @@ void roundWallResults(WallResult& result) {
     // operand where the first is a NaN, so the markers are passed over.
     __m128d largest = _mm_setzero_pd();
     for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) {
-        const __m128d x = _mm_loadu_pd(block + 2 * i);
-        const __m128d v = _mm_add_pd(_mm_mul_pd(x, hundred), half);
-        const __m128d size = _mm_and_pd(v, magnitude);
-        largest = _mm_max_pd(size, largest);
-        const __m128d inRange = _mm_cmplt_pd(size, shiftLimit);
+        const __m128d v = _mm_add_pd(_mm_mul_pd(_mm_loadu_pd(block + 2 * i), hundred), half);
+        largest = _mm_max_pd(_mm_and_pd(v, magnitude), largest);
         const __m128d nearest = _mm_sub_pd(_mm_add_pd(v, shift), shift);
         const __m128d floor = _mm_sub_pd(nearest, _mm_and_pd(_mm_cmpgt_pd(nearest, v), one));
-        rounded[i] = _mm_or_pd(_mm_and_pd(inRange, _mm_div_pd(floor, hundred)), _mm_andnot_pd(inRange, x));
+        rounded[i] = _mm_div_pd(floor, hundred);
     }
     if (_mm_movemask_pd(_mm_cmplt_pd(largest, shiftLimit)) == 3) {
         for (std::size_t i = 0; i < kRoundedWallResults / 2; ++i) _mm_storeu_pd(block + 2 * i, rounded[i]);

@@ -5,39 +5,52 @@
 
 namespace calvex::engine {
 
-void computeStiffness(EngineRun& run) {
-    for (int s = run.storeys; s >= 1; --s) {
-        const double h = run.in(s, FloorField::hp);
-        double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
-        run.at(Phase::Stiffness, s);
-        for (int w = 1; w <= run.walls; ++w) {
-            run.wall = w;
-            WallResult& r = run.result(s, w);
-            run.zeroIfEmpty(s, w, WallField::tauk);
-            const double shearModulus = run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
-            const double area = r.area.number();
-            double kx = 0, ky = 0;
-            if (area == 0) {
-                r.stiffnessX = 0.0;
-                r.stiffnessY = 0.0;
-            } else {
-                const double shearTerm = run.divide(area * shearModulus, 1.2 * h);
-                const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
-                const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
-                kx = run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
-                ky = run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
-            }
-            sumKx += kx;
-            sumKy += ky;
-            sumYKx += run.in(s, w, WallField::ordinata) * kx;
-            sumXKy += run.in(s, w, WallField::ascissa) * ky;
+namespace {
+
+template <bool zeroEmptyValues>
+void computeStoreyStiffness(EngineRun& run, int s) {
+    const double h = run.in(s, FloorField::hp);
+    double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
+    run.at(Phase::Stiffness, s);
+    for (int w = 1; w <= run.walls; ++w) {
+        run.wall = w;
+        WallResult& r = run.result(s, w);
+        if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::tauk);
+        const double shearModulus = run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
+        const double area = r.area.writtenNumber();
+        double kx = 0, ky = 0;
+        if (area == 0) {
+            r.stiffnessX = 0.0;
+            r.stiffnessY = 0.0;
+        } else {
+            const double shearTerm = run.divide(area * shearModulus, 1.2 * h);
+            const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
+            const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
+            kx = run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
+            ky = run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
         }
-        run.at(Phase::Stiffness, s);
-        FloorResult& floor = run.result(s);
-        run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
-        run.put(floor.stiffCentreY, run.divide(sumYKx, sumKx));
-        run.put(floor.eccX, floor.massCentreX.number() - floor.stiffCentreX.number());
-        run.put(floor.eccY, floor.massCentreY.number() - floor.stiffCentreY.number());
+        sumKx += kx;
+        sumKy += ky;
+        sumYKx += run.in(s, w, WallField::ordinata) * kx;
+        sumXKy += run.in(s, w, WallField::ascissa) * ky;
+    }
+    run.at(Phase::Stiffness, s);
+    FloorResult& floor = run.result(s);
+    run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
+    run.put(floor.stiffCentreY, run.divide(sumYKx, sumKx));
+    run.put(floor.eccX, floor.massCentreX.number() - floor.stiffCentreX.number());
+    run.put(floor.eccY, floor.massCentreY.number() - floor.stiffCentreY.number());
+}
+
+} // namespace
+
+void computeStiffness(EngineRun& run) {
+    constexpr std::uint16_t zeroed = EngineRun::fieldBits({WallField::tauk});
+    for (int s = run.storeys; s >= 1; --s) {
+        if (run.anyEmpty(s, zeroed))
+            computeStoreyStiffness<true>(run, s);
+        else
+            computeStoreyStiffness<false>(run, s);
     }
 }
 
@@ -62,7 +75,7 @@ void computeArmsAndPolarMoment(EngineRun& run) {
             run.wall = w;
             WallResult& r = run.result(s, w);
             double armX = 0, armY = 0;
-            if (r.area.number() == 0) {
+            if (r.area.writtenNumber() == 0) {
                 r.armX = 0.0;
                 r.armY = 0.0;
             } else {
@@ -70,11 +83,11 @@ void computeArmsAndPolarMoment(EngineRun& run) {
                 armX = run.put(r.armX, arm(run.in(s, w, WallField::ascissa), massCentreX, eccX));
             }
             if (run.isXWall(w)) {
-                const double kx = r.stiffnessX.number();
+                const double kx = r.stiffnessX.writtenNumber();
                 sumKxArm2 += kx * (armY * armY);
                 sumKxList += kx;
             } else {
-                const double ky = r.stiffnessY.number();
+                const double ky = r.stiffnessY.writtenNumber();
                 sumKyArm2 += ky * (armX * armX);
                 sumKyList += ky;
             }

@@ -6,14 +6,13 @@
 namespace calvex::engine {
 
 void computeTieStresses(EngineRun& run) {
-    const ProjectData& project = run.project;
+    constexpr std::uint16_t dimensions = EngineRun::fieldBits({WallField::dimx, WallField::dimy});
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
         run.at(Phase::TieStresses, s);
         for (int w = 1; w <= run.walls; ++w) {
             run.wall = w;
-            if (project.wallIsEmpty(s, w, WallField::dimx) || project.wallIsEmpty(s, w, WallField::dimy))
-                run.stop(StopReason::EmptyDimension);
+            if (run.emptyBits(s, w) & dimensions) run.stop(StopReason::EmptyDimension);
             const double dimx = run.in(s, w, WallField::dimx);
             const double dimy = run.in(s, w, WallField::dimy);
             const double thickness = dimy < dimx ? dimy : dimx;
@@ -27,37 +26,56 @@ void computeTieStresses(EngineRun& run) {
     }
 }
 
-void computeWallLoads(EngineRun& run) {
-    for (int s = run.storeys; s >= 1; --s) {
-        const double specifico = run.in(s, FloorField::specifico);
-        const double hp = run.in(s, FloorField::hp);
-        const double cantileverLoad = run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi);
-        const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
-        double sumN = 0, sumX = 0, sumY = 0;
-        run.at(Phase::WallLoads, s);
-        for (int w = 1; w <= run.walls; ++w) {
-            run.wall = w;
-            WallResult& r = run.result(s, w);
-            const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
-            r.baseStress = 0.0;
-            r.staticStress = 0.0;
+namespace {
+
+template <bool zeroEmptyValues>
+void computeStoreyWallLoads(EngineRun& run, int s) {
+    const double specifico = run.in(s, FloorField::specifico);
+    const double hp = run.in(s, FloorField::hp);
+    const double cantileverLoad = run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi);
+    const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
+    const WallResult* above = run.rowAbove(s);
+    double sumN = 0, sumX = 0, sumY = 0;
+    run.at(Phase::WallLoads, s);
+    for (int w = 1; w <= run.walls; ++w) {
+        run.wall = w;
+        WallResult& r = run.result(s, w);
+        const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
+        r.baseStress = 0.0;
+        r.staticStress = 0.0;
+        if constexpr (zeroEmptyValues) {
             run.zeroIfEmpty(s, w, WallField::solai);
             run.zeroIfEmpty(s, w, WallField::sbalzi);
-            const double load = cantileverLoad * run.in(s, w, WallField::sbalzi) +
-                                slabLoad * run.in(s, w, WallField::solai) + hp * specifico * area;
-            const double normalForce = run.put(r.normalForce, run.above(s, w, &WallResult::normalForce) + load);
-            const double ownStress = area > 0 ? run.put(r.baseStress, run.divide(load, area)) : 0.0;
-            const double baseStress = run.put(r.baseStress, ownStress + run.above(s, w, &WallResult::baseStress));
+        }
+        const double load = cantileverLoad * run.in(s, w, WallField::sbalzi) +
+                            slabLoad * run.in(s, w, WallField::solai) + hp * specifico * area;
+        const double normalForce = run.put(r.normalForce, above[w].normalForce.writtenNumber() + load);
+        const double ownStress = area > 0 ? run.put(r.baseStress, run.divide(load, area)) : 0.0;
+        const double baseStress = run.put(r.baseStress, ownStress + above[w].baseStress.writtenNumber());
+        if constexpr (zeroEmptyValues) {
             run.zeroIfEmpty(s, w, WallField::ascissa);
             run.zeroIfEmpty(s, w, WallField::ordinata);
-            sumN += normalForce;
-            sumX += run.in(s, w, WallField::ascissa) * area * baseStress;
-            sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
         }
-        run.at(Phase::WallLoads, s);
-        FloorResult& floor = run.result(s);
-        run.put(floor.massCentreX, run.divide(sumX, sumN));
-        run.put(floor.massCentreY, run.divide(sumY, sumN));
+        sumN += normalForce;
+        sumX += run.in(s, w, WallField::ascissa) * area * baseStress;
+        sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
+    }
+    run.at(Phase::WallLoads, s);
+    FloorResult& floor = run.result(s);
+    run.put(floor.massCentreX, run.divide(sumX, sumN));
+    run.put(floor.massCentreY, run.divide(sumY, sumN));
+}
+
+} // namespace
+
+void computeWallLoads(EngineRun& run) {
+    constexpr std::uint16_t zeroed =
+        EngineRun::fieldBits({WallField::solai, WallField::sbalzi, WallField::ascissa, WallField::ordinata});
+    for (int s = run.storeys; s >= 1; --s) {
+        if (run.anyEmpty(s, zeroed))
+            computeStoreyWallLoads<true>(run, s);
+        else
+            computeStoreyWallLoads<false>(run, s);
     }
 }
 

@@ -26,6 +26,9 @@ public:
     constexpr bool isNeverWritten() const { return bits_ == kNeverWritten; }
     constexpr bool isEmptyText() const { return bits_ == kEmptyText; }
     constexpr double number() const { return isNumber() ? std::bit_cast<double>(bits_) : 0.0; }
+    // The number of a value known to hold one, as a result the engine has
+    // written in the same run: number() without its test.
+    constexpr double writtenNumber() const { return std::bit_cast<double>(bits_); }
 
     constexpr bool operator==(const ResultValue&) const = default;
 
