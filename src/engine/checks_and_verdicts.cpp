@@ -26,18 +26,19 @@ void clearUnusedCheckTexts(EngineRun& run) {
 
 void checkShear(EngineRun& run, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
     const bool xList = run.isXWall(w);
-    const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).number();
-    const double h = (xList ? r.horizontalForceX : r.horizontalForceY).number();
+    const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).writtenNumber();
+    const double h = (xList ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
     if (!(tu < h)) return;
     r.shearCheckText.set(intPart(tu), intPart(h));
     list.push_back({s, w, !xList, intPart(tu), intPart(h)});
     r.verdict.setNotVerified();
 }
 
+template <bool zeroEmptyValues>
 void checkStress(EngineRun& run, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
-    run.zeroIfEmpty(s, w, WallField::sigma);
+    if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
     const double sigma = run.in(s, w, WallField::sigma);
-    const double maxStress = r.maxStress.number();
+    const double maxStress = r.maxStress.writtenNumber();
     if (!(maxStress > sigma)) return;
     r.sigmaCheckText.set(intPart(sigma), intPart(maxStress));
     list.push_back({s, w, false, sigma, intPart(maxStress)});
@@ -52,6 +53,27 @@ void checkSection(int s, int w, WallResult& r, std::vector<FailureEntry>& list) 
     r.verdict.setNotVerified();
 }
 
+struct FailureLists {
+    std::vector<FailureEntry>& shear;
+    std::vector<FailureEntry>& sigma;
+    std::vector<FailureEntry>& section;
+};
+
+template <bool zeroEmptyValues>
+void checkStorey(EngineRun& run, int s, const FailureLists& lists) {
+    for (int w = 1; w <= run.walls; ++w) {
+        WallResult& r = run.result(s, w);
+        r.shearCheckText.clear();
+        r.sigmaCheckText.clear();
+        r.sectionCheckText.clear();
+        r.verdict.setVerified();
+        checkShear(run, s, w, r, lists.shear);
+        checkStress<zeroEmptyValues>(run, s, w, r, lists.sigma);
+        checkSection(s, w, r, lists.section);
+        roundWallResults(r);
+    }
+}
+
 } // namespace
 
 // One pass over the walls: each list is filled storey by storey, wall by
@@ -62,21 +84,14 @@ void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);
     BuildingResult& building = run.project.building();
-    std::vector<FailureEntry>& shearList = building.shearFailList.rewrite();
-    std::vector<FailureEntry>& sigmaList = building.sigmaFailList.rewrite();
-    std::vector<FailureEntry>& sectionList = building.sectionFailList.rewrite();
+    const FailureLists lists{building.shearFailList.rewrite(), building.sigmaFailList.rewrite(),
+                             building.sectionFailList.rewrite()};
+    constexpr std::uint16_t zeroed = EngineRun::fieldBits({WallField::sigma});
     for (int s = 1; s <= run.storeys; ++s) {
-        for (int w = 1; w <= run.walls; ++w) {
-            WallResult& r = run.result(s, w);
-            r.shearCheckText.clear();
-            r.sigmaCheckText.clear();
-            r.sectionCheckText.clear();
-            r.verdict.setVerified();
-            checkShear(run, s, w, r, shearList);
-            checkStress(run, s, w, r, sigmaList);
-            checkSection(s, w, r, sectionList);
-            roundWallResults(r);
-        }
+        if (run.anyEmpty(s, zeroed))
+            checkStorey<true>(run, s, lists);
+        else
+            checkStorey<false>(run, s, lists);
     }
 }
 

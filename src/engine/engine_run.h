@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "engine.h"
+#include "wall_rounding.h"
 
 namespace calvex::engine {
 
@@ -80,7 +81,6 @@ public:
     // down: above the top storey a row of zeros, so that nothing is
     // accumulated. A loop reads there only results the run has written.
     const WallResult* rowAbove(int s) const { return s + 1 > storeys ? zeroRow().data() : results_[s + 1].data(); }
-    double above(int s, int w, ResultValue WallResult::*field) { return (rowAbove(s)[w].*field).writtenNumber(); }
     double above(int s, ResultValue FloorResult::*field) {
         return s + 1 > storeys ? 0.0 : (result(s + 1).*field).number();
     }
@@ -138,28 +138,5 @@ void computeSafetyCoefficients(EngineRun& run);
 void computeMaxStresses(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
-// The wall results rounded to the hundredth at the end of a run, in their
-// order in WallResult.
-inline constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
-                                         &WallResult::slabLoad,
-                                         &WallResult::normalForce,
-                                         &WallResult::baseStress,
-                                         &WallResult::stiffnessX,
-                                         &WallResult::stiffnessY,
-                                         &WallResult::armX,
-                                         &WallResult::armY,
-                                         &WallResult::torsionForce,
-                                         &WallResult::storeyShareX,
-                                         &WallResult::storeyShareY,
-                                         &WallResult::horizontalForceX,
-                                         &WallResult::horizontalForceY,
-                                         &WallResult::ultimateShearX,
-                                         &WallResult::ultimateShearY,
-                                         &WallResult::maxStress};
-static_assert(kRoundedWall.size() == kRoundedWallResults);
-
-// The final rounding of one wall's results, done by the checks once they
-// have used the unrounded values, so that the walls are gone over once.
-void roundWallResults(WallResult& result);
 
 } // namespace calvex::engine

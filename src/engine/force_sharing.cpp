@@ -40,11 +40,12 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     for (int w = firstWall; w <= lastWall; ++w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
-        const double k = (r.*list.stiffness).number();
+        const double k = (r.*list.stiffness).writtenNumber();
         const double direct = run.divide(k * force, stiffnessSum);
-        const double share = polar == 0 ? direct + r.torsionForce.number()
-                                        : run.divide((r.*list.arm).number() * k * eccentricity * force, polar) +
-                                              direct + r.torsionForce.number();
+        const double torsion = r.torsionForce.writtenNumber();
+        const double share =
+            polar == 0 ? direct + torsion
+                       : run.divide((r.*list.arm).writtenNumber() * k * eccentricity * force, polar) + direct + torsion;
         shareSum += run.put(r.*list.share, share);
     }
     run.put(floor.*list.shareSum, shareSum);
@@ -54,27 +55,31 @@ void computeStaticStresses(EngineRun& run, int s) {
     const double permsbalzi = run.in(s, FloorField::permsbalzi), accsbalzi = run.in(s, FloorField::accsbalzi);
     const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
     const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
+    const WallResult* above = run.rowAbove(s);
     run.at(Phase::ForceSharing, s);
     for (int w = 1; w <= run.walls; ++w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
-        const double area = r.area.number();
+        const double area = r.area.writtenNumber();
+        double staticStress = r.staticStress.writtenNumber();
         if (area != 0) {
             const double fullLoad = run.put(
                 r.fullLoad, (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
                                 ((accsolai + permsolai) * run.in(s, w, WallField::solai) + hp * specifico * area));
-            run.put(r.staticStress, run.divide(fullLoad, area));
+            staticStress = run.put(r.staticStress, run.divide(fullLoad, area));
         }
-        run.put(r.staticStress, r.staticStress.number() + run.above(s, w, &WallResult::staticStress));
+        run.put(r.staticStress, staticStress + above[w].staticStress.writtenNumber());
     }
 }
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    const WallResult* above = run.rowAbove(s);
     run.at(Phase::ForceSharing, s);
     for (int w = firstWall; w <= lastWall; ++w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
-        run.put(r.*list.horizontalForce, (r.*list.share).number() + run.above(s, w, list.horizontalForce));
+        run.put(r.*list.horizontalForce,
+                (r.*list.share).writtenNumber() + (above[w].*list.horizontalForce).writtenNumber());
     }
 }
 
@@ -87,10 +92,10 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         run.wall = w;
         WallResult& r = run.result(s, w);
         const double tk = run.in(s, w, WallField::tauk);
-        const double area = r.area.number();
+        const double area = r.area.writtenNumber();
         double tu = 0;
         if (tk != 0 && area != 0) {
-            const double so = r.staticStress.number();
+            const double so = r.staticStress.writtenNumber();
             const double sy = r.tieStressV.number();
             const double sx = r.tieStressH.number();
             const double radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));

@@ -24,9 +24,9 @@ const double kTwoThirds = static_cast<double>(2.0f / 3.0f);
 
 void computeMaxStress(EngineRun& run, int s, int w, double h) {
     WallResult& r = run.result(s, w);
-    const double horizontal = (run.isXWall(w) ? r.horizontalForceX : r.horizontalForceY).number();
-    const double normal = run.in(s, w, WallField::tirantiV) + r.normalForce.number();
-    const double area = r.area.number();
+    const double horizontal = (run.isXWall(w) ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
+    const double normal = run.in(s, w, WallField::tirantiV) + r.normalForce.writtenNumber();
+    const double area = r.area.writtenNumber();
     if (area == 0) {
         r.maxStress = 0.0;
         return;

@@ -22,9 +22,9 @@ void computeStoreyWeights(EngineRun& run) {
         for (int w = 1; w <= run.walls; ++w) {
             run.wall = w;
             WallResult& r = run.result(level, w);
-            const double own = level == 0 ? 0.0 : hp * specifico * r.area.number() / 2;
+            const double own = level == 0 ? 0.0 : hp * specifico * r.area.writtenNumber() / 2;
             const double fromAbove =
-                hasAbove ? hpAbove * specificoAbove * run.result(level + 1, w).area.number() / 2 : 0.0;
+                hasAbove ? hpAbove * specificoAbove * run.result(level + 1, w).area.writtenNumber() / 2 : 0.0;
             const double selfWeight = run.put(r.selfWeightShare, own + fromAbove);
             const double slab = run.put(r.slabLoad, level == 0 ? 0.0
                                                                : cantileverLoad * run.in(level, w, WallField::sbalzi) +
