@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "engine.h"
+#include "wall_pairs.h"
 #include "wall_rounding.h"
 
 namespace calvex::engine {
@@ -72,6 +73,8 @@ public:
     // Storeys stay within 0 to np + 1 and walls within 0 to the wall count.
     double in(int s, int w, WallField field) const { return numbers_[s][w][static_cast<int>(field)]; }
     double in(int s, FloorField field) const { return project.floorNumber(s, field); }
+    // The readings of walls w and w + 1.
+    WallPair inPair(int s, int w, WallField field) const { return {in(s, w, field), in(s, w + 1, field)}; }
     bool isXWall(int w) const { return w <= xWalls; }
 
     WallResult& result(int s, int w) { return results_[s][w]; }
@@ -122,6 +125,23 @@ private:
     const ProjectData::WallGrid<std::uint16_t>& empty_;
     ProjectData::WallGrid<WallResult>& results_;
 };
+
+// Walls 1 to `walls` two at a time, the last one alone when they are odd:
+// pairStep(w) takes walls w and w + 1 and returns false, having written
+// nothing, where one of them would stop the run or needs a case the pair
+// does not take; then wallStep takes the two in turn, so that the run stops
+// at the same place with the same results written as wall by wall.
+template <typename PairStep, typename WallStep>
+void forWallPairs(int walls, PairStep pairStep, WallStep wallStep) {
+    int w = 1;
+    for (; w < walls; w += 2) {
+        if (!pairStep(w)) {
+            wallStep(w);
+            wallStep(w + 1);
+        }
+    }
+    if (w == walls) wallStep(w);
+}
 
 // The phases, in the order of a run.
 void prepare(EngineRun& run);

@@ -11,8 +11,7 @@ template <bool zeroEmptyValues>
 void computeStoreyStiffness(EngineRun& run, int s) {
     const double h = run.in(s, FloorField::hp);
     double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
-    run.at(Phase::Stiffness, s);
-    for (int w = 1; w <= run.walls; ++w) {
+    auto wallStiffness = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::tauk);
@@ -33,7 +32,41 @@ void computeStoreyStiffness(EngineRun& run, int s) {
         sumKy += ky;
         sumYKx += run.in(s, w, WallField::ordinata) * kx;
         sumXKy += run.in(s, w, WallField::ascissa) * ky;
-    }
+    };
+    auto pairStiffness = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair shearModulus = 1100 * run.inPair(s, w, WallField::tauk);
+        const WallPair area(r1.area.writtenNumber(), r2.area.writtenNumber());
+        const LaneMask inUse = area != 0;
+        const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
+        const WallPair shearTerm = area * shearModulus / (1.2 * h);
+        const WallPair slenderX = h / dimx, slenderY = h / dimy;
+        const WallPair kx = select(inUse, shearTerm / (1 + slenderX * slenderX / 6), 0.0);
+        const WallPair ky = select(inUse, shearTerm / (1 + slenderY * slenderY / 6), 0.0);
+        const LaneMask stops =
+            notFinite(shearModulus) |
+            (inUse & (WallPair(1.2 * h) == 0 | dimx == 0 | dimy == 0 | notFinite(kx) | notFinite(ky)));
+        if (stops.any()) return false;
+        shearModulus.storeTo(r1.shearModulus, r2.shearModulus);
+        kx.storeTo(r1.stiffnessX, r2.stiffnessX);
+        ky.storeTo(r1.stiffnessY, r2.stiffnessY);
+        const WallPair yKx = run.inPair(s, w, WallField::ordinata) * kx;
+        const WallPair xKy = run.inPair(s, w, WallField::ascissa) * ky;
+        sumKx += kx.first();
+        sumKy += ky.first();
+        sumYKx += yKx.first();
+        sumXKy += xKy.first();
+        sumKx += kx.second();
+        sumKy += ky.second();
+        sumYKx += yKx.second();
+        sumXKy += xKy.second();
+        return true;
+    };
+    run.at(Phase::Stiffness, s);
+    if constexpr (zeroEmptyValues)
+        for (int w = 1; w <= run.walls; ++w) wallStiffness(w);
+    else
+        forWallPairs(run.walls, pairStiffness, wallStiffness);
     run.at(Phase::Stiffness, s);
     FloorResult& floor = run.result(s);
     run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));

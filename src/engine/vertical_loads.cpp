@@ -36,8 +36,7 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
     const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
     const WallResult* above = run.rowAbove(s);
     double sumN = 0, sumX = 0, sumY = 0;
-    run.at(Phase::WallLoads, s);
-    for (int w = 1; w <= run.walls; ++w) {
+    auto wallLoads = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
@@ -59,7 +58,40 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
         sumN += normalForce;
         sumX += run.in(s, w, WallField::ascissa) * area * baseStress;
         sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
-    }
+    };
+    auto pairLoads = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair area = run.inPair(s, w, WallField::dimx) * run.inPair(s, w, WallField::dimy);
+        const WallPair load = cantileverLoad * run.inPair(s, w, WallField::sbalzi) +
+                              slabLoad * run.inPair(s, w, WallField::solai) + hp * specifico * area;
+        const WallPair normalForce =
+            WallPair(above[w].normalForce.writtenNumber(), above[w + 1].normalForce.writtenNumber()) + load;
+        const LaneMask loaded = area > 0;
+        const WallPair ownStress = select(loaded, load / area, 0.0);
+        const WallPair baseStress =
+            ownStress + WallPair(above[w].baseStress.writtenNumber(), above[w + 1].baseStress.writtenNumber());
+        if ((notFinite(area) | notFinite(normalForce) | notFinite(ownStress) | notFinite(baseStress)).any())
+            return false;
+        area.storeTo(r1.area, r2.area);
+        normalForce.storeTo(r1.normalForce, r2.normalForce);
+        baseStress.storeTo(r1.baseStress, r2.baseStress);
+        r1.staticStress = 0.0;
+        r2.staticStress = 0.0;
+        const WallPair xMoment = run.inPair(s, w, WallField::ascissa) * area * baseStress;
+        const WallPair yMoment = run.inPair(s, w, WallField::ordinata) * area * baseStress;
+        sumN += normalForce.first();
+        sumX += xMoment.first();
+        sumY += yMoment.first();
+        sumN += normalForce.second();
+        sumX += xMoment.second();
+        sumY += yMoment.second();
+        return true;
+    };
+    run.at(Phase::WallLoads, s);
+    if constexpr (zeroEmptyValues)
+        for (int w = 1; w <= run.walls; ++w) wallLoads(w);
+    else
+        forWallPairs(run.walls, pairLoads, wallLoads);
     run.at(Phase::WallLoads, s);
     FloorResult& floor = run.result(s);
     run.put(floor.massCentreX, run.divide(sumX, sumN));
