@@ -126,21 +126,21 @@ private:
     ProjectData::WallGrid<WallResult>& results_;
 };
 
-// Walls 1 to `walls` two at a time, the last one alone when they are odd:
+// Walls first to last two at a time, the last one alone when they are odd:
 // pairStep(w) takes walls w and w + 1 and returns false, having written
 // nothing, where one of them would stop the run or needs a case the pair
 // does not take; then wallStep takes the two in turn, so that the run stops
 // at the same place with the same results written as wall by wall.
 template <typename PairStep, typename WallStep>
-void forWallPairs(int walls, PairStep pairStep, WallStep wallStep) {
-    int w = 1;
-    for (; w < walls; w += 2) {
+void forWallPairs(int first, int last, PairStep pairStep, WallStep wallStep) {
+    int w = first;
+    for (; w < last; w += 2) {
         if (!pairStep(w)) {
             wallStep(w);
             wallStep(w + 1);
         }
     }
-    if (w == walls) wallStep(w);
+    if (w == last) wallStep(w);
 }
 
 // The phases, in the order of a run.

@@ -36,8 +36,7 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     const double eccentricity = std::fabs((floor.*list.eccentricity).number());
     const double stiffnessSum = (floor.*list.stiffnessSum).number();
     double shareSum = 0;
-    run.at(Phase::ForceSharing, s);
-    for (int w = firstWall; w <= lastWall; ++w) {
+    auto wallShare = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         const double k = (r.*list.stiffness).writtenNumber();
@@ -47,7 +46,23 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
             polar == 0 ? direct + torsion
                        : run.divide((r.*list.arm).writtenNumber() * k * eccentricity * force, polar) + direct + torsion;
         shareSum += run.put(r.*list.share, share);
-    }
+    };
+    auto pairShare = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair k = writtenPair(r1, r2, list.stiffness);
+        const WallPair direct = k * force / stiffnessSum;
+        const WallPair torsion = writtenPair(r1, r2, &WallResult::torsionForce);
+        const WallPair share =
+            polar == 0 ? direct + torsion
+                       : writtenPair(r1, r2, list.arm) * k * eccentricity * force / polar + direct + torsion;
+        if (stiffnessSum == 0 || notFinite(share).any()) return false;
+        share.storeTo(r1.*list.share, r2.*list.share);
+        shareSum += share.first();
+        shareSum += share.second();
+        return true;
+    };
+    run.at(Phase::ForceSharing, s);
+    forWallPairs(firstWall, lastWall, pairShare, wallShare);
     run.put(floor.*list.shareSum, shareSum);
 }
 
@@ -56,8 +71,7 @@ void computeStaticStresses(EngineRun& run, int s) {
     const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
     const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
     const WallResult* above = run.rowAbove(s);
-    run.at(Phase::ForceSharing, s);
-    for (int w = 1; w <= run.walls; ++w) {
+    auto wallStress = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         const double area = r.area.writtenNumber();
@@ -69,26 +83,50 @@ void computeStaticStresses(EngineRun& run, int s) {
             staticStress = run.put(r.staticStress, run.divide(fullLoad, area));
         }
         run.put(r.staticStress, staticStress + above[w].staticStress.writtenNumber());
-    }
+    };
+    // Only pairs of walls that both have an area: the others keep the full
+    // load they had.
+    auto pairStress = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair area = writtenPair(r1, r2, &WallResult::area);
+        const WallPair fullLoad = (permsbalzi + accsbalzi) * run.inPair(s, w, WallField::sbalzi) +
+                                  ((accsolai + permsolai) * run.inPair(s, w, WallField::solai) + hp * specifico * area);
+        const WallPair ownStress = fullLoad / area;
+        const WallPair staticStress = ownStress + writtenPair(above[w], above[w + 1], &WallResult::staticStress);
+        if (((area == 0) | notFinite(fullLoad) | notFinite(ownStress) | notFinite(staticStress)).any()) return false;
+        fullLoad.storeTo(r1.fullLoad, r2.fullLoad);
+        staticStress.storeTo(r1.staticStress, r2.staticStress);
+        return true;
+    };
+    run.at(Phase::ForceSharing, s);
+    forWallPairs(1, run.walls, pairStress, wallStress);
 }
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     const WallResult* above = run.rowAbove(s);
-    run.at(Phase::ForceSharing, s);
-    for (int w = firstWall; w <= lastWall; ++w) {
+    auto wallForce = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         run.put(r.*list.horizontalForce,
                 (r.*list.share).writtenNumber() + (above[w].*list.horizontalForce).writtenNumber());
-    }
+    };
+    auto pairForce = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair force =
+            writtenPair(r1, r2, list.share) + writtenPair(above[w], above[w + 1], list.horizontalForce);
+        if (notFinite(force).any()) return false;
+        force.storeTo(r1.*list.horizontalForce, r2.*list.horizontalForce);
+        return true;
+    };
+    run.at(Phase::ForceSharing, s);
+    forWallPairs(firstWall, lastWall, pairForce, wallForce);
 }
 
 // Tu = sqrt(1 + (sx + sy + so) / (1.5 tk) + sx (sy + so) / (2.25 tk^2)) * tk * A
 void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     FloorResult& floor = run.result(s);
     double sum = (floor.*list.ultimateShearSum).number();
-    run.at(Phase::ForceSharing, s);
-    for (int w = firstWall; w <= lastWall; ++w) {
+    auto wallShear = [&](int w) {
         run.wall = w;
         WallResult& r = run.result(s, w);
         const double tk = run.in(s, w, WallField::tauk);
@@ -102,7 +140,25 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
             tu = run.root(radicand) * (tk * area);
         }
         sum += run.put(r.*list.ultimateShear, tu);
-    }
+    };
+    auto pairShear = [&](int w) {
+        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        const WallPair tk = run.inPair(s, w, WallField::tauk);
+        const WallPair area = writtenPair(r1, r2, &WallResult::area);
+        const LaneMask resists = (tk != 0) & (area != 0);
+        const WallPair so = writtenPair(r1, r2, &WallResult::staticStress);
+        const WallPair sy(r1.tieStressV.number(), r2.tieStressV.number());
+        const WallPair sx(r1.tieStressH.number(), r2.tieStressH.number());
+        const WallPair radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
+        const WallPair tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
+        if ((resists & (radicand < 0)).any() || notFinite(tu).any()) return false;
+        tu.storeTo(r1.*list.ultimateShear, r2.*list.ultimateShear);
+        sum += tu.first();
+        sum += tu.second();
+        return true;
+    };
+    run.at(Phase::ForceSharing, s);
+    forWallPairs(firstWall, lastWall, pairShear, wallShear);
     run.put(floor.*list.ultimateShearSum, sum);
 }
 

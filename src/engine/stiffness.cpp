@@ -45,7 +45,7 @@ void computeStoreyStiffness(EngineRun& run, int s) {
         const WallPair ky = select(inUse, shearTerm / (1 + slenderY * slenderY / 6), 0.0);
         const LaneMask stops =
             notFinite(shearModulus) |
-            (inUse & (WallPair(1.2 * h) == 0 | dimx == 0 | dimy == 0 | notFinite(kx) | notFinite(ky)));
+            (inUse & ((WallPair(1.2 * h) == 0) | (dimx == 0) | (dimy == 0) | notFinite(kx) | notFinite(ky)));
         if (stops.any()) return false;
         shearModulus.storeTo(r1.shearModulus, r2.shearModulus);
         kx.storeTo(r1.stiffnessX, r2.stiffnessX);
@@ -66,7 +66,7 @@ void computeStoreyStiffness(EngineRun& run, int s) {
     if constexpr (zeroEmptyValues)
         for (int w = 1; w <= run.walls; ++w) wallStiffness(w);
     else
-        forWallPairs(run.walls, pairStiffness, wallStiffness);
+        forWallPairs(1, run.walls, pairStiffness, wallStiffness);
     run.at(Phase::Stiffness, s);
     FloorResult& floor = run.result(s);
     run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
@@ -90,8 +90,9 @@ void computeStiffness(EngineRun& run) {
 namespace {
 
 // Distance of a coordinate from the centre of stiffness, with its sign
-// reversed when the eccentricity is negative.
-double arm(double coordinate, double massCentre, double eccentricity) {
+// reversed when the eccentricity is negative; for one wall or a pair.
+template <typename Number>
+Number arm(Number coordinate, double massCentre, double eccentricity) {
     return eccentricity >= 0 ? eccentricity + (coordinate - massCentre) : (massCentre - coordinate) - eccentricity;
 }
 
@@ -103,8 +104,7 @@ void computeArmsAndPolarMoment(EngineRun& run) {
         const double massCentreX = floor.massCentreX.number(), massCentreY = floor.massCentreY.number();
         const double eccX = floor.eccX.number(), eccY = floor.eccY.number();
         double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
-        run.at(Phase::Torsion, s);
-        for (int w = 1; w <= run.walls; ++w) {
+        auto wallArms = [&](int w) {
             run.wall = w;
             WallResult& r = run.result(s, w);
             double armX = 0, armY = 0;
@@ -124,7 +124,37 @@ void computeArmsAndPolarMoment(EngineRun& run) {
                 sumKyArm2 += ky * (armX * armX);
                 sumKyList += ky;
             }
-        }
+        };
+        // Pairs within one list.
+        auto pairArms = [&](int w) {
+            const bool xList = run.isXWall(w);
+            if (xList != run.isXWall(w + 1)) return false;
+            WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+            const LaneMask hasArea = writtenPair(r1, r2, &WallResult::area) != 0;
+            const WallPair armY = select(hasArea, arm(run.inPair(s, w, WallField::ordinata), massCentreY, eccY), 0.0);
+            const WallPair armX = select(hasArea, arm(run.inPair(s, w, WallField::ascissa), massCentreX, eccX), 0.0);
+            if ((notFinite(armX) | notFinite(armY)).any()) return false;
+            armX.storeTo(r1.armX, r2.armX);
+            armY.storeTo(r1.armY, r2.armY);
+            if (xList) {
+                const WallPair kx = writtenPair(r1, r2, &WallResult::stiffnessX);
+                const WallPair moment = kx * (armY * armY);
+                sumKxArm2 += moment.first();
+                sumKxList += kx.first();
+                sumKxArm2 += moment.second();
+                sumKxList += kx.second();
+            } else {
+                const WallPair ky = writtenPair(r1, r2, &WallResult::stiffnessY);
+                const WallPair moment = ky * (armX * armX);
+                sumKyArm2 += moment.first();
+                sumKyList += ky.first();
+                sumKyArm2 += moment.second();
+                sumKyList += ky.second();
+            }
+            return true;
+        };
+        run.at(Phase::Torsion, s);
+        forWallPairs(1, run.walls, pairArms, wallArms);
         run.at(Phase::Torsion, s);
         run.put(floor.sumKxArm2, sumKxArm2);
         run.put(floor.sumKxList, sumKxList);

@@ -91,7 +91,7 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
     if constexpr (zeroEmptyValues)
         for (int w = 1; w <= run.walls; ++w) wallLoads(w);
     else
-        forWallPairs(run.walls, pairLoads, wallLoads);
+        forWallPairs(1, run.walls, pairLoads, wallLoads);
     run.at(Phase::WallLoads, s);
     FloorResult& floor = run.result(s);
     run.put(floor.massCentreX, run.divide(sumX, sumN));

@@ -122,4 +122,9 @@ private:
 
 #endif
 
+// A result of two walls that the run has written.
+inline WallPair writtenPair(const WallResult& first, const WallResult& second, ResultValue WallResult::*field) {
+    return {(first.*field).writtenNumber(), (second.*field).writtenNumber()};
+}
+
 } // namespace calvex::engine
