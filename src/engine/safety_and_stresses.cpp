@@ -56,14 +56,53 @@ void computeMaxStress(EngineRun& run, int s, int w, double h) {
 
 } // namespace
 
+// Two walls of one list whose sections are both partialised or both fully
+// compressed; the other cases go one wall at a time.
+bool computeMaxStressPair(EngineRun& run, int s, int w, double h) {
+    const bool xList = run.isXWall(w);
+    if (xList != run.isXWall(w + 1)) return false;
+    WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+    const WallPair horizontal =
+        writtenPair(r1, r2, xList ? &WallResult::horizontalForceX : &WallResult::horizontalForceY);
+    const WallPair normal = run.inPair(s, w, WallField::tirantiV) + writtenPair(r1, r2, &WallResult::normalForce);
+    const WallPair area = writtenPair(r1, r2, &WallResult::area);
+    const WallPair e = h * horizontal / 2 / normal;
+    const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
+    const LaneMask longerY = dimy > dimx;
+    const WallPair length = select(longerY, dimy, dimx), thickness = select(longerY, dimx, dimy);
+    const WallPair sixth = length / 6;
+    if (((area == 0) | (normal == 0) | notFinite(e)).any()) return false;
+    if (((sixth < e) & (e < length / 2)).all()) {
+        const WallPair maxStress = normal * kTwoThirds / ((length / 2 - e) * thickness);
+        if (notFinite(maxStress).any() || (((length / 2 - e) * thickness) == 0).any()) return false;
+        maxStress.storeTo(r1.maxStress, r2.maxStress);
+        r1.minStressText.setEmpty();
+        r2.minStressText.setEmpty();
+    } else if ((e <= sixth).all()) {
+        const WallPair bending = 6 * e / length;
+        const WallPair maxStress = (1 + bending) * normal / area;
+        const WallPair minStress = (1 - bending) * normal / area;
+        if ((notFinite(maxStress) | notFinite(minStress)).any()) return false;
+        maxStress.storeTo(r1.maxStress, r2.maxStress);
+        r1.minStressText.setValue(minStress.first());
+        r2.minStressText.setValue(minStress.second());
+    } else {
+        return false;
+    }
+    e.storeTo(r1.eccentricity, r2.eccentricity);
+    return true;
+}
+
 void computeMaxStresses(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const double h = run.in(s, FloorField::hp);
         run.at(Phase::Eccentricity, s);
-        for (int w = 1; w <= run.walls; ++w) {
-            run.wall = w;
-            computeMaxStress(run, s, w, h);
-        }
+        forWallPairs(
+            1, run.walls, [&](int w) { return computeMaxStressPair(run, s, w, h); },
+            [&](int w) {
+                run.wall = w;
+                computeMaxStress(run, s, w, h);
+            });
     }
 }
 

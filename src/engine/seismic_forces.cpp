@@ -19,7 +19,7 @@ void computeStoreyWeights(EngineRun& run) {
         const double slabLoad = run.riduz * run.in(level, FloorField::accsolai) + run.in(level, FloorField::permsolai);
         run.put(floor.storeyHeight, hp);
         double weight = 0;
-        for (int w = 1; w <= run.walls; ++w) {
+        auto wallWeight = [&](int w) {
             run.wall = w;
             WallResult& r = run.result(level, w);
             const double own = level == 0 ? 0.0 : hp * specifico * r.area.writtenNumber() / 2;
@@ -30,7 +30,28 @@ void computeStoreyWeights(EngineRun& run) {
                                                                : cantileverLoad * run.in(level, w, WallField::sbalzi) +
                                                                      slabLoad * run.in(level, w, WallField::solai));
             weight += slab + selfWeight;
-        }
+        };
+        auto pairWeight = [&](int w) {
+            WallResult &r1 = run.result(level, w), &r2 = run.result(level, w + 1);
+            const WallPair own = level == 0 ? 0.0 : hp * specifico * writtenPair(r1, r2, &WallResult::area) / 2;
+            const WallPair fromAbove =
+                hasAbove
+                    ? hpAbove * specificoAbove *
+                          writtenPair(run.result(level + 1, w), run.result(level + 1, w + 1), &WallResult::area) / 2
+                    : 0.0;
+            const WallPair selfWeight = own + fromAbove;
+            const WallPair slab = level == 0 ? 0.0
+                                             : cantileverLoad * run.inPair(level, w, WallField::sbalzi) +
+                                                   slabLoad * run.inPair(level, w, WallField::solai);
+            if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
+            selfWeight.storeTo(r1.selfWeightShare, r2.selfWeightShare);
+            slab.storeTo(r1.slabLoad, r2.slabLoad);
+            const WallPair wallWeight = slab + selfWeight;
+            weight += wallWeight.first();
+            weight += wallWeight.second();
+            return true;
+        };
+        forWallPairs(1, run.walls, pairWeight, wallWeight);
         run.put(floor.storeyWeight, weight);
     }
 }

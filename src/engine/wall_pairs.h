@@ -25,6 +25,7 @@ public:
     LaneMask operator|(LaneMask other) const { return LaneMask(_mm_or_pd(bits_, other.bits_)); }
     LaneMask operator&(LaneMask other) const { return LaneMask(_mm_and_pd(bits_, other.bits_)); }
     bool any() const { return _mm_movemask_pd(bits_) != 0; }
+    bool all() const { return _mm_movemask_pd(bits_) == 3; }
     __m128d bits() const { return bits_; }
 
 private:
@@ -79,6 +80,7 @@ public:
     LaneMask operator|(LaneMask other) const { return {first_ || other.first_, second_ || other.second_}; }
     LaneMask operator&(LaneMask other) const { return {first_ && other.first_, second_ && other.second_}; }
     bool any() const { return first_ || second_; }
+    bool all() const { return first_ && second_; }
     bool first() const { return first_; }
     bool second() const { return second_; }
 
