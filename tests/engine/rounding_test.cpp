@@ -12,14 +12,15 @@
 namespace calvex::testing {
 namespace {
 
-// Rounds a wall holding the values in the rounded fields and checks each
-// against the one-value rounding, bit for bit; markers stay as they are.
-void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
+// Rounds a wall holding the values in the rounded fields, each way this
+// processor runs, and checks each value against the one-value rounding, bit
+// for bit; markers stay as they are.
+void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*round)(WallResult&)) {
     const auto& fields = engine::kRoundedWall;
     WallResult wall;
     for (std::size_t i = 0; i < fields.size(); ++i) wall.*fields[i] = values[i % values.size()];
     wall.area = 1.234567;
-    engine::roundWallResults(wall);
+    round(wall);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const ResultValue original = values[i % values.size()];
         const ResultValue expected = original.isNumber() ? ResultValue(roundHundredth(original.number())) : original;
@@ -27,6 +28,11 @@ void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
             << "field " << i << " holding " << original.number();
     }
     EXPECT_EQ(wall.area.number(), 1.234567);
+}
+
+void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
+    expectRoundedLikeOneByOne(values, engine::roundWallResultsInPairs);
+    if (engine::quadRoundingAvailable()) expectRoundedLikeOneByOne(values, engine::roundWallResultsInQuads);
 }
 
 TEST(WallRounding, MatchesTheOneValueRoundingBitForBit) {
