@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine_run.h"
-#include "model/numeric_text.h"
 
 namespace calvex::engine {
 
@@ -29,8 +28,8 @@ void checkShear(EngineRun& run, int s, int w, WallResult& r, std::vector<Failure
     const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).writtenNumber();
     const double h = (xList ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
     if (!(tu < h)) return;
-    r.shearCheckText.set(intPart(tu), intPart(h));
-    list.push_back({s, w, !xList, intPart(tu), intPart(h)});
+    r.shearCheckText.set(tu, h);
+    list.push_back({s, w, !xList, tu, h});
     r.verdict.setNotVerified();
 }
 
@@ -40,8 +39,8 @@ void checkStress(EngineRun& run, int s, int w, WallResult& r, std::vector<Failur
     const double sigma = run.in(s, w, WallField::sigma);
     const double maxStress = r.maxStress.writtenNumber();
     if (!(maxStress > sigma)) return;
-    r.sigmaCheckText.set(intPart(sigma), intPart(maxStress));
-    list.push_back({s, w, false, sigma, intPart(maxStress)});
+    r.sigmaCheckText.set(sigma, maxStress);
+    list.push_back({s, w, false, sigma, maxStress});
     r.verdict.setNotVerified();
 }
 

@@ -29,9 +29,9 @@ std::string VerdictText::str() const {
 std::string ComparisonText::str() const {
     if (state_ != State::Failed) return {};
     std::string text = "tonn.";
-    appendStr(text, resisting_);
+    appendStr(text, intPart(resisting_));
     text += " < tonn.";
-    appendStr(text, acting_);
+    appendStr(text, intPart(acting_));
     return text;
 }
 
@@ -46,16 +46,16 @@ void FailureList::appendEntryText(std::string& out, const FailureEntry& entry) c
         case FailureKind::shear:
             out += entry.yList ? " (direzione Y)" : " (direzione X) ";
             out += " taglio t.= ";
-            appendStr(out, entry.resisting);
+            appendStr(out, intPart(entry.resisting));
             out += " < forza orizz. t.= ";
-            appendStr(out, entry.acting);
+            appendStr(out, intPart(entry.acting));
             out += " ----- ";
             break;
         case FailureKind::sigma:
             out += " sigma ammissibile t.= ";
             appendStr(out, entry.resisting);
             out += " <  sigma lavoro t.= ";
-            appendStr(out, entry.acting);
+            appendStr(out, intPart(entry.acting));
             out += " ----- ";
             break;
         case FailureKind::section:

@@ -76,8 +76,9 @@ private:
 };
 
 // A failed comparison for the wall-check map, "tonn. 16 < tonn. 20", or
-// the empty text when the check passed. The two whole numbers are kept and
-// written out only when the text is asked for.
+// the empty text when the check passed. The two numbers are kept as they
+// were compared; their whole parts are written out only when the text is
+// asked for.
 class ComparisonText {
 public:
     bool isWritten() const { return state_ != State::NeverWritten; }
@@ -112,14 +113,16 @@ private:
     State state_ = State::NeverWritten;
 };
 
-// One failing wall of a failure list, kept as numbers: the list's texts
-// are written out only where they are shown, printed or saved.
+// One failing wall of a failure list, kept as the numbers compared: the
+// list's texts, which show the whole parts of Tu, H and maxStress and the
+// allowable sigma as it is, are written out only where they are shown,
+// printed or saved.
 struct FailureEntry {
     int storey = 0;
     int wall = 0;
     bool yList = false;     // shear list: the wall belongs to the Y list
-    double resisting = 0.0; // Int(Tu), or the allowable sigma
-    double acting = 0.0;    // Int(H), or Int(maxStress)
+    double resisting = 0.0; // Tu, or the allowable sigma
+    double acting = 0.0;    // H, or maxStress
     bool operator==(const FailureEntry&) const = default;
 };
 
