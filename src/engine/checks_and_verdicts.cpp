@@ -34,9 +34,9 @@ void checkShear(EngineRun& run, int s, int w, WallResult& r, std::vector<Failure
 }
 
 template <bool zeroEmptyValues>
-void checkStress(EngineRun& run, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
+void checkStress(EngineRun& run, const StoreyWalls& row, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
     if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
-    const double sigma = run.in(s, w, WallField::sigma);
+    const double sigma = row.in(w, WallField::sigma);
     const double maxStress = r.maxStress.writtenNumber();
     if (!(maxStress > sigma)) return;
     r.sigmaCheckText.set(sigma, maxStress);
@@ -60,14 +60,15 @@ struct FailureLists {
 
 template <bool zeroEmptyValues>
 void checkStorey(EngineRun& run, int s, const FailureLists& lists) {
-    for (int w = 1; w <= run.walls; ++w) {
-        WallResult& r = run.result(s, w);
+    const StoreyWalls row = run.storeyWalls(s);
+    for (int w = 1; w <= row.count; ++w) {
+        WallResult& r = row.result(w);
         r.shearCheckText.clear();
         r.sigmaCheckText.clear();
         r.sectionCheckText.clear();
         r.verdict.setVerified();
         checkShear(run, s, w, r, lists.shear);
-        checkStress<zeroEmptyValues>(run, s, w, r, lists.sigma);
+        checkStress<zeroEmptyValues>(run, row, s, w, r, lists.sigma);
         checkSection(s, w, r, lists.section);
         roundWallResults(r);
     }

@@ -18,6 +18,23 @@ struct RunStopped {
     RunOutcome outcome;
 };
 
+// The walls of one storey, with the rows of the grids in hand: a loop that
+// reads and writes through them keeps the rows in registers, where reading
+// them through the run again at every wall costs as much as the work.
+struct StoreyWalls {
+    const ProjectData::WallNumbers* inputs;
+    const std::uint16_t* empty;
+    WallResult* results;
+    int count; // the walls in use, 1 to count
+
+    double in(int w, WallField field) const { return inputs[w][static_cast<int>(field)]; }
+    // The readings of walls w and w + 1.
+    WallPair inPair(int w, WallField field) const { return {in(w, field), in(w + 1, field)}; }
+    // A bit per field, set where the field is empty.
+    std::uint16_t emptyBits(int w) const { return empty[w]; }
+    WallResult& result(int w) const { return results[w]; }
+};
+
 class EngineRun {
 public:
     EngineRun(ProjectData& project, const RunContext& context)
@@ -78,6 +95,7 @@ public:
     bool isXWall(int w) const { return w <= xWalls; }
 
     WallResult& result(int s, int w) { return results_[s][w]; }
+    StoreyWalls storeyWalls(int s) { return {numbers_[s].data(), empty_[s].data(), results_[s].data(), walls}; }
     FloorResult& result(int level) { return project.floorResult(level); }
 
     // The wall results of the storey above, for the sums from the top storey

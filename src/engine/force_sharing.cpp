@@ -30,6 +30,7 @@ constexpr ListOfWalls kYList{&WallResult::stiffnessY,       &WallResult::armX,  
                              &FloorResult::sumKyList,       &FloorResult::sumShareY,     &FloorResult::sumTuY};
 
 void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    const StoreyWalls row = run.storeyWalls(s);
     FloorResult& floor = run.result(s);
     const double force = floor.storeyForce.number();
     const double polar = floor.polarMoment.number();
@@ -38,7 +39,7 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     double shareSum = 0;
     auto wallShare = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
+        WallResult& r = row.result(w);
         const double k = (r.*list.stiffness).writtenNumber();
         const double direct = run.divide(k * force, stiffnessSum);
         const double torsion = r.torsionForce.writtenNumber();
@@ -48,7 +49,7 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
         shareSum += run.put(r.*list.share, share);
     };
     auto pairShare = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
         const WallPair k = writtenPair(r1, r2, list.stiffness);
         const WallPair direct = k * force / stiffnessSum;
         const WallPair torsion = writtenPair(r1, r2, &WallResult::torsionForce);
@@ -67,19 +68,20 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
 }
 
 void computeStaticStresses(EngineRun& run, int s) {
+    const StoreyWalls row = run.storeyWalls(s);
     const double permsbalzi = run.in(s, FloorField::permsbalzi), accsbalzi = run.in(s, FloorField::accsbalzi);
     const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
     const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
     const WallResult* above = run.rowAbove(s);
     auto wallStress = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
+        WallResult& r = row.result(w);
         const double area = r.area.writtenNumber();
         double staticStress = r.staticStress.writtenNumber();
         if (area != 0) {
-            const double fullLoad = run.put(
-                r.fullLoad, (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
-                                ((accsolai + permsolai) * run.in(s, w, WallField::solai) + hp * specifico * area));
+            const double fullLoad =
+                run.put(r.fullLoad, (permsbalzi + accsbalzi) * row.in(w, WallField::sbalzi) +
+                                        ((accsolai + permsolai) * row.in(w, WallField::solai) + hp * specifico * area));
             staticStress = run.put(r.staticStress, run.divide(fullLoad, area));
         }
         run.put(r.staticStress, staticStress + above[w].staticStress.writtenNumber());
@@ -87,10 +89,10 @@ void computeStaticStresses(EngineRun& run, int s) {
     // Only pairs of walls that both have an area: the others keep the full
     // load they had.
     auto pairStress = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
         const WallPair area = writtenPair(r1, r2, &WallResult::area);
-        const WallPair fullLoad = (permsbalzi + accsbalzi) * run.inPair(s, w, WallField::sbalzi) +
-                                  ((accsolai + permsolai) * run.inPair(s, w, WallField::solai) + hp * specifico * area);
+        const WallPair fullLoad = (permsbalzi + accsbalzi) * row.inPair(w, WallField::sbalzi) +
+                                  ((accsolai + permsolai) * row.inPair(w, WallField::solai) + hp * specifico * area);
         const WallPair ownStress = fullLoad / area;
         const WallPair staticStress = ownStress + writtenPair(above[w], above[w + 1], &WallResult::staticStress);
         if (((area == 0) | notFinite(fullLoad) | notFinite(ownStress) | notFinite(staticStress)).any()) return false;
@@ -103,15 +105,16 @@ void computeStaticStresses(EngineRun& run, int s) {
 }
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    const StoreyWalls row = run.storeyWalls(s);
     const WallResult* above = run.rowAbove(s);
     auto wallForce = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
+        WallResult& r = row.result(w);
         run.put(r.*list.horizontalForce,
                 (r.*list.share).writtenNumber() + (above[w].*list.horizontalForce).writtenNumber());
     };
     auto pairForce = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
         const WallPair force =
             writtenPair(r1, r2, list.share) + writtenPair(above[w], above[w + 1], list.horizontalForce);
         if (notFinite(force).any()) return false;
@@ -124,12 +127,13 @@ void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWa
 
 // Tu = sqrt(1 + (sx + sy + so) / (1.5 tk) + sx (sy + so) / (2.25 tk^2)) * tk * A
 void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
+    const StoreyWalls row = run.storeyWalls(s);
     FloorResult& floor = run.result(s);
     double sum = (floor.*list.ultimateShearSum).number();
     auto wallShear = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
-        const double tk = run.in(s, w, WallField::tauk);
+        WallResult& r = row.result(w);
+        const double tk = row.in(w, WallField::tauk);
         const double area = r.area.writtenNumber();
         double tu = 0;
         if (tk != 0 && area != 0) {
@@ -142,8 +146,8 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         sum += run.put(r.*list.ultimateShear, tu);
     };
     auto pairShear = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
-        const WallPair tk = run.inPair(s, w, WallField::tauk);
+        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
+        const WallPair tk = row.inPair(w, WallField::tauk);
         const WallPair area = writtenPair(r1, r2, &WallResult::area);
         const LaneMask resists = (tk != 0) & (area != 0);
         const WallPair so = writtenPair(r1, r2, &WallResult::staticStress);

@@ -22,18 +22,18 @@ namespace {
 // 2/3 as the partialised-section formula has always held it: in single precision.
 const double kTwoThirds = static_cast<double>(2.0f / 3.0f);
 
-void computeMaxStress(EngineRun& run, int s, int w, double h) {
-    WallResult& r = run.result(s, w);
+void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
+    WallResult& r = row.result(w);
     const double horizontal = (run.isXWall(w) ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
-    const double normal = run.in(s, w, WallField::tirantiV) + r.normalForce.writtenNumber();
+    const double normal = row.in(w, WallField::tirantiV) + r.normalForce.writtenNumber();
     const double area = r.area.writtenNumber();
     if (area == 0) {
         r.maxStress = 0.0;
         return;
     }
     const double e = run.divide(h * horizontal / 2, normal);
-    const double dimx = run.in(s, w, WallField::dimx);
-    const double dimy = run.in(s, w, WallField::dimy);
+    const double dimx = row.in(w, WallField::dimx);
+    const double dimy = row.in(w, WallField::dimy);
     const double length = dimy > dimx ? dimy : dimx;
     const double thickness = dimy > dimx ? dimx : dimy;
     if (length / 6 < e && e < length / 2) {
@@ -58,16 +58,16 @@ void computeMaxStress(EngineRun& run, int s, int w, double h) {
 
 // Two walls of one list whose sections are both partialised or both fully
 // compressed; the other cases go one wall at a time.
-bool computeMaxStressPair(EngineRun& run, int s, int w, double h) {
+bool computeMaxStressPair(EngineRun& run, const StoreyWalls& row, int w, double h) {
     const bool xList = run.isXWall(w);
     if (xList != run.isXWall(w + 1)) return false;
-    WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+    WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
     const WallPair horizontal =
         writtenPair(r1, r2, xList ? &WallResult::horizontalForceX : &WallResult::horizontalForceY);
-    const WallPair normal = run.inPair(s, w, WallField::tirantiV) + writtenPair(r1, r2, &WallResult::normalForce);
+    const WallPair normal = row.inPair(w, WallField::tirantiV) + writtenPair(r1, r2, &WallResult::normalForce);
     const WallPair area = writtenPair(r1, r2, &WallResult::area);
     const WallPair e = h * horizontal / 2 / normal;
-    const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
+    const WallPair dimx = row.inPair(w, WallField::dimx), dimy = row.inPair(w, WallField::dimy);
     const LaneMask longerY = dimy > dimx;
     const WallPair length = select(longerY, dimy, dimx), thickness = select(longerY, dimx, dimy);
     const WallPair sixth = length / 6;
@@ -96,12 +96,13 @@ bool computeMaxStressPair(EngineRun& run, int s, int w, double h) {
 void computeMaxStresses(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const double h = run.in(s, FloorField::hp);
+        const StoreyWalls row = run.storeyWalls(s);
         run.at(Phase::Eccentricity, s);
         forWallPairs(
-            1, run.walls, [&](int w) { return computeMaxStressPair(run, s, w, h); },
+            1, run.walls, [&](int w) { return computeMaxStressPair(run, row, w, h); },
             [&](int w) {
                 run.wall = w;
-                computeMaxStress(run, s, w, h);
+                computeMaxStress(run, row, w, h);
             });
     }
 }

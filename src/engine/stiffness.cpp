@@ -101,19 +101,20 @@ Number arm(Number coordinate, double massCentre, double eccentricity) {
 void computeArmsAndPolarMoment(EngineRun& run) {
     for (int s = run.storeys; s >= 1; --s) {
         FloorResult& floor = run.result(s);
+        const StoreyWalls row = run.storeyWalls(s);
         const double massCentreX = floor.massCentreX.number(), massCentreY = floor.massCentreY.number();
         const double eccX = floor.eccX.number(), eccY = floor.eccY.number();
         double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
         auto wallArms = [&](int w) {
             run.wall = w;
-            WallResult& r = run.result(s, w);
+            WallResult& r = row.result(w);
             double armX = 0, armY = 0;
             if (r.area.writtenNumber() == 0) {
                 r.armX = 0.0;
                 r.armY = 0.0;
             } else {
-                armY = run.put(r.armY, arm(run.in(s, w, WallField::ordinata), massCentreY, eccY));
-                armX = run.put(r.armX, arm(run.in(s, w, WallField::ascissa), massCentreX, eccX));
+                armY = run.put(r.armY, arm(row.in(w, WallField::ordinata), massCentreY, eccY));
+                armX = run.put(r.armX, arm(row.in(w, WallField::ascissa), massCentreX, eccX));
             }
             if (run.isXWall(w)) {
                 const double kx = r.stiffnessX.writtenNumber();
@@ -129,10 +130,10 @@ void computeArmsAndPolarMoment(EngineRun& run) {
         auto pairArms = [&](int w) {
             const bool xList = run.isXWall(w);
             if (xList != run.isXWall(w + 1)) return false;
-            WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+            WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
             const LaneMask hasArea = writtenPair(r1, r2, &WallResult::area) != 0;
-            const WallPair armY = select(hasArea, arm(run.inPair(s, w, WallField::ordinata), massCentreY, eccY), 0.0);
-            const WallPair armX = select(hasArea, arm(run.inPair(s, w, WallField::ascissa), massCentreX, eccX), 0.0);
+            const WallPair armY = select(hasArea, arm(row.inPair(w, WallField::ordinata), massCentreY, eccY), 0.0);
+            const WallPair armX = select(hasArea, arm(row.inPair(w, WallField::ascissa), massCentreX, eccX), 0.0);
             if ((notFinite(armX) | notFinite(armY)).any()) return false;
             armX.storeTo(r1.armX, r2.armX);
             armY.storeTo(r1.armY, r2.armY);
@@ -169,7 +170,8 @@ void computeAdditionalTorsion(EngineRun& run) {
         FloorResult& floor = run.result(s);
         floor.torsionTotalForce = 0.0;
         floor.torsionMoment = 0.0;
-        for (int w = 1; w <= run.walls; ++w) run.result(s, w).torsionForce = 0.0;
+        const StoreyWalls row = run.storeyWalls(s);
+        for (int w = 1; w <= row.count; ++w) row.result(w).torsionForce = 0.0;
     }
     const BuildingResult& building = run.project.building();
     const double lambda = building.lambda.number();
@@ -185,10 +187,11 @@ void computeAdditionalTorsion(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const FloorResult& floor = run.result(s);
         const double moment = floor.torsionMoment.number();
+        const StoreyWalls row = run.storeyWalls(s);
         run.at(Phase::Torsion, s);
-        for (int w = 1; w <= run.walls; ++w) {
+        for (int w = 1; w <= row.count; ++w) {
             run.wall = w;
-            WallResult& r = run.result(s, w);
+            WallResult& r = row.result(w);
             const double kx = r.stiffnessX.number();
             const double ky = r.stiffnessY.number();
             if (kx > ky)

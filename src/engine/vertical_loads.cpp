@@ -9,41 +9,29 @@ void computeTieStresses(EngineRun& run) {
     constexpr std::uint16_t dimensions = EngineRun::fieldBits({WallField::dimx, WallField::dimy});
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
-        auto wallTies = [&](int w) {
-            run.wall = w;
-            if (run.emptyBits(s, w) & dimensions) run.stop(StopReason::EmptyDimension);
-            const double dimx = run.in(s, w, WallField::dimx);
-            const double dimy = run.in(s, w, WallField::dimy);
-            const double thickness = dimy < dimx ? dimy : dimx;
-            if (thickness == 0.0) return;
-            WallResult& r = run.result(s, w);
-            const double horizontalTies = run.in(s, w, WallField::tirantiO);
-            run.put(r.tieStressH, horizontalTies > 0 ? run.divide(horizontalTies, h * thickness) : 0.0);
-            const double verticalTies = run.in(s, w, WallField::tirantiV);
-            run.put(r.tieStressV, verticalTies > 0 ? run.divide(verticalTies, dimx * dimy) : 0.0);
-        };
-        // Pairs of walls that both have their dimensions and a thickness.
-        auto pairTies = [&](int w) {
-            if ((run.emptyBits(s, w) | run.emptyBits(s, w + 1)) & dimensions) return false;
-            const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
-            const WallPair thickness = select(dimy < dimx, dimy, dimx);
-            const WallPair horizontalTies = run.inPair(s, w, WallField::tirantiO);
-            const WallPair verticalTies = run.inPair(s, w, WallField::tirantiV);
-            const LaneMask horizontal = horizontalTies > 0, vertical = verticalTies > 0;
-            const WallPair horizontalArea = h * thickness, verticalArea = dimx * dimy;
-            const WallPair tieStressH = select(horizontal, horizontalTies / horizontalArea, 0.0);
-            const WallPair tieStressV = select(vertical, verticalTies / verticalArea, 0.0);
-            if (((thickness == 0) | (horizontal & (horizontalArea == 0)) | (vertical & (verticalArea == 0)) |
-                 notFinite(tieStressH) | notFinite(tieStressV))
-                    .any())
-                return false;
-            WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
-            tieStressH.storeTo(r1.tieStressH, r2.tieStressH);
-            tieStressV.storeTo(r1.tieStressV, r2.tieStressV);
-            return true;
-        };
+        const StoreyWalls row = run.storeyWalls(s);
         run.at(Phase::TieStresses, s);
-        forWallPairs(1, run.walls, pairTies, wallTies);
+        for (int w = 1; w <= row.count; ++w) {
+            run.wall = w;
+            if (row.emptyBits(w) & dimensions) run.stop(StopReason::EmptyDimension);
+            const double dimx = row.in(w, WallField::dimx);
+            const double dimy = row.in(w, WallField::dimy);
+            const double thickness = dimy < dimx ? dimy : dimx;
+            if (thickness == 0.0) continue;
+            // Most walls have no ties: their stresses are 0, which no check
+            // need look at.
+            WallResult& r = row.result(w);
+            const double horizontalTies = row.in(w, WallField::tirantiO);
+            if (horizontalTies > 0)
+                run.put(r.tieStressH, run.divide(horizontalTies, h * thickness));
+            else
+                r.tieStressH = 0.0;
+            const double verticalTies = row.in(w, WallField::tirantiV);
+            if (verticalTies > 0)
+                run.put(r.tieStressV, run.divide(verticalTies, dimx * dimy));
+            else
+                r.tieStressV = 0.0;
+        }
     }
 }
 
