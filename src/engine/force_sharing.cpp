@@ -138,8 +138,9 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         double tu = 0;
         if (tk != 0 && area != 0) {
             const double so = r.staticStress.writtenNumber();
-            const double sy = r.tieStressV.number();
-            const double sx = r.tieStressH.number();
+            // A wall with an area has a thickness, so the run has written its tie stresses.
+            const double sy = r.tieStressV.writtenNumber();
+            const double sx = r.tieStressH.writtenNumber();
             const double radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
             tu = run.root(radicand) * (tk * area);
         }
@@ -151,8 +152,9 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         const WallPair area = writtenPair(r1, r2, &WallResult::area);
         const LaneMask resists = (tk != 0) & (area != 0);
         const WallPair so = writtenPair(r1, r2, &WallResult::staticStress);
-        const WallPair sy(r1.tieStressV.number(), r2.tieStressV.number());
-        const WallPair sx(r1.tieStressH.number(), r2.tieStressH.number());
+        // Lanes without an area may hold anything here: they are masked.
+        const WallPair sy = writtenPair(r1, r2, &WallResult::tieStressV);
+        const WallPair sx = writtenPair(r1, r2, &WallResult::tieStressH);
         const WallPair radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
         const WallPair tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
         if ((resists & (radicand < 0)).any() || notFinite(tu).any()) return false;

@@ -18,31 +18,33 @@ void computeStoreyWeights(EngineRun& run) {
             run.riduz * run.in(level, FloorField::accsbalzi) + run.in(level, FloorField::permsbalzi);
         const double slabLoad = run.riduz * run.in(level, FloorField::accsolai) + run.in(level, FloorField::permsolai);
         run.put(floor.storeyHeight, hp);
+        const StoreyWalls row = run.storeyWalls(level);
+        // Above the top storey: a row that is never read.
+        const StoreyWalls rowAbove = hasAbove ? run.storeyWalls(level + 1) : row;
         double weight = 0;
         auto wallWeight = [&](int w) {
             run.wall = w;
-            WallResult& r = run.result(level, w);
+            WallResult& r = row.result(w);
             const double own = level == 0 ? 0.0 : hp * specifico * r.area.writtenNumber() / 2;
             const double fromAbove =
-                hasAbove ? hpAbove * specificoAbove * run.result(level + 1, w).area.writtenNumber() / 2 : 0.0;
+                hasAbove ? hpAbove * specificoAbove * rowAbove.result(w).area.writtenNumber() / 2 : 0.0;
             const double selfWeight = run.put(r.selfWeightShare, own + fromAbove);
             const double slab = run.put(r.slabLoad, level == 0 ? 0.0
-                                                               : cantileverLoad * run.in(level, w, WallField::sbalzi) +
-                                                                     slabLoad * run.in(level, w, WallField::solai));
+                                                               : cantileverLoad * row.in(w, WallField::sbalzi) +
+                                                                     slabLoad * row.in(w, WallField::solai));
             weight += slab + selfWeight;
         };
         auto pairWeight = [&](int w) {
-            WallResult &r1 = run.result(level, w), &r2 = run.result(level, w + 1);
+            WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
             const WallPair own = level == 0 ? 0.0 : hp * specifico * writtenPair(r1, r2, &WallResult::area) / 2;
             const WallPair fromAbove =
-                hasAbove
-                    ? hpAbove * specificoAbove *
-                          writtenPair(run.result(level + 1, w), run.result(level + 1, w + 1), &WallResult::area) / 2
-                    : 0.0;
+                hasAbove ? hpAbove * specificoAbove *
+                               writtenPair(rowAbove.result(w), rowAbove.result(w + 1), &WallResult::area) / 2
+                         : 0.0;
             const WallPair selfWeight = own + fromAbove;
             const WallPair slab = level == 0 ? 0.0
-                                             : cantileverLoad * run.inPair(level, w, WallField::sbalzi) +
-                                                   slabLoad * run.inPair(level, w, WallField::solai);
+                                             : cantileverLoad * row.inPair(w, WallField::sbalzi) +
+                                                   slabLoad * row.inPair(w, WallField::solai);
             if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
             selfWeight.storeTo(r1.selfWeightShare, r2.selfWeightShare);
             slab.storeTo(r1.slabLoad, r2.slabLoad);
