@@ -20,11 +20,12 @@ constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::di
 
 } // namespace
 
-// The walls of storeys 1 to np were rounded as the checks passed over them.
+// The walls of storeys 1 to np were rounded as the checks passed over them;
+// those of level 0 carry only their weights.
 void roundResults(EngineRun& run) {
     roundFields(run.project.building(), kRoundedBuilding);
     for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);
-    for (int w = 1; w <= run.walls; ++w) roundWallResults(run.result(0, w));
+    roundWallResults(&run.result(0, 1), run.walls);
 }
 
 } // namespace calvex::engine

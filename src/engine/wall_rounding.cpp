@@ -30,7 +30,9 @@ double* roundedBlock(WallResult& result) {
 // below 2^51. A NaN goes through every step with its bits, so the markers
 // come out as they went in. A block holding a larger number goes one value
 // at a time.
-void roundWallResultsInPairs(WallResult& result) {
+namespace {
+
+void roundInPairs(WallResult& result) {
 #if defined(__SSE2__)
     constexpr std::size_t pairs = kRoundedWallResults / 2;
     double* const block = roundedBlock(result);
@@ -58,16 +60,24 @@ void roundWallResultsInPairs(WallResult& result) {
     roundFields(result, kRoundedWall);
 }
 
+} // namespace
+
+void roundWallResultsInPairs(WallResult* walls, int count) {
+    for (int w = 0; w < count; ++w) roundInPairs(walls[w]);
+}
+
 #if defined(__SSE2__) && defined(__GNUC__)
 
 // AVX takes the floor of four doubles in one instruction, exactly at every
 // magnitude, and leaves a NaN with its bits: no range to check.
-__attribute__((target("avx"))) void roundWallResultsInQuads(WallResult& result) {
-    double* const block = roundedBlock(result);
+__attribute__((target("avx"))) void roundWallResultsInQuads(WallResult* walls, int count) {
     const __m256d hundred = _mm256_set1_pd(100.0), half = _mm256_set1_pd(0.5);
-    for (std::size_t i = 0; i < kRoundedWallResults / 4; ++i) {
-        const __m256d v = _mm256_add_pd(_mm256_mul_pd(_mm256_loadu_pd(block + 4 * i), hundred), half);
-        _mm256_storeu_pd(block + 4 * i, _mm256_div_pd(_mm256_floor_pd(v), hundred));
+    for (int w = 0; w < count; ++w) {
+        double* const block = roundedBlock(walls[w]);
+        for (std::size_t i = 0; i < kRoundedWallResults / 4; ++i) {
+            const __m256d v = _mm256_add_pd(_mm256_mul_pd(_mm256_loadu_pd(block + 4 * i), hundred), half);
+            _mm256_storeu_pd(block + 4 * i, _mm256_div_pd(_mm256_floor_pd(v), hundred));
+        }
     }
 }
 
@@ -75,12 +85,12 @@ bool quadRoundingAvailable() { return __builtin_cpu_supports("avx"); }
 
 #else
 
-void roundWallResultsInQuads(WallResult& result) { roundWallResultsInPairs(result); }
+void roundWallResultsInQuads(WallResult* walls, int count) { roundWallResultsInPairs(walls, count); }
 bool quadRoundingAvailable() { return false; }
 
 #endif
 
-void (*const roundWallResults)(WallResult&) = quadRoundingAvailable() ? roundWallResultsInQuads
-                                                                      : roundWallResultsInPairs;
+void (*const roundWallResults)(WallResult*, int) = quadRoundingAvailable() ? roundWallResultsInQuads
+                                                                           : roundWallResultsInPairs;
 
 } // namespace calvex::engine

@@ -38,16 +38,16 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
     }
 }
 
-// Rounds the 16 results of a wall bit for bit as roundHundredth does, the
-// markers of results not written kept as they are. Two ways, both checked
-// against roundHundredth by the tests: in pairs with SSE2, which every
-// x86-64 processor has, and four at a time with AVX, where the processor
-// has it (quadRoundingAvailable).
-void roundWallResultsInPairs(WallResult& result);
-void roundWallResultsInQuads(WallResult& result);
+// Rounds the 16 results of each of `count` walls side by side, bit for bit
+// as roundHundredth does, the markers of results not written kept as they
+// are. Two ways, both checked against roundHundredth by the tests: in pairs
+// with SSE2, which every x86-64 processor has, and four at a time with AVX,
+// where the processor has it (quadRoundingAvailable).
+void roundWallResultsInPairs(WallResult* walls, int count);
+void roundWallResultsInQuads(WallResult* walls, int count);
 bool quadRoundingAvailable();
 
 // The faster of the two that this processor runs, chosen once.
-extern void (*const roundWallResults)(WallResult& result);
+extern void (*const roundWallResults)(WallResult* walls, int count);
 
 } // namespace calvex::engine

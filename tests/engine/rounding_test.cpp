@@ -15,12 +15,12 @@ namespace {
 // Rounds a wall holding the values in the rounded fields, each way this
 // processor runs, and checks each value against the one-value rounding, bit
 // for bit; markers stay as they are.
-void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*round)(WallResult&)) {
+void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*round)(WallResult*, int)) {
     const auto& fields = engine::kRoundedWall;
     WallResult wall;
     for (std::size_t i = 0; i < fields.size(); ++i) wall.*fields[i] = values[i % values.size()];
     wall.area = 1.234567;
-    round(wall);
+    round(&wall, 1);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const ResultValue original = values[i % values.size()];
         const ResultValue expected = original.isNumber() ? ResultValue(roundHundredth(original.number())) : original;
