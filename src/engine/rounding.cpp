@@ -20,8 +20,7 @@ constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::di
 
 } // namespace
 
-// The walls of storeys 1 to np were rounded as the checks passed over them;
-// those of level 0 carry only their weights.
+// The walls of storeys 1 to np were rounded as the checks passed over them.
 void roundResults(EngineRun& run) {
     roundFields(run.project.building(), kRoundedBuilding);
     for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);

@@ -68,8 +68,8 @@ bool computeMaxStressPair(EngineRun& run, const StoreyWalls& row, int w, double 
     const WallPair area = writtenPair(r1, r2, &WallResult::area);
     const WallPair e = h * horizontal / 2 / normal;
     const WallPair dimx = row.inPair(w, WallField::dimx), dimy = row.inPair(w, WallField::dimy);
-    const LaneMask longerY = dimy > dimx;
-    const WallPair length = select(longerY, dimy, dimx), thickness = select(longerY, dimx, dimy);
+    // dimy > dimx ? dimy : dimx, and dimy > dimx ? dimx : dimy
+    const WallPair length = greaterOf(dimy, dimx), thickness = lesserOf(dimx, dimy);
     const WallPair sixth = length / 6;
     if (((area == 0) | (normal == 0) | notFinite(e)).any()) return false;
     if (((sixth < e) & (e < length / 2)).all()) {

@@ -60,6 +60,9 @@ public:
     friend WallPair select(LaneMask when, WallPair a, WallPair b) {
         return WallPair(_mm_or_pd(_mm_and_pd(when.bits(), a.v_), _mm_andnot_pd(when.bits(), b.v_)));
     }
+    // a > b ? a : b and a < b ? a : b, lane by lane, as maxpd and minpd give them.
+    friend WallPair greaterOf(WallPair a, WallPair b) { return WallPair(_mm_max_pd(a.v_, b.v_)); }
+    friend WallPair lesserOf(WallPair a, WallPair b) { return WallPair(_mm_min_pd(a.v_, b.v_)); }
     friend WallPair sqrt(WallPair a) { return WallPair(_mm_sqrt_pd(a.v_)); }
     friend WallPair abs(WallPair a) {
         return WallPair(_mm_and_pd(a.v_, _mm_castsi128_pd(_mm_set1_epi64x(0x7fff'ffff'ffff'ffffll))));
@@ -113,6 +116,12 @@ public:
 
     friend WallPair select(LaneMask when, WallPair a, WallPair b) {
         return {when.first() ? a.first_ : b.first_, when.second() ? a.second_ : b.second_};
+    }
+    friend WallPair greaterOf(WallPair a, WallPair b) {
+        return {a.first_ > b.first_ ? a.first_ : b.first_, a.second_ > b.second_ ? a.second_ : b.second_};
+    }
+    friend WallPair lesserOf(WallPair a, WallPair b) {
+        return {a.first_ < b.first_ ? a.first_ : b.first_, a.second_ < b.second_ ? a.second_ : b.second_};
     }
     friend WallPair sqrt(WallPair a) { return {std::sqrt(a.first_), std::sqrt(a.second_)}; }
     friend WallPair abs(WallPair a) { return {std::fabs(a.first_), std::fabs(a.second_)}; }
