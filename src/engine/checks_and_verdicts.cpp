@@ -70,8 +70,10 @@ void checkStorey(EngineRun& run, int s, const FailureLists& lists) {
         checkShear(run, s, w, r, lists.shear);
         checkStress<zeroEmptyValues>(run, row, s, w, r, lists.sigma);
         checkSection(s, w, r, lists.section);
+        // Rounded right after its checks: the divisions of the rounding
+        // overlap the checks of the next walls.
+        roundWallResults(&r, 1);
     }
-    roundWallResults(&row.result(1), row.count);
 }
 
 } // namespace
@@ -79,8 +81,7 @@ void checkStorey(EngineRun& run, int s, const FailureLists& lists) {
 // One pass over the walls: each list is filled storey by storey, wall by
 // wall, and the X list precedes the Y list on every storey, so the lists
 // come out in the order of the three checks made one after the other. A
-// wall's checks use only its own values, so each storey is rounded right
-// after its checks.
+// wall's checks use only its own values, so it is rounded right after them.
 void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);
