@@ -16,7 +16,70 @@
 
 namespace calvex::engine {
 
+// The pair as two doubles, one operation after the other: the meaning of
+// every operation, which the SSE2 pair gives too (the tests compare them),
+// and the pair of machines without SSE2.
+namespace portable {
+
+class LaneMask {
+public:
+    LaneMask(bool first, bool second) : first_(first), second_(second) {}
+    LaneMask operator|(LaneMask other) const { return {first_ || other.first_, second_ || other.second_}; }
+    LaneMask operator&(LaneMask other) const { return {first_ && other.first_, second_ && other.second_}; }
+    bool any() const { return first_ || second_; }
+    bool all() const { return first_ && second_; }
+    bool first() const { return first_; }
+    bool second() const { return second_; }
+
+private:
+    bool first_, second_;
+};
+
+class WallPair {
+public:
+    WallPair(double first, double second) : first_(first), second_(second) {}
+    WallPair(double both) : first_(both), second_(both) {}
+
+    double first() const { return first_; }
+    double second() const { return second_; }
+    void storeTo(ResultValue& first, ResultValue& second) const {
+        first = first_;
+        second = second_;
+    }
+
+    friend WallPair operator+(WallPair a, WallPair b) { return {a.first_ + b.first_, a.second_ + b.second_}; }
+    friend WallPair operator-(WallPair a, WallPair b) { return {a.first_ - b.first_, a.second_ - b.second_}; }
+    friend WallPair operator*(WallPair a, WallPair b) { return {a.first_ * b.first_, a.second_ * b.second_}; }
+    friend WallPair operator/(WallPair a, WallPair b) { return {a.first_ / b.first_, a.second_ / b.second_}; }
+    friend LaneMask operator==(WallPair a, WallPair b) { return {a.first_ == b.first_, a.second_ == b.second_}; }
+    friend LaneMask operator!=(WallPair a, WallPair b) { return {a.first_ != b.first_, a.second_ != b.second_}; }
+    friend LaneMask operator<(WallPair a, WallPair b) { return {a.first_ < b.first_, a.second_ < b.second_}; }
+    friend LaneMask operator<=(WallPair a, WallPair b) { return {a.first_ <= b.first_, a.second_ <= b.second_}; }
+    friend LaneMask operator>(WallPair a, WallPair b) { return {a.first_ > b.first_, a.second_ > b.second_}; }
+    friend LaneMask operator>=(WallPair a, WallPair b) { return {a.first_ >= b.first_, a.second_ >= b.second_}; }
+
+    friend WallPair select(LaneMask when, WallPair a, WallPair b) {
+        return {when.first() ? a.first_ : b.first_, when.second() ? a.second_ : b.second_};
+    }
+    friend WallPair greaterOf(WallPair a, WallPair b) {
+        return {a.first_ > b.first_ ? a.first_ : b.first_, a.second_ > b.second_ ? a.second_ : b.second_};
+    }
+    friend WallPair lesserOf(WallPair a, WallPair b) {
+        return {a.first_ < b.first_ ? a.first_ : b.first_, a.second_ < b.second_ ? a.second_ : b.second_};
+    }
+    friend WallPair sqrt(WallPair a) { return {std::sqrt(a.first_), std::sqrt(a.second_)}; }
+    friend WallPair abs(WallPair a) { return {std::fabs(a.first_), std::fabs(a.second_)}; }
+    friend LaneMask notFinite(WallPair a) { return {!std::isfinite(a.first_), !std::isfinite(a.second_)}; }
+
+private:
+    double first_, second_;
+};
+
+} // namespace portable
+
 #if defined(__SSE2__)
+
+namespace sse2 {
 
 // A lane-wise condition.
 class LaneMask {
@@ -74,62 +137,15 @@ private:
     __m128d v_;
 };
 
+} // namespace sse2
+
+using sse2::LaneMask;
+using sse2::WallPair;
+
 #else
 
-// The same pair as two doubles, for machines without SSE2.
-class LaneMask {
-public:
-    LaneMask(bool first, bool second) : first_(first), second_(second) {}
-    LaneMask operator|(LaneMask other) const { return {first_ || other.first_, second_ || other.second_}; }
-    LaneMask operator&(LaneMask other) const { return {first_ && other.first_, second_ && other.second_}; }
-    bool any() const { return first_ || second_; }
-    bool all() const { return first_ && second_; }
-    bool first() const { return first_; }
-    bool second() const { return second_; }
-
-private:
-    bool first_, second_;
-};
-
-class WallPair {
-public:
-    WallPair(double first, double second) : first_(first), second_(second) {}
-    WallPair(double both) : first_(both), second_(both) {}
-
-    double first() const { return first_; }
-    double second() const { return second_; }
-    void storeTo(ResultValue& first, ResultValue& second) const {
-        first = first_;
-        second = second_;
-    }
-
-    friend WallPair operator+(WallPair a, WallPair b) { return {a.first_ + b.first_, a.second_ + b.second_}; }
-    friend WallPair operator-(WallPair a, WallPair b) { return {a.first_ - b.first_, a.second_ - b.second_}; }
-    friend WallPair operator*(WallPair a, WallPair b) { return {a.first_ * b.first_, a.second_ * b.second_}; }
-    friend WallPair operator/(WallPair a, WallPair b) { return {a.first_ / b.first_, a.second_ / b.second_}; }
-    friend LaneMask operator==(WallPair a, WallPair b) { return {a.first_ == b.first_, a.second_ == b.second_}; }
-    friend LaneMask operator!=(WallPair a, WallPair b) { return {a.first_ != b.first_, a.second_ != b.second_}; }
-    friend LaneMask operator<(WallPair a, WallPair b) { return {a.first_ < b.first_, a.second_ < b.second_}; }
-    friend LaneMask operator<=(WallPair a, WallPair b) { return {a.first_ <= b.first_, a.second_ <= b.second_}; }
-    friend LaneMask operator>(WallPair a, WallPair b) { return {a.first_ > b.first_, a.second_ > b.second_}; }
-    friend LaneMask operator>=(WallPair a, WallPair b) { return {a.first_ >= b.first_, a.second_ >= b.second_}; }
-
-    friend WallPair select(LaneMask when, WallPair a, WallPair b) {
-        return {when.first() ? a.first_ : b.first_, when.second() ? a.second_ : b.second_};
-    }
-    friend WallPair greaterOf(WallPair a, WallPair b) {
-        return {a.first_ > b.first_ ? a.first_ : b.first_, a.second_ > b.second_ ? a.second_ : b.second_};
-    }
-    friend WallPair lesserOf(WallPair a, WallPair b) {
-        return {a.first_ < b.first_ ? a.first_ : b.first_, a.second_ < b.second_ ? a.second_ : b.second_};
-    }
-    friend WallPair sqrt(WallPair a) { return {std::sqrt(a.first_), std::sqrt(a.second_)}; }
-    friend WallPair abs(WallPair a) { return {std::fabs(a.first_), std::fabs(a.second_)}; }
-    friend LaneMask notFinite(WallPair a) { return {!std::isfinite(a.first_), !std::isfinite(a.second_)}; }
-
-private:
-    double first_, second_;
-};
+using portable::LaneMask;
+using portable::WallPair;
 
 #endif
 
