@@ -2,6 +2,7 @@
 // section), their texts for the wall-check map, the failure lists, the
 // verdicts and the final rounding of each wall.
 
+#include <array>
 #include <vector>
 
 #include "engine_run.h"
@@ -23,53 +24,46 @@ void clearUnusedCheckTexts(EngineRun& run) {
     }
 }
 
-void checkShear(EngineRun& run, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
-    const bool xList = run.isXWall(w);
-    const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).writtenNumber();
-    const double h = (xList ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
-    if (!(tu < h)) return;
-    r.shearCheckText.set(tu, h);
-    list.push_back({s, w, !xList, tu, h});
-    r.verdict.setNotVerified();
-}
-
-template <bool zeroEmptyValues>
-void checkStress(EngineRun& run, const StoreyWalls& row, int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
-    if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
-    const double sigma = row.in(w, WallField::sigma);
-    const double maxStress = r.maxStress.writtenNumber();
-    if (!(maxStress > sigma)) return;
-    r.sigmaCheckText.set(sigma, maxStress);
-    list.push_back({s, w, false, sigma, maxStress});
-    r.verdict.setNotVerified();
-}
-
-void checkSection(int s, int w, WallResult& r, std::vector<FailureEntry>& list) {
-    if (!r.minStressText.isOutside()) return;
-    r.minStressText.setEmpty();
-    r.sectionCheckText.setPartialised();
-    list.push_back({s, w});
-    r.verdict.setNotVerified();
-}
-
-struct FailureLists {
-    std::vector<FailureEntry>& shear;
-    std::vector<FailureEntry>& sigma;
-    std::vector<FailureEntry>& section;
+// The lists' entries of one storey. Each check writes its entry to the next
+// slot whether the wall fails or not, and the slot is kept only when it
+// fails: the stress check fails for about half the walls of a building
+// that does not pass, and a branch on it would go the wrong way as often.
+struct StoreyFailures {
+    std::array<FailureEntry, kMaxWalls> shear, sigma;
+    int shearCount = 0, sigmaCount = 0;
 };
 
 template <bool zeroEmptyValues>
-void checkStorey(EngineRun& run, int s, const FailureLists& lists) {
+void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<FailureEntry>& sectionList) {
     const StoreyWalls row = run.storeyWalls(s);
+    found.shearCount = found.sigmaCount = 0;
     for (int w = 1; w <= row.count; ++w) {
         WallResult& r = row.result(w);
-        r.shearCheckText.clear();
-        r.sigmaCheckText.clear();
+        const bool xList = run.isXWall(w);
+        const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).writtenNumber();
+        const double h = (xList ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
+        const bool shearFails = tu < h;
+        r.shearCheckText.record(tu, h, shearFails);
+        found.shear[static_cast<std::size_t>(found.shearCount)] = {s, w, !xList, tu, h};
+        found.shearCount += shearFails;
+
+        if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
+        const double sigma = row.in(w, WallField::sigma);
+        const double maxStress = r.maxStress.writtenNumber();
+        const bool sigmaFails = maxStress > sigma;
+        r.sigmaCheckText.record(sigma, maxStress, sigmaFails);
+        found.sigma[static_cast<std::size_t>(found.sigmaCount)] = {s, w, false, sigma, maxStress};
+        found.sigmaCount += sigmaFails;
+
+        // Rare: a branch.
+        const bool outside = r.minStressText.isOutside();
         r.sectionCheckText.clear();
-        r.verdict.setVerified();
-        checkShear(run, s, w, r, lists.shear);
-        checkStress<zeroEmptyValues>(run, row, s, w, r, lists.sigma);
-        checkSection(s, w, r, lists.section);
+        if (outside) {
+            r.minStressText.setEmpty();
+            r.sectionCheckText.setPartialised();
+            sectionList.push_back({s, w});
+        }
+        r.verdict.set(!(shearFails | sigmaFails | outside));
         // Rounded right after its checks: the divisions of the rounding
         // overlap the checks of the next walls.
         roundWallResults(&r, 1);
@@ -86,14 +80,18 @@ void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);
     BuildingResult& building = run.project.building();
-    const FailureLists lists{building.shearFailList.rewrite(), building.sigmaFailList.rewrite(),
-                             building.sectionFailList.rewrite()};
+    std::vector<FailureEntry>& shearList = building.shearFailList.rewrite();
+    std::vector<FailureEntry>& sigmaList = building.sigmaFailList.rewrite();
+    std::vector<FailureEntry>& sectionList = building.sectionFailList.rewrite();
+    StoreyFailures found;
     constexpr std::uint16_t zeroed = EngineRun::fieldBits({WallField::sigma});
     for (int s = 1; s <= run.storeys; ++s) {
         if (run.anyEmpty(s, zeroed))
-            checkStorey<true>(run, s, lists);
+            checkStorey<true>(run, s, found, sectionList);
         else
-            checkStorey<false>(run, s, lists);
+            checkStorey<false>(run, s, found, sectionList);
+        shearList.insert(shearList.end(), found.shear.begin(), found.shear.begin() + found.shearCount);
+        sigmaList.insert(sigmaList.end(), found.sigma.begin(), found.sigma.begin() + found.sigmaCount);
     }
 }
 

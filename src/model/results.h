@@ -66,8 +66,7 @@ class VerdictText {
 public:
     bool isWritten() const { return state_ != State::NeverWritten; }
     bool isVerified() const { return state_ == State::Verified; }
-    void setVerified() { state_ = State::Verified; }
-    void setNotVerified() { state_ = State::NotVerified; }
+    void set(bool verified) { state_ = verified ? State::Verified : State::NotVerified; }
     std::string str() const;
 
 private:
@@ -84,8 +83,11 @@ public:
     bool isWritten() const { return state_ != State::NeverWritten; }
     bool isEmpty() const { return state_ != State::Failed; }
     void clear() { state_ = State::Empty; }
-    void set(double resisting, double acting) {
-        state_ = State::Failed;
+    void set(double resisting, double acting) { record(resisting, acting, true); }
+    // The outcome of a comparison: the text when it failed, the empty text
+    // otherwise (the numbers are kept either way, and shown only then).
+    void record(double resisting, double acting, bool failed) {
+        state_ = failed ? State::Failed : State::Empty;
         resisting_ = resisting;
         acting_ = acting;
     }
