@@ -159,7 +159,7 @@ private:
 
 inline constexpr std::string_view kNoFailure = "*** nessuno ***";
 
-struct WallResult {
+struct alignas(64) WallResult {
     // The results rounded to the hundredth at the end of a run. They stand
     // first and side by side so that the run rounds them as one block.
     ResultValue selfWeightShare, slabLoad, normalForce, baseStress;
@@ -169,10 +169,11 @@ struct WallResult {
     // Kept unrounded.
     ResultValue area, tieStressV, tieStressH, shearModulus, fullLoad, staticStress, eccentricity;
     MinStressText minStressText;
-    VerdictText verdict;
     ComparisonText shearCheckText, sigmaCheckText;
+    VerdictText verdict;
     SectionText sectionCheckText;
 };
+static_assert(sizeof(WallResult) == 256);
 
 inline constexpr int kRoundedWallResults = 16;
 
