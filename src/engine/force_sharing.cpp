@@ -58,8 +58,7 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
                        : writtenPair(r1, r2, list.arm) * k * eccentricity * force / polar + direct + torsion;
         if (stiffnessSum == 0 || notFinite(share).any()) return false;
         share.storeTo(r1.*list.share, r2.*list.share);
-        shareSum += share.first();
-        shareSum += share.second();
+        addLanes(shareSum, share);
         return true;
     };
     run.at(Phase::ForceSharing, s);
@@ -159,8 +158,7 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         const WallPair tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
         if ((resists & (radicand < 0)).any() || notFinite(tu).any()) return false;
         tu.storeTo(r1.*list.ultimateShear, r2.*list.ultimateShear);
-        sum += tu.first();
-        sum += tu.second();
+        addLanes(sum, tu);
         return true;
     };
     run.at(Phase::ForceSharing, s);

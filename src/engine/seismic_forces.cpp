@@ -48,9 +48,7 @@ void computeStoreyWeights(EngineRun& run) {
             if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
             selfWeight.storeTo(r1.selfWeightShare, r2.selfWeightShare);
             slab.storeTo(r1.slabLoad, r2.slabLoad);
-            const WallPair wallWeight = slab + selfWeight;
-            weight += wallWeight.first();
-            weight += wallWeight.second();
+            addLanes(weight, slab + selfWeight);
             return true;
         };
         forWallPairs(1, run.walls, pairWeight, wallWeight);

@@ -52,14 +52,10 @@ void computeStoreyStiffness(EngineRun& run, int s) {
         ky.storeTo(r1.stiffnessY, r2.stiffnessY);
         const WallPair yKx = run.inPair(s, w, WallField::ordinata) * kx;
         const WallPair xKy = run.inPair(s, w, WallField::ascissa) * ky;
-        sumKx += kx.first();
-        sumKy += ky.first();
-        sumYKx += yKx.first();
-        sumXKy += xKy.first();
-        sumKx += kx.second();
-        sumKy += ky.second();
-        sumYKx += yKx.second();
-        sumXKy += xKy.second();
+        addLanes(sumKx, kx);
+        addLanes(sumKy, ky);
+        addLanes(sumYKx, yKx);
+        addLanes(sumXKy, xKy);
         return true;
     };
     run.at(Phase::Stiffness, s);
@@ -139,18 +135,12 @@ void computeArmsAndPolarMoment(EngineRun& run) {
             armY.storeTo(r1.armY, r2.armY);
             if (xList) {
                 const WallPair kx = writtenPair(r1, r2, &WallResult::stiffnessX);
-                const WallPair moment = kx * (armY * armY);
-                sumKxArm2 += moment.first();
-                sumKxList += kx.first();
-                sumKxArm2 += moment.second();
-                sumKxList += kx.second();
+                addLanes(sumKxArm2, kx * (armY * armY));
+                addLanes(sumKxList, kx);
             } else {
                 const WallPair ky = writtenPair(r1, r2, &WallResult::stiffnessY);
-                const WallPair moment = ky * (armX * armX);
-                sumKyArm2 += moment.first();
-                sumKyList += ky.first();
-                sumKyArm2 += moment.second();
-                sumKyList += ky.second();
+                addLanes(sumKyArm2, ky * (armX * armX));
+                addLanes(sumKyList, ky);
             }
             return true;
         };

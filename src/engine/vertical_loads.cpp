@@ -86,14 +86,9 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
         baseStress.storeTo(r1.baseStress, r2.baseStress);
         r1.staticStress = 0.0;
         r2.staticStress = 0.0;
-        const WallPair xMoment = run.inPair(s, w, WallField::ascissa) * area * baseStress;
-        const WallPair yMoment = run.inPair(s, w, WallField::ordinata) * area * baseStress;
-        sumN += normalForce.first();
-        sumX += xMoment.first();
-        sumY += yMoment.first();
-        sumN += normalForce.second();
-        sumX += xMoment.second();
-        sumY += yMoment.second();
+        addLanes(sumN, normalForce);
+        addLanes(sumX, run.inPair(s, w, WallField::ascissa) * area * baseStress);
+        addLanes(sumY, run.inPair(s, w, WallField::ordinata) * area * baseStress);
         return true;
     };
     run.at(Phase::WallLoads, s);

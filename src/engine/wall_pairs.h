@@ -149,6 +149,13 @@ using portable::WallPair;
 
 #endif
 
+// Adds the two lanes to a running sum, the first wall before the second, as
+// the one-wall loop adds them.
+inline void addLanes(double& sum, WallPair pair) {
+    sum += pair.first();
+    sum += pair.second();
+}
+
 // A result of two walls that the run has written.
 inline WallPair writtenPair(const WallResult& first, const WallResult& second, ResultValue WallResult::*field) {
     return {(first.*field).writtenNumber(), (second.*field).writtenNumber()};
