@@ -1,4 +1,4 @@
-// runEngine: the phases of a run in their order, and the outcome.
+// runEngine: the phases of a run in their order (kPhaseSteps), and the outcome.
 
 #include "engine.h"
 
@@ -9,19 +9,7 @@ namespace calvex {
 RunOutcome runEngine(ProjectData& project, const RunContext& context) {
     engine::EngineRun run(project, context);
     try {
-        engine::prepare(run);
-        engine::computeTieStresses(run);
-        engine::computeWallLoads(run);
-        engine::computeStiffness(run);
-        engine::computeStoreyWeights(run);
-        engine::computeSeismicForces(run);
-        engine::computeArmsAndPolarMoment(run);
-        engine::computeAdditionalTorsion(run);
-        engine::shareForces(run);
-        engine::computeSafetyCoefficients(run);
-        engine::computeMaxStresses(run);
-        engine::buildChecksAndVerdicts(run);
-        engine::roundResults(run);
+        for (const engine::PhaseStep& step : engine::kPhaseSteps) step.run(run);
     } catch (const engine::RunStopped& stopped) {
         return stopped.outcome;
     }

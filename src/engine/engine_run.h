@@ -177,4 +177,26 @@ void computeMaxStresses(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
 
+// The phases of a run in their order, named for the benchmark that times
+// each on its own.
+struct PhaseStep {
+    const char* name;
+    void (*run)(EngineRun&);
+};
+inline constexpr std::array kPhaseSteps{
+    PhaseStep{"Preparation", prepare},
+    PhaseStep{"TieStresses", computeTieStresses},
+    PhaseStep{"WallLoads", computeWallLoads},
+    PhaseStep{"Stiffness", computeStiffness},
+    PhaseStep{"StoreyWeights", computeStoreyWeights},
+    PhaseStep{"SeismicForces", computeSeismicForces},
+    PhaseStep{"ArmsAndPolarMoment", computeArmsAndPolarMoment},
+    PhaseStep{"AdditionalTorsion", computeAdditionalTorsion},
+    PhaseStep{"ForceSharing", shareForces},
+    PhaseStep{"SafetyCoefficients", computeSafetyCoefficients},
+    PhaseStep{"MaxStresses", computeMaxStresses},
+    PhaseStep{"ChecksAndVerdicts", buildChecksAndVerdicts},
+    PhaseStep{"Rounding", roundResults},
+};
+
 } // namespace calvex::engine
