@@ -16,10 +16,10 @@ namespace {
 void clearUnusedCheckTexts(EngineRun& run) {
     for (int s = 1; s <= kMaxStoreys; ++s) {
         for (int w = s <= run.storeys ? run.walls + 1 : 1; w <= kMaxWalls; ++w) {
-            WallResult& r = run.result(s, w);
-            r.shearCheckText.clear();
-            r.sigmaCheckText.clear();
-            r.sectionCheckText.clear();
+            WallResultRows& r = run.results(s);
+            r.shearCheckText[w].clear();
+            r.sigmaCheckText[w].clear();
+            r.sectionCheckText[w].clear();
         }
     }
 }
@@ -38,36 +38,34 @@ void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<Failu
     const StoreyWalls row = run.storeyWalls(s);
     found.shearCount = found.sigmaCount = 0;
     for (int w = 1; w <= row.count; ++w) {
-        WallResult& r = row.result(w);
+        WallResultRows& r = row.results;
         const bool xList = run.isXWall(w);
-        const double tu = (xList ? r.ultimateShearX : r.ultimateShearY).writtenNumber();
-        const double h = (xList ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
+        const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).writtenNumber();
+        const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).writtenNumber();
         const bool shearFails = tu < h;
-        r.shearCheckText.record(tu, h, shearFails);
+        r.shearCheckText[w].record(tu, h, shearFails);
         found.shear[static_cast<std::size_t>(found.shearCount)] = {s, w, !xList, tu, h};
         found.shearCount += shearFails;
 
         if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
         const double sigma = row.in(w, WallField::sigma);
-        const double maxStress = r.maxStress.writtenNumber();
+        const double maxStress = r.maxStress[w].writtenNumber();
         const bool sigmaFails = maxStress > sigma;
-        r.sigmaCheckText.record(sigma, maxStress, sigmaFails);
+        r.sigmaCheckText[w].record(sigma, maxStress, sigmaFails);
         found.sigma[static_cast<std::size_t>(found.sigmaCount)] = {s, w, false, sigma, maxStress};
         found.sigmaCount += sigmaFails;
 
         // Rare: a branch.
-        const bool outside = r.minStressText.isOutside();
-        r.sectionCheckText.clear();
+        const bool outside = r.minStressText[w].isOutside();
+        r.sectionCheckText[w].clear();
         if (outside) {
-            r.minStressText.setEmpty();
-            r.sectionCheckText.setPartialised();
+            r.minStressText[w].setEmpty();
+            r.sectionCheckText[w].setPartialised();
             sectionList.push_back({s, w});
         }
-        r.verdict.set(!(shearFails | sigmaFails | outside));
-        // Rounded right after its checks: the divisions of the rounding
-        // overlap the checks of the next walls.
-        roundWallResults(&r, 1);
+        r.verdict[w].set(!(shearFails | sigmaFails | outside));
     }
+    roundWallResults(row.results, row.count);
 }
 
 } // namespace
@@ -75,7 +73,8 @@ void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<Failu
 // One pass over the walls: each list is filled storey by storey, wall by
 // wall, and the X list precedes the Y list on every storey, so the lists
 // come out in the order of the three checks made one after the other. A
-// wall's checks use only its own values, so it is rounded right after them.
+// wall's checks use only its own values, so a storey is rounded right after
+// its checks.
 void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);

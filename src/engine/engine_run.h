@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <type_traits>
 
 #include "engine.h"
 #include "wall_pairs.h"
@@ -22,17 +23,16 @@ struct RunStopped {
 // reads and writes through them keeps the rows in registers, where reading
 // them through the run again at every wall costs as much as the work.
 struct StoreyWalls {
-    const ProjectData::WallNumbers* inputs;
+    const ProjectData::WallNumberRows& inputs;
     const std::uint16_t* empty;
-    WallResult* results;
+    WallResultRows& results;
     int count; // the walls in use, 1 to count
 
-    double in(int w, WallField field) const { return inputs[w][static_cast<int>(field)]; }
+    double in(int w, WallField field) const { return inputs[static_cast<int>(field)][w]; }
     // The readings of walls w and w + 1.
-    WallPair inPair(int w, WallField field) const { return {in(w, field), in(w + 1, field)}; }
+    WallPair inPair(int w, WallField field) const { return pairAt(inputs[static_cast<int>(field)], w); }
     // A bit per field, set where the field is empty.
     std::uint16_t emptyBits(int w) const { return empty[w]; }
-    WallResult& result(int w) const { return results[w]; }
 };
 
 class EngineRun {
@@ -88,20 +88,20 @@ public:
     }
 
     // Storeys stay within 0 to np + 1 and walls within 0 to the wall count.
-    double in(int s, int w, WallField field) const { return numbers_[s][w][static_cast<int>(field)]; }
+    double in(int s, int w, WallField field) const { return numbers_[s][static_cast<int>(field)][w]; }
     double in(int s, FloorField field) const { return project.floorNumber(s, field); }
     // The readings of walls w and w + 1.
-    WallPair inPair(int s, int w, WallField field) const { return {in(s, w, field), in(s, w + 1, field)}; }
+    WallPair inPair(int s, int w, WallField field) const { return pairAt(numbers_[s][static_cast<int>(field)], w); }
     bool isXWall(int w) const { return w <= xWalls; }
 
-    WallResult& result(int s, int w) { return results_[s][w]; }
-    StoreyWalls storeyWalls(int s) { return {numbers_[s].data(), empty_[s].data(), results_[s].data(), walls}; }
+    WallResultRows& results(int s) { return results_[s]; }
+    StoreyWalls storeyWalls(int s) { return {numbers_[s], empty_[s].data(), results_[s], walls}; }
     FloorResult& result(int level) { return project.floorResult(level); }
 
     // The wall results of the storey above, for the sums from the top storey
-    // down: above the top storey a row of zeros, so that nothing is
+    // down: above the top storey rows of zeros, so that nothing is
     // accumulated. A loop reads there only results the run has written.
-    const WallResult* rowAbove(int s) const { return s + 1 > storeys ? zeroRow().data() : results_[s + 1].data(); }
+    const WallResultRows& rowsAbove(int s) const { return s + 1 > storeys ? zeroRows() : results_[s + 1]; }
     double above(int s, ResultValue FloorResult::*field) {
         return s + 1 > storeys ? 0.0 : (result(s + 1).*field).number();
     }
@@ -129,19 +129,21 @@ public:
     }
 
 private:
-    static const std::array<WallResult, kWallColumns>& zeroRow() {
-        static const std::array<WallResult, kWallColumns> row = [] {
-            std::array<WallResult, kWallColumns> zeros;
-            for (WallResult& wall : zeros)
-                for (const auto& field : kWallResultNumbers) wall.*field.member = 0.0;
+    static const WallResultRows& zeroRows() {
+        static const WallResultRows rows = [] {
+            WallResultRows zeros;
+            forEachWallResultField(zeros, zeros, [](auto& row, auto&) {
+                if constexpr (std::is_same_v<std::remove_reference_t<decltype(row)>, WallRow<ResultValue>>)
+                    row.fill(0.0);
+            });
             return zeros;
         }();
-        return row;
+        return rows;
     }
 
-    const ProjectData::WallGrid<ProjectData::WallNumbers>& numbers_;
+    const std::array<ProjectData::WallNumberRows, kStoreyRows>& numbers_;
     const ProjectData::WallGrid<std::uint16_t>& empty_;
-    ProjectData::WallGrid<WallResult>& results_;
+    std::array<WallResultRows, kStoreyRows>& results_;
 };
 
 // Walls first to last two at a time, the last one alone when they are odd:

@@ -11,23 +11,25 @@ namespace calvex::engine {
 namespace {
 
 struct ListOfWalls {
-    ResultValue WallResult::*stiffness;
-    ResultValue WallResult::*arm;
-    ResultValue WallResult::*share;
-    ResultValue WallResult::*horizontalForce;
-    ResultValue WallResult::*ultimateShear;
+    WallRow<ResultValue> WallResultRows::*stiffness;
+    WallRow<ResultValue> WallResultRows::*arm;
+    WallRow<ResultValue> WallResultRows::*share;
+    WallRow<ResultValue> WallResultRows::*horizontalForce;
+    WallRow<ResultValue> WallResultRows::*ultimateShear;
     ResultValue FloorResult::*eccentricity;
     ResultValue FloorResult::*stiffnessSum;
     ResultValue FloorResult::*shareSum;
     ResultValue FloorResult::*ultimateShearSum;
 };
 
-constexpr ListOfWalls kXList{&WallResult::stiffnessX,       &WallResult::armY,           &WallResult::storeyShareX,
-                             &WallResult::horizontalForceX, &WallResult::ultimateShearX, &FloorResult::eccY,
-                             &FloorResult::sumKxList,       &FloorResult::sumShareX,     &FloorResult::sumTuX};
-constexpr ListOfWalls kYList{&WallResult::stiffnessY,       &WallResult::armX,           &WallResult::storeyShareY,
-                             &WallResult::horizontalForceY, &WallResult::ultimateShearY, &FloorResult::eccX,
-                             &FloorResult::sumKyList,       &FloorResult::sumShareY,     &FloorResult::sumTuY};
+constexpr ListOfWalls kXList{
+    &WallResultRows::stiffnessX,       &WallResultRows::armY,           &WallResultRows::storeyShareX,
+    &WallResultRows::horizontalForceX, &WallResultRows::ultimateShearX, &FloorResult::eccY,
+    &FloorResult::sumKxList,           &FloorResult::sumShareX,         &FloorResult::sumTuX};
+constexpr ListOfWalls kYList{
+    &WallResultRows::stiffnessY,       &WallResultRows::armX,           &WallResultRows::storeyShareY,
+    &WallResultRows::horizontalForceY, &WallResultRows::ultimateShearY, &FloorResult::eccX,
+    &FloorResult::sumKyList,           &FloorResult::sumShareY,         &FloorResult::sumTuY};
 
 void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     const StoreyWalls row = run.storeyWalls(s);
@@ -39,25 +41,26 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     double shareSum = 0;
     auto wallShare = [&](int w) {
         run.wall = w;
-        WallResult& r = row.result(w);
-        const double k = (r.*list.stiffness).writtenNumber();
+        WallResultRows& r = row.results;
+        const double k = (r.*list.stiffness)[w].writtenNumber();
         const double direct = run.divide(k * force, stiffnessSum);
-        const double torsion = r.torsionForce.writtenNumber();
+        const double torsion = r.torsionForce[w].writtenNumber();
         const double share =
-            polar == 0 ? direct + torsion
-                       : run.divide((r.*list.arm).writtenNumber() * k * eccentricity * force, polar) + direct + torsion;
-        shareSum += run.put(r.*list.share, share);
+            polar == 0
+                ? direct + torsion
+                : run.divide((r.*list.arm)[w].writtenNumber() * k * eccentricity * force, polar) + direct + torsion;
+        shareSum += run.put((r.*list.share)[w], share);
     };
     auto pairShare = [&](int w) {
-        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-        const WallPair k = writtenPair(r1, r2, list.stiffness);
+        WallResultRows& r = row.results;
+        const WallPair k = writtenPair(r.*list.stiffness, w);
         const WallPair direct = k * force / stiffnessSum;
-        const WallPair torsion = writtenPair(r1, r2, &WallResult::torsionForce);
-        const WallPair share =
-            polar == 0 ? direct + torsion
-                       : writtenPair(r1, r2, list.arm) * k * eccentricity * force / polar + direct + torsion;
+        const WallPair torsion = writtenPair(r.torsionForce, w);
+        const WallPair share = polar == 0
+                                   ? direct + torsion
+                                   : writtenPair(r.*list.arm, w) * k * eccentricity * force / polar + direct + torsion;
         if (stiffnessSum == 0 || notFinite(share).any()) return false;
-        share.storeTo(r1.*list.share, r2.*list.share);
+        storePair(r.*list.share, w, share);
         addLanes(shareSum, share);
         return true;
     };
@@ -71,32 +74,32 @@ void computeStaticStresses(EngineRun& run, int s) {
     const double permsbalzi = run.in(s, FloorField::permsbalzi), accsbalzi = run.in(s, FloorField::accsbalzi);
     const double permsolai = run.in(s, FloorField::permsolai), accsolai = run.in(s, FloorField::accsolai);
     const double hp = run.in(s, FloorField::hp), specifico = run.in(s, FloorField::specifico);
-    const WallResult* above = run.rowAbove(s);
+    const WallResultRows& above = run.rowsAbove(s);
     auto wallStress = [&](int w) {
         run.wall = w;
-        WallResult& r = row.result(w);
-        const double area = r.area.writtenNumber();
-        double staticStress = r.staticStress.writtenNumber();
+        WallResultRows& r = row.results;
+        const double area = r.area[w].writtenNumber();
+        double staticStress = r.staticStress[w].writtenNumber();
         if (area != 0) {
-            const double fullLoad =
-                run.put(r.fullLoad, (permsbalzi + accsbalzi) * row.in(w, WallField::sbalzi) +
-                                        ((accsolai + permsolai) * row.in(w, WallField::solai) + hp * specifico * area));
-            staticStress = run.put(r.staticStress, run.divide(fullLoad, area));
+            const double fullLoad = run.put(
+                r.fullLoad[w], (permsbalzi + accsbalzi) * row.in(w, WallField::sbalzi) +
+                                   ((accsolai + permsolai) * row.in(w, WallField::solai) + hp * specifico * area));
+            staticStress = run.put(r.staticStress[w], run.divide(fullLoad, area));
         }
-        run.put(r.staticStress, staticStress + above[w].staticStress.writtenNumber());
+        run.put(r.staticStress[w], staticStress + above.staticStress[w].writtenNumber());
     };
     // Only pairs of walls that both have an area: the others keep the full
     // load they had.
     auto pairStress = [&](int w) {
-        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-        const WallPair area = writtenPair(r1, r2, &WallResult::area);
+        WallResultRows& r = row.results;
+        const WallPair area = writtenPair(r.area, w);
         const WallPair fullLoad = (permsbalzi + accsbalzi) * row.inPair(w, WallField::sbalzi) +
                                   ((accsolai + permsolai) * row.inPair(w, WallField::solai) + hp * specifico * area);
         const WallPair ownStress = fullLoad / area;
-        const WallPair staticStress = ownStress + writtenPair(above[w], above[w + 1], &WallResult::staticStress);
+        const WallPair staticStress = ownStress + writtenPair(above.staticStress, w);
         if (((area == 0) | notFinite(fullLoad) | notFinite(ownStress) | notFinite(staticStress)).any()) return false;
-        fullLoad.storeTo(r1.fullLoad, r2.fullLoad);
-        staticStress.storeTo(r1.staticStress, r2.staticStress);
+        storePair(r.fullLoad, w, fullLoad);
+        storePair(r.staticStress, w, staticStress);
         return true;
     };
     run.at(Phase::ForceSharing, s);
@@ -105,19 +108,18 @@ void computeStaticStresses(EngineRun& run, int s) {
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
     const StoreyWalls row = run.storeyWalls(s);
-    const WallResult* above = run.rowAbove(s);
+    const WallResultRows& above = run.rowsAbove(s);
     auto wallForce = [&](int w) {
         run.wall = w;
-        WallResult& r = row.result(w);
-        run.put(r.*list.horizontalForce,
-                (r.*list.share).writtenNumber() + (above[w].*list.horizontalForce).writtenNumber());
+        WallResultRows& r = row.results;
+        run.put((r.*list.horizontalForce)[w],
+                (r.*list.share)[w].writtenNumber() + (above.*list.horizontalForce)[w].writtenNumber());
     };
     auto pairForce = [&](int w) {
-        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-        const WallPair force =
-            writtenPair(r1, r2, list.share) + writtenPair(above[w], above[w + 1], list.horizontalForce);
+        WallResultRows& r = row.results;
+        const WallPair force = writtenPair(r.*list.share, w) + writtenPair(above.*list.horizontalForce, w);
         if (notFinite(force).any()) return false;
-        force.storeTo(r1.*list.horizontalForce, r2.*list.horizontalForce);
+        storePair(r.*list.horizontalForce, w, force);
         return true;
     };
     run.at(Phase::ForceSharing, s);
@@ -131,33 +133,33 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
     double sum = (floor.*list.ultimateShearSum).number();
     auto wallShear = [&](int w) {
         run.wall = w;
-        WallResult& r = row.result(w);
+        WallResultRows& r = row.results;
         const double tk = row.in(w, WallField::tauk);
-        const double area = r.area.writtenNumber();
+        const double area = r.area[w].writtenNumber();
         double tu = 0;
         if (tk != 0 && area != 0) {
-            const double so = r.staticStress.writtenNumber();
+            const double so = r.staticStress[w].writtenNumber();
             // A wall with an area has a thickness, so the run has written its tie stresses.
-            const double sy = r.tieStressV.writtenNumber();
-            const double sx = r.tieStressH.writtenNumber();
+            const double sy = r.tieStressV[w].writtenNumber();
+            const double sx = r.tieStressH[w].writtenNumber();
             const double radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
             tu = run.root(radicand) * (tk * area);
         }
-        sum += run.put(r.*list.ultimateShear, tu);
+        sum += run.put((r.*list.ultimateShear)[w], tu);
     };
     auto pairShear = [&](int w) {
-        WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
+        WallResultRows& r = row.results;
         const WallPair tk = row.inPair(w, WallField::tauk);
-        const WallPair area = writtenPair(r1, r2, &WallResult::area);
+        const WallPair area = writtenPair(r.area, w);
         const LaneMask resists = (tk != 0) & (area != 0);
-        const WallPair so = writtenPair(r1, r2, &WallResult::staticStress);
+        const WallPair so = writtenPair(r.staticStress, w);
         // Lanes without an area may hold anything here: they are masked.
-        const WallPair sy = writtenPair(r1, r2, &WallResult::tieStressV);
-        const WallPair sx = writtenPair(r1, r2, &WallResult::tieStressH);
+        const WallPair sy = writtenPair(r.tieStressV, w);
+        const WallPair sx = writtenPair(r.tieStressH, w);
         const WallPair radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
         const WallPair tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
         if ((resists & (radicand < 0)).any() || notFinite(tu).any()) return false;
-        tu.storeTo(r1.*list.ultimateShear, r2.*list.ultimateShear);
+        storePair(r.*list.ultimateShear, w, tu);
         addLanes(sum, tu);
         return true;
     };

@@ -20,11 +20,12 @@ constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::di
 
 } // namespace
 
-// The walls of storeys 1 to np were rounded as the checks passed over them.
+// The walls of storeys 1 to np were rounded as the checks passed over them;
+// level 0 holds the shares of the walls of storey 1.
 void roundResults(EngineRun& run) {
     roundFields(run.project.building(), kRoundedBuilding);
     for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);
-    roundWallResults(&run.result(0, 1), run.walls);
+    roundWallResults(run.results(0), run.walls);
 }
 
 } // namespace calvex::engine

@@ -23,12 +23,12 @@ namespace {
 const double kTwoThirds = static_cast<double>(2.0f / 3.0f);
 
 void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
-    WallResult& r = row.result(w);
-    const double horizontal = (run.isXWall(w) ? r.horizontalForceX : r.horizontalForceY).writtenNumber();
-    const double normal = row.in(w, WallField::tirantiV) + r.normalForce.writtenNumber();
-    const double area = r.area.writtenNumber();
+    WallResultRows& r = row.results;
+    const double horizontal = (run.isXWall(w) ? r.horizontalForceX[w] : r.horizontalForceY[w]).writtenNumber();
+    const double normal = row.in(w, WallField::tirantiV) + r.normalForce[w].writtenNumber();
+    const double area = r.area[w].writtenNumber();
     if (area == 0) {
-        r.maxStress = 0.0;
+        r.maxStress[w] = 0.0;
         return;
     }
     const double e = run.divide(h * horizontal / 2, normal);
@@ -37,21 +37,21 @@ void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
     const double length = dimy > dimx ? dimy : dimx;
     const double thickness = dimy > dimx ? dimx : dimy;
     if (length / 6 < e && e < length / 2) {
-        run.put(r.maxStress, run.divide(normal * kTwoThirds, (length / 2 - e) * thickness));
-        r.minStressText.setEmpty();
+        run.put(r.maxStress[w], run.divide(normal * kTwoThirds, (length / 2 - e) * thickness));
+        r.minStressText[w].setEmpty();
     } else if (e <= length / 6) {
         const double bending = 6 * e / length;
-        run.put(r.maxStress, (1 + bending) * normal / area);
+        run.put(r.maxStress[w], (1 + bending) * normal / area);
         const double minStress = (1 - bending) * normal / area;
         if (!std::isfinite(minStress)) run.stop(StopReason::OutOfRange);
-        r.minStressText.setValue(minStress);
+        r.minStressText[w].setValue(minStress);
     } else {
         // The resultant falls outside the section (its edge included).
-        r.minStressText.setOutside();
-        r.maxStress = 0.0;
+        r.minStressText[w].setOutside();
+        r.maxStress[w] = 0.0;
         return;
     }
-    run.put(r.eccentricity, e);
+    run.put(r.eccentricity[w], e);
 }
 
 } // namespace
@@ -61,11 +61,10 @@ void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
 bool computeMaxStressPair(EngineRun& run, const StoreyWalls& row, int w, double h) {
     const bool xList = run.isXWall(w);
     if (xList != run.isXWall(w + 1)) return false;
-    WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-    const WallPair horizontal =
-        writtenPair(r1, r2, xList ? &WallResult::horizontalForceX : &WallResult::horizontalForceY);
-    const WallPair normal = row.inPair(w, WallField::tirantiV) + writtenPair(r1, r2, &WallResult::normalForce);
-    const WallPair area = writtenPair(r1, r2, &WallResult::area);
+    WallResultRows& r = row.results;
+    const WallPair horizontal = writtenPair(xList ? r.horizontalForceX : r.horizontalForceY, w);
+    const WallPair normal = row.inPair(w, WallField::tirantiV) + writtenPair(r.normalForce, w);
+    const WallPair area = writtenPair(r.area, w);
     const WallPair e = h * horizontal / 2 / normal;
     const WallPair dimx = row.inPair(w, WallField::dimx), dimy = row.inPair(w, WallField::dimy);
     // dimy > dimx ? dimy : dimx, and dimy > dimx ? dimx : dimy
@@ -75,21 +74,21 @@ bool computeMaxStressPair(EngineRun& run, const StoreyWalls& row, int w, double 
     if (((sixth < e) & (e < length / 2)).all()) {
         const WallPair maxStress = normal * kTwoThirds / ((length / 2 - e) * thickness);
         if (notFinite(maxStress).any() || (((length / 2 - e) * thickness) == 0).any()) return false;
-        maxStress.storeTo(r1.maxStress, r2.maxStress);
-        r1.minStressText.setEmpty();
-        r2.minStressText.setEmpty();
+        storePair(r.maxStress, w, maxStress);
+        r.minStressText[w].setEmpty();
+        r.minStressText[w + 1].setEmpty();
     } else if ((e <= sixth).all()) {
         const WallPair bending = 6 * e / length;
         const WallPair maxStress = (1 + bending) * normal / area;
         const WallPair minStress = (1 - bending) * normal / area;
         if ((notFinite(maxStress) | notFinite(minStress)).any()) return false;
-        maxStress.storeTo(r1.maxStress, r2.maxStress);
-        r1.minStressText.setValue(minStress.first());
-        r2.minStressText.setValue(minStress.second());
+        storePair(r.maxStress, w, maxStress);
+        r.minStressText[w].setValue(minStress.first());
+        r.minStressText[w + 1].setValue(minStress.second());
     } else {
         return false;
     }
-    e.storeTo(r1.eccentricity, r2.eccentricity);
+    storePair(r.eccentricity, w, e);
     return true;
 }
 

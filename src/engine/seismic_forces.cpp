@@ -24,30 +24,28 @@ void computeStoreyWeights(EngineRun& run) {
         double weight = 0;
         auto wallWeight = [&](int w) {
             run.wall = w;
-            WallResult& r = row.result(w);
-            const double own = level == 0 ? 0.0 : hp * specifico * r.area.writtenNumber() / 2;
+            WallResultRows& r = row.results;
+            const double own = level == 0 ? 0.0 : hp * specifico * r.area[w].writtenNumber() / 2;
             const double fromAbove =
-                hasAbove ? hpAbove * specificoAbove * rowAbove.result(w).area.writtenNumber() / 2 : 0.0;
-            const double selfWeight = run.put(r.selfWeightShare, own + fromAbove);
-            const double slab = run.put(r.slabLoad, level == 0 ? 0.0
-                                                               : cantileverLoad * row.in(w, WallField::sbalzi) +
-                                                                     slabLoad * row.in(w, WallField::solai));
+                hasAbove ? hpAbove * specificoAbove * rowAbove.results.area[w].writtenNumber() / 2 : 0.0;
+            const double selfWeight = run.put(r.selfWeightShare[w], own + fromAbove);
+            const double slab = run.put(r.slabLoad[w], level == 0 ? 0.0
+                                                                  : cantileverLoad * row.in(w, WallField::sbalzi) +
+                                                                        slabLoad * row.in(w, WallField::solai));
             weight += slab + selfWeight;
         };
         auto pairWeight = [&](int w) {
-            WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-            const WallPair own = level == 0 ? 0.0 : hp * specifico * writtenPair(r1, r2, &WallResult::area) / 2;
+            WallResultRows& r = row.results;
+            const WallPair own = level == 0 ? 0.0 : hp * specifico * writtenPair(r.area, w) / 2;
             const WallPair fromAbove =
-                hasAbove ? hpAbove * specificoAbove *
-                               writtenPair(rowAbove.result(w), rowAbove.result(w + 1), &WallResult::area) / 2
-                         : 0.0;
+                hasAbove ? hpAbove * specificoAbove * writtenPair(rowAbove.results.area, w) / 2 : 0.0;
             const WallPair selfWeight = own + fromAbove;
             const WallPair slab = level == 0 ? 0.0
                                              : cantileverLoad * row.inPair(w, WallField::sbalzi) +
                                                    slabLoad * row.inPair(w, WallField::solai);
             if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
-            selfWeight.storeTo(r1.selfWeightShare, r2.selfWeightShare);
-            slab.storeTo(r1.slabLoad, r2.slabLoad);
+            storePair(r.selfWeightShare, w, selfWeight);
+            storePair(r.slabLoad, w, slab);
             addLanes(weight, slab + selfWeight);
             return true;
         };

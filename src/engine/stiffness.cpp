@@ -13,20 +13,20 @@ void computeStoreyStiffness(EngineRun& run, int s) {
     double sumKx = 0, sumKy = 0, sumYKx = 0, sumXKy = 0;
     auto wallStiffness = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
+        WallResultRows& r = run.results(s);
         if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::tauk);
-        const double shearModulus = run.put(r.shearModulus, 1100 * run.in(s, w, WallField::tauk));
-        const double area = r.area.writtenNumber();
+        const double shearModulus = run.put(r.shearModulus[w], 1100 * run.in(s, w, WallField::tauk));
+        const double area = r.area[w].writtenNumber();
         double kx = 0, ky = 0;
         if (area == 0) {
-            r.stiffnessX = 0.0;
-            r.stiffnessY = 0.0;
+            r.stiffnessX[w] = 0.0;
+            r.stiffnessY[w] = 0.0;
         } else {
             const double shearTerm = run.divide(area * shearModulus, 1.2 * h);
             const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
             const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
-            kx = run.put(r.stiffnessX, shearTerm / (1 + slenderX * slenderX / 6));
-            ky = run.put(r.stiffnessY, shearTerm / (1 + slenderY * slenderY / 6));
+            kx = run.put(r.stiffnessX[w], shearTerm / (1 + slenderX * slenderX / 6));
+            ky = run.put(r.stiffnessY[w], shearTerm / (1 + slenderY * slenderY / 6));
         }
         sumKx += kx;
         sumKy += ky;
@@ -34,9 +34,9 @@ void computeStoreyStiffness(EngineRun& run, int s) {
         sumXKy += run.in(s, w, WallField::ascissa) * ky;
     };
     auto pairStiffness = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
+        WallResultRows& r = run.results(s);
         const WallPair shearModulus = 1100 * run.inPair(s, w, WallField::tauk);
-        const WallPair area(r1.area.writtenNumber(), r2.area.writtenNumber());
+        const WallPair area = writtenPair(r.area, w);
         const LaneMask inUse = area != 0;
         const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
         const WallPair shearTerm = area * shearModulus / (1.2 * h);
@@ -47,9 +47,9 @@ void computeStoreyStiffness(EngineRun& run, int s) {
             notFinite(shearModulus) |
             (inUse & ((WallPair(1.2 * h) == 0) | (dimx == 0) | (dimy == 0) | notFinite(kx) | notFinite(ky)));
         if (stops.any()) return false;
-        shearModulus.storeTo(r1.shearModulus, r2.shearModulus);
-        kx.storeTo(r1.stiffnessX, r2.stiffnessX);
-        ky.storeTo(r1.stiffnessY, r2.stiffnessY);
+        storePair(r.shearModulus, w, shearModulus);
+        storePair(r.stiffnessX, w, kx);
+        storePair(r.stiffnessY, w, ky);
         const WallPair yKx = run.inPair(s, w, WallField::ordinata) * kx;
         const WallPair xKy = run.inPair(s, w, WallField::ascissa) * ky;
         addLanes(sumKx, kx);
@@ -103,21 +103,21 @@ void computeArmsAndPolarMoment(EngineRun& run) {
         double sumKxArm2 = 0, sumKxList = 0, sumKyArm2 = 0, sumKyList = 0;
         auto wallArms = [&](int w) {
             run.wall = w;
-            WallResult& r = row.result(w);
+            WallResultRows& r = row.results;
             double armX = 0, armY = 0;
-            if (r.area.writtenNumber() == 0) {
-                r.armX = 0.0;
-                r.armY = 0.0;
+            if (r.area[w].writtenNumber() == 0) {
+                r.armX[w] = 0.0;
+                r.armY[w] = 0.0;
             } else {
-                armY = run.put(r.armY, arm(row.in(w, WallField::ordinata), massCentreY, eccY));
-                armX = run.put(r.armX, arm(row.in(w, WallField::ascissa), massCentreX, eccX));
+                armY = run.put(r.armY[w], arm(row.in(w, WallField::ordinata), massCentreY, eccY));
+                armX = run.put(r.armX[w], arm(row.in(w, WallField::ascissa), massCentreX, eccX));
             }
             if (run.isXWall(w)) {
-                const double kx = r.stiffnessX.writtenNumber();
+                const double kx = r.stiffnessX[w].writtenNumber();
                 sumKxArm2 += kx * (armY * armY);
                 sumKxList += kx;
             } else {
-                const double ky = r.stiffnessY.writtenNumber();
+                const double ky = r.stiffnessY[w].writtenNumber();
                 sumKyArm2 += ky * (armX * armX);
                 sumKyList += ky;
             }
@@ -126,19 +126,19 @@ void computeArmsAndPolarMoment(EngineRun& run) {
         auto pairArms = [&](int w) {
             const bool xList = run.isXWall(w);
             if (xList != run.isXWall(w + 1)) return false;
-            WallResult &r1 = row.result(w), &r2 = row.result(w + 1);
-            const LaneMask hasArea = writtenPair(r1, r2, &WallResult::area) != 0;
+            WallResultRows& r = row.results;
+            const LaneMask hasArea = writtenPair(r.area, w) != 0;
             const WallPair armY = select(hasArea, arm(row.inPair(w, WallField::ordinata), massCentreY, eccY), 0.0);
             const WallPair armX = select(hasArea, arm(row.inPair(w, WallField::ascissa), massCentreX, eccX), 0.0);
             if ((notFinite(armX) | notFinite(armY)).any()) return false;
-            armX.storeTo(r1.armX, r2.armX);
-            armY.storeTo(r1.armY, r2.armY);
+            storePair(r.armX, w, armX);
+            storePair(r.armY, w, armY);
             if (xList) {
-                const WallPair kx = writtenPair(r1, r2, &WallResult::stiffnessX);
+                const WallPair kx = writtenPair(r.stiffnessX, w);
                 addLanes(sumKxArm2, kx * (armY * armY));
                 addLanes(sumKxList, kx);
             } else {
-                const WallPair ky = writtenPair(r1, r2, &WallResult::stiffnessY);
+                const WallPair ky = writtenPair(r.stiffnessY, w);
                 addLanes(sumKyArm2, ky * (armX * armX));
                 addLanes(sumKyList, ky);
             }
@@ -161,7 +161,7 @@ void computeAdditionalTorsion(EngineRun& run) {
         floor.torsionTotalForce = 0.0;
         floor.torsionMoment = 0.0;
         const StoreyWalls row = run.storeyWalls(s);
-        for (int w = 1; w <= row.count; ++w) row.result(w).torsionForce = 0.0;
+        for (int w = 1; w <= row.count; ++w) row.results.torsionForce[w] = 0.0;
     }
     const BuildingResult& building = run.project.building();
     const double lambda = building.lambda.number();
@@ -181,13 +181,13 @@ void computeAdditionalTorsion(EngineRun& run) {
         run.at(Phase::Torsion, s);
         for (int w = 1; w <= row.count; ++w) {
             run.wall = w;
-            WallResult& r = row.result(w);
-            const double kx = r.stiffnessX.number();
-            const double ky = r.stiffnessY.number();
+            WallResultRows& r = row.results;
+            const double kx = r.stiffnessX[w].number();
+            const double ky = r.stiffnessY[w].number();
             if (kx > ky)
-                run.put(r.torsionForce, run.divide(r.armY.number() * kx * moment, floor.sumKxArm2.number()));
+                run.put(r.torsionForce[w], run.divide(r.armY[w].number() * kx * moment, floor.sumKxArm2.number()));
             else if (ky > kx)
-                run.put(r.torsionForce, run.divide(r.armX.number() * ky * moment, floor.sumKyArm2.number()));
+                run.put(r.torsionForce[w], run.divide(r.armX[w].number() * ky * moment, floor.sumKyArm2.number()));
         }
     }
 }

@@ -20,17 +20,17 @@ void computeTieStresses(EngineRun& run) {
             if (thickness == 0.0) continue;
             // Most walls have no ties: their stresses are 0, which no check
             // need look at.
-            WallResult& r = row.result(w);
+            WallResultRows& r = row.results;
             const double horizontalTies = row.in(w, WallField::tirantiO);
             if (horizontalTies > 0)
-                run.put(r.tieStressH, run.divide(horizontalTies, h * thickness));
+                run.put(r.tieStressH[w], run.divide(horizontalTies, h * thickness));
             else
-                r.tieStressH = 0.0;
+                r.tieStressH[w] = 0.0;
             const double verticalTies = row.in(w, WallField::tirantiV);
             if (verticalTies > 0)
-                run.put(r.tieStressV, run.divide(verticalTies, dimx * dimy));
+                run.put(r.tieStressV[w], run.divide(verticalTies, dimx * dimy));
             else
-                r.tieStressV = 0.0;
+                r.tieStressV[w] = 0.0;
         }
     }
 }
@@ -43,23 +43,23 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
     const double hp = run.in(s, FloorField::hp);
     const double cantileverLoad = run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi);
     const double slabLoad = run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai);
-    const WallResult* above = run.rowAbove(s);
+    const WallResultRows& above = run.rowsAbove(s);
+    WallResultRows& r = run.results(s);
     double sumN = 0, sumX = 0, sumY = 0;
     auto wallLoads = [&](int w) {
         run.wall = w;
-        WallResult& r = run.result(s, w);
-        const double area = run.put(r.area, run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
-        r.baseStress = 0.0;
-        r.staticStress = 0.0;
+        const double area = run.put(r.area[w], run.in(s, w, WallField::dimx) * run.in(s, w, WallField::dimy));
+        r.baseStress[w] = 0.0;
+        r.staticStress[w] = 0.0;
         if constexpr (zeroEmptyValues) {
             run.zeroIfEmpty(s, w, WallField::solai);
             run.zeroIfEmpty(s, w, WallField::sbalzi);
         }
         const double load = cantileverLoad * run.in(s, w, WallField::sbalzi) +
                             slabLoad * run.in(s, w, WallField::solai) + hp * specifico * area;
-        const double normalForce = run.put(r.normalForce, above[w].normalForce.writtenNumber() + load);
-        const double ownStress = area > 0 ? run.put(r.baseStress, run.divide(load, area)) : 0.0;
-        const double baseStress = run.put(r.baseStress, ownStress + above[w].baseStress.writtenNumber());
+        const double normalForce = run.put(r.normalForce[w], above.normalForce[w].writtenNumber() + load);
+        const double ownStress = area > 0 ? run.put(r.baseStress[w], run.divide(load, area)) : 0.0;
+        const double baseStress = run.put(r.baseStress[w], ownStress + above.baseStress[w].writtenNumber());
         if constexpr (zeroEmptyValues) {
             run.zeroIfEmpty(s, w, WallField::ascissa);
             run.zeroIfEmpty(s, w, WallField::ordinata);
@@ -69,23 +69,19 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
         sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
     };
     auto pairLoads = [&](int w) {
-        WallResult &r1 = run.result(s, w), &r2 = run.result(s, w + 1);
         const WallPair area = run.inPair(s, w, WallField::dimx) * run.inPair(s, w, WallField::dimy);
         const WallPair load = cantileverLoad * run.inPair(s, w, WallField::sbalzi) +
                               slabLoad * run.inPair(s, w, WallField::solai) + hp * specifico * area;
-        const WallPair normalForce =
-            WallPair(above[w].normalForce.writtenNumber(), above[w + 1].normalForce.writtenNumber()) + load;
+        const WallPair normalForce = writtenPair(above.normalForce, w) + load;
         const LaneMask loaded = area > 0;
         const WallPair ownStress = select(loaded, load / area, 0.0);
-        const WallPair baseStress =
-            ownStress + WallPair(above[w].baseStress.writtenNumber(), above[w + 1].baseStress.writtenNumber());
+        const WallPair baseStress = ownStress + writtenPair(above.baseStress, w);
         if ((notFinite(area) | notFinite(normalForce) | notFinite(ownStress) | notFinite(baseStress)).any())
             return false;
-        area.storeTo(r1.area, r2.area);
-        normalForce.storeTo(r1.normalForce, r2.normalForce);
-        baseStress.storeTo(r1.baseStress, r2.baseStress);
-        r1.staticStress = 0.0;
-        r2.staticStress = 0.0;
+        storePair(r.area, w, area);
+        storePair(r.normalForce, w, normalForce);
+        storePair(r.baseStress, w, baseStress);
+        storePair(r.staticStress, w, 0.0);
         addLanes(sumN, normalForce);
         addLanes(sumX, run.inPair(s, w, WallField::ascissa) * area * baseStress);
         addLanes(sumY, run.inPair(s, w, WallField::ordinata) * area * baseStress);

@@ -12,7 +12,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "model/results.h"
+#include "model/project_data.h"
 
 namespace calvex::engine {
 
@@ -39,12 +39,15 @@ class WallPair {
 public:
     WallPair(double first, double second) : first_(first), second_(second) {}
     WallPair(double both) : first_(both), second_(both) {}
+    // The two doubles from `at` on.
+    static WallPair load(const double* at) { return {at[0], at[1]}; }
 
     double first() const { return first_; }
     double second() const { return second_; }
-    void storeTo(ResultValue& first, ResultValue& second) const {
-        first = first_;
-        second = second_;
+    // Writes the two values to `at` and the slot after it.
+    void storeTo(ResultValue* at) const {
+        at[0] = first_;
+        at[1] = second_;
     }
 
     friend WallPair operator+(WallPair a, WallPair b) { return {a.first_ + b.first_, a.second_ + b.second_}; }
@@ -100,13 +103,13 @@ public:
     WallPair(double first, double second) : v_(_mm_set_pd(second, first)) {}
     WallPair(double both) : v_(_mm_set1_pd(both)) {}
     explicit WallPair(__m128d v) : v_(v) {}
+    // The two doubles from `at` on.
+    static WallPair load(const double* at) { return WallPair(_mm_loadu_pd(at)); }
 
     double first() const { return _mm_cvtsd_f64(v_); }
     double second() const { return _mm_cvtsd_f64(_mm_unpackhi_pd(v_, v_)); }
-    void storeTo(ResultValue& first, ResultValue& second) const {
-        _mm_storel_pd(reinterpret_cast<double*>(&first), v_);
-        _mm_storeh_pd(reinterpret_cast<double*>(&second), v_);
-    }
+    // Writes the two values to `at` and the slot after it.
+    void storeTo(ResultValue* at) const { _mm_storeu_pd(reinterpret_cast<double*>(at), v_); }
 
     friend WallPair operator+(WallPair a, WallPair b) { return WallPair(_mm_add_pd(a.v_, b.v_)); }
     friend WallPair operator-(WallPair a, WallPair b) { return WallPair(_mm_sub_pd(a.v_, b.v_)); }
@@ -156,9 +159,18 @@ inline void addLanes(double& sum, WallPair pair) {
     sum += pair.second();
 }
 
-// A result of two walls that the run has written.
-inline WallPair writtenPair(const WallResult& first, const WallResult& second, ResultValue WallResult::*field) {
-    return {(first.*field).writtenNumber(), (second.*field).writtenNumber()};
+static_assert(sizeof(ResultValue) == sizeof(double));
+
+// The readings of walls w and w + 1.
+inline WallPair pairAt(const WallRow<double>& row, int w) { return WallPair::load(&row[w]); }
+
+// A result of walls w and w + 1 that the run has written: a result holds
+// the double of its number.
+inline WallPair writtenPair(const WallRow<ResultValue>& row, int w) {
+    return WallPair::load(reinterpret_cast<const double*>(&row[w]));
 }
+
+// Writes a result of walls w and w + 1.
+inline void storePair(WallRow<ResultValue>& row, int w, WallPair pair) { pair.storeTo(&row[w]); }
 
 } // namespace calvex::engine

@@ -3,31 +3,29 @@
 // wall results rounded and the ways to round them. Internal to the engine.
 
 #include <array>
-#include <cstddef>
 
 #include "model/numeric_text.h"
-#include "model/results.h"
+#include "model/project_data.h"
 
 namespace calvex::engine {
 
-// The wall results rounded at the end of a run, in their order in WallResult.
-inline constexpr std::array kRoundedWall{&WallResult::selfWeightShare,
-                                         &WallResult::slabLoad,
-                                         &WallResult::normalForce,
-                                         &WallResult::baseStress,
-                                         &WallResult::stiffnessX,
-                                         &WallResult::stiffnessY,
-                                         &WallResult::armX,
-                                         &WallResult::armY,
-                                         &WallResult::torsionForce,
-                                         &WallResult::storeyShareX,
-                                         &WallResult::storeyShareY,
-                                         &WallResult::horizontalForceX,
-                                         &WallResult::horizontalForceY,
-                                         &WallResult::ultimateShearX,
-                                         &WallResult::ultimateShearY,
-                                         &WallResult::maxStress};
-static_assert(kRoundedWall.size() == kRoundedWallResults);
+// The wall results rounded at the end of a run.
+inline constexpr std::array kRoundedWall{&WallResultRows::selfWeightShare,
+                                         &WallResultRows::slabLoad,
+                                         &WallResultRows::normalForce,
+                                         &WallResultRows::baseStress,
+                                         &WallResultRows::stiffnessX,
+                                         &WallResultRows::stiffnessY,
+                                         &WallResultRows::armX,
+                                         &WallResultRows::armY,
+                                         &WallResultRows::torsionForce,
+                                         &WallResultRows::storeyShareX,
+                                         &WallResultRows::storeyShareY,
+                                         &WallResultRows::horizontalForceX,
+                                         &WallResultRows::horizontalForceY,
+                                         &WallResultRows::ultimateShearX,
+                                         &WallResultRows::ultimateShearY,
+                                         &WallResultRows::maxStress};
 
 // Rounds the numbers among the fields, one at a time; markers stay.
 template <typename Record, std::size_t N>
@@ -38,16 +36,21 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
     }
 }
 
-// Rounds the 16 results of each of `count` walls side by side, bit for bit
-// as roundHundredth does, the markers of results not written kept as they
-// are. Two ways, both checked against roundHundredth by the tests: in pairs
-// with SSE2, which every x86-64 processor has, and four at a time with AVX,
-// where the processor has it (quadRoundingAvailable).
-void roundWallResultsInPairs(WallResult* walls, int count);
-void roundWallResultsInQuads(WallResult* walls, int count);
+// Rounds `count` consecutive results, bit for bit as roundHundredth does,
+// the markers of results not written kept as they are. Two ways, both
+// checked against roundHundredth by the tests: in pairs with SSE2, which
+// every x86-64 processor has, and four at a time with AVX, where the
+// processor has them and fused multiply-adds (quadRoundingAvailable).
+void roundValuesInPairs(ResultValue* values, int count);
+void roundValuesInQuads(ResultValue* values, int count);
 bool quadRoundingAvailable();
 
 // The faster of the two that this processor runs, chosen once.
-extern void (*const roundWallResults)(WallResult* walls, int count);
+extern void (*const roundValues)(ResultValue* values, int count);
+
+// Rounds the results of kRoundedWall of walls 1 to count.
+inline void roundWallResults(WallResultRows& rows, int count) {
+    for (WallRow<ResultValue> WallResultRows::*field : kRoundedWall) roundValues(&(rows.*field)[1], count);
+}
 
 } // namespace calvex::engine

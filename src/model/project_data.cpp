@@ -42,6 +42,21 @@ FieldValue startValue(const StartCoefficient& coefficient) {
                              : FieldValue::real(coefficient.number);
 }
 
+// What the clear commands reset in a wall's results: the ultimate shears,
+// the tie stresses and the check texts; and, on the storey above as well,
+// the loads and the horizontal forces that the engine sums from the top down.
+void clearShearAndTexts(WallResultRows& r, int w) {
+    r.ultimateShearX[w] = r.ultimateShearY[w] = r.tieStressV[w] = r.tieStressH[w] = 0.0;
+    r.shearCheckText[w].clear();
+    r.sigmaCheckText[w].clear();
+    r.sectionCheckText[w].clear();
+}
+
+void zeroLoadsAndForces(WallResultRows& r, int w) {
+    r.area[w] = r.baseStress[w] = r.normalForce[w] = r.staticStress[w] = 0.0;
+    r.horizontalForceX[w] = r.horizontalForceY[w] = 0.0;
+}
+
 } // namespace
 
 ProjectData::ProjectData() {
@@ -76,11 +91,19 @@ void ProjectData::setWall(int storey, int wall, WallField field, FieldValue valu
     const int s = checkedStorey(storey), w = checkedWall(wall), f = idx(field);
     FieldValue& slot = wallValues_[s][w][f];
     if (slot == value) return;
-    wallNumbers_[s][w][f] = value.typedNumber();
+    wallNumbers_[s][f][w] = value.typedNumber();
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << f);
     wallEmpty_[s][w] = static_cast<std::uint16_t>(value.isEmpty() ? wallEmpty_[s][w] | bit : wallEmpty_[s][w] & ~bit);
     slot = std::move(value);
     touch();
+}
+
+WallResult ProjectData::wallResult(int storey, int wall) const {
+    const WallResultRows& rows = wallResults_[checkedStorey(storey)];
+    const int w = checkedWall(wall);
+    WallResult result;
+    forEachWallResultField(result, rows, [w](auto& value, const auto& row) { value = row[w]; });
+    return result;
 }
 
 const std::string& ProjectData::title(TitleField field) const { return title_[idx(field)]; }
@@ -123,20 +146,15 @@ void ProjectData::resetWalls() {
     for (int s = 1; s <= storeys; ++s) {
         for (int w = 1; w <= walls; ++w) {
             for (int f = 0; f < kWallFieldCount; ++f) setWall(s, w, static_cast<WallField>(f), kEmptyText);
-            WallResult& r = wallResults_[s][w];
-            r.torsionForce = ResultValue::emptyText();
-            r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
-            r.shearCheckText.clear();
-            r.sigmaCheckText.clear();
-            r.sectionCheckText.clear();
+            WallResultRows& r = wallResults_[s];
+            r.torsionForce[w] = ResultValue::emptyText();
+            clearShearAndTexts(r, w);
         }
     }
     for (int s = 1; s <= storeys + 1; ++s) {
         floorResults_[s].storeyShear = 0.0;
         for (int w = 1; w <= walls; ++w) {
-            WallResult& r = wallResults_[s][w];
-            r.area = r.baseStress = r.normalForce = r.staticStress = 0.0;
-            r.horizontalForceX = r.horizontalForceY = 0.0;
+            zeroLoadsAndForces(wallResults_[s], w);
         }
     }
     for (int level = 0; level <= storeys; ++level) {
@@ -167,7 +185,7 @@ void ProjectData::swapWalls(int a, int b) {
     const int storeys = storeyCount();
     for (int s = 1; s <= storeys; ++s) {
         std::swap(wallValues_[s][a], wallValues_[s][b]);
-        std::swap(wallNumbers_[s][a], wallNumbers_[s][b]);
+        for (WallRow<double>& numbers : wallNumbers_[s]) std::swap(numbers[a], numbers[b]);
         std::swap(wallEmpty_[s][a], wallEmpty_[s][b]);
     }
     if (storeys > 0) touch();
@@ -186,11 +204,7 @@ void ProjectData::prepareWallEntry() {
         floorResults_[s].torsionMoment = ResultValue::emptyText();
         for (int w = walls + 1; w <= kMaxWalls; ++w) {
             for (int f = 0; f < kWallFieldCount; ++f) setWall(s, w, static_cast<WallField>(f), kEmptyText);
-            WallResult& r = wallResults_[s][w];
-            r.ultimateShearX = r.ultimateShearY = r.tieStressV = r.tieStressH = 0.0;
-            r.shearCheckText.clear();
-            r.sigmaCheckText.clear();
-            r.sectionCheckText.clear();
+            clearShearAndTexts(wallResults_[s], w);
         }
     }
     for (int s = storeys + 1; s <= kMaxStoreys + 1; ++s) {
@@ -198,9 +212,7 @@ void ProjectData::prepareWallEntry() {
         setFloor(s, FloorField::specifico, kZero);
         setFloor(s, FloorField::hp, kZero);
         for (int w = walls + 1; w <= kMaxWalls; ++w) {
-            WallResult& r = wallResults_[s][w];
-            r.area = r.baseStress = r.normalForce = r.staticStress = 0.0;
-            r.horizontalForceX = r.horizontalForceY = 0.0;
+            zeroLoadsAndForces(wallResults_[s], w);
         }
     }
 }

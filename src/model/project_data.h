@@ -29,6 +29,13 @@ inline constexpr int kStoreyRows = kMaxStoreys + 2;
 // Storage columns 0 to 100: wall 0 is the never-set wall before wall 1.
 inline constexpr int kWallColumns = kMaxWalls + 1;
 
+// A value for each wall of a storey, walls 0 to 100 side by side.
+template <typename T>
+using WallRow = std::array<T, kWallColumns>;
+// The results of the walls of one storey, stored field by field: the
+// engine's loops read and write a field of consecutive walls at once.
+using WallResultRows = WallResultFields<WallRow>;
+
 // The coefficients a project starts with (structure 4, reduction 0.33,
 // protection 1) and the texts the general window shows for them when it
 // opens.
@@ -88,25 +95,27 @@ public:
         return floors_[checkedStorey(storey)].numbers[static_cast<int>(field)];
     }
     double wallNumber(int storey, int wall, WallField field) const {
-        return wallNumbers_[checkedStorey(storey)][checkedWall(wall)][static_cast<int>(field)];
+        return wallNumbers_[checkedStorey(storey)][static_cast<int>(field)][checkedWall(wall)];
     }
 
     // The whole grids, for the engine's loops: their indexes stay within
     // the counts, so they go without the checks of the accessors above.
     template <typename T>
-    using WallGrid = std::array<std::array<T, kWallColumns>, kStoreyRows>;
-    using WallNumbers = std::array<double, kWallFieldCount>;
-    const WallGrid<WallNumbers>& wallNumberGrid() const { return wallNumbers_; }
+    using WallGrid = std::array<WallRow<T>, kStoreyRows>;
+    // The readings of one storey, field by field.
+    using WallNumberRows = std::array<WallRow<double>, kWallFieldCount>;
+    const std::array<WallNumberRows, kStoreyRows>& wallNumberGrid() const { return wallNumbers_; }
     const WallGrid<std::uint16_t>& wallEmptyGrid() const { return wallEmpty_; }
-    WallGrid<WallResult>& wallResultGrid() { return wallResults_; }
+    std::array<WallResultRows, kStoreyRows>& wallResultGrid() { return wallResults_; }
 
     const std::string& title(TitleField field) const;
     void setTitle(TitleField field, std::string text);
 
-    WallResult& wallResult(int storey, int wall) { return wallResults_[checkedStorey(storey)][checkedWall(wall)]; }
-    const WallResult& wallResult(int storey, int wall) const {
-        return wallResults_[checkedStorey(storey)][checkedWall(wall)];
-    }
+    // The results of one wall, copied out of the storage.
+    WallResult wallResult(int storey, int wall) const;
+    // The results of the walls of one storey as they are stored.
+    WallResultRows& wallResults(int storey) { return wallResults_[checkedStorey(storey)]; }
+    const WallResultRows& wallResults(int storey) const { return wallResults_[checkedStorey(storey)]; }
     FloorResult& floorResult(int level) { return floorResults_[checkedStorey(level)]; }
     const FloorResult& floorResult(int level) const { return floorResults_[checkedStorey(level)]; }
     BuildingResult& building() { return building_; }
@@ -173,11 +182,11 @@ private:
     // Wall values, and beside them in dense arrays their readings and a bit
     // per field telling whether it is empty: the engine reads only these.
     WallGrid<std::array<FieldValue, kWallFieldCount>> wallValues_;
-    WallGrid<WallNumbers> wallNumbers_{};
+    std::array<WallNumberRows, kStoreyRows> wallNumbers_{};
     WallGrid<std::uint16_t> wallEmpty_;
     std::array<std::string, kTitleFieldCount> title_;
 
-    WallGrid<WallResult> wallResults_;
+    std::array<WallResultRows, kStoreyRows> wallResults_;
     std::array<FloorResult, kStoreyRows> floorResults_;
     BuildingResult building_;
 

@@ -159,23 +159,62 @@ private:
 
 inline constexpr std::string_view kNoFailure = "*** nessuno ***";
 
-struct alignas(64) WallResult {
-    // The results rounded to the hundredth at the end of a run. They stand
-    // first and side by side so that the run rounds them as one block.
-    ResultValue selfWeightShare, slabLoad, normalForce, baseStress;
-    ResultValue stiffnessX, stiffnessY, armX, armY, torsionForce;
-    ResultValue storeyShareX, storeyShareY, horizontalForceX, horizontalForceY;
-    ResultValue ultimateShearX, ultimateShearY, maxStress;
+// The results of a wall, field by field, where Slot<T> is what a field of
+// type T holds: WallResult holds one wall's values, the model's storage a
+// row of walls per field (WallResultRows).
+template <template <typename> typename Slot>
+struct WallResultFields {
+    // Rounded to the hundredth at the end of a run.
+    Slot<ResultValue> selfWeightShare, slabLoad, normalForce, baseStress;
+    Slot<ResultValue> stiffnessX, stiffnessY, armX, armY, torsionForce;
+    Slot<ResultValue> storeyShareX, storeyShareY, horizontalForceX, horizontalForceY;
+    Slot<ResultValue> ultimateShearX, ultimateShearY, maxStress;
     // Kept unrounded.
-    ResultValue area, tieStressV, tieStressH, shearModulus, fullLoad, staticStress, eccentricity;
-    MinStressText minStressText;
-    ComparisonText shearCheckText, sigmaCheckText;
-    VerdictText verdict;
-    SectionText sectionCheckText;
+    Slot<ResultValue> area, tieStressV, tieStressH, shearModulus, fullLoad, staticStress, eccentricity;
+    Slot<MinStressText> minStressText;
+    Slot<ComparisonText> shearCheckText, sigmaCheckText;
+    Slot<VerdictText> verdict;
+    Slot<SectionText> sectionCheckText;
 };
-static_assert(sizeof(WallResult) == 256);
 
-inline constexpr int kRoundedWallResults = 16;
+// Calls f with every field of a and the same field of b: the one list of
+// the fields for copying between the two shapes.
+template <typename A, typename B, typename F>
+void forEachWallResultField(A& a, B& b, F f) {
+    f(a.selfWeightShare, b.selfWeightShare);
+    f(a.slabLoad, b.slabLoad);
+    f(a.normalForce, b.normalForce);
+    f(a.baseStress, b.baseStress);
+    f(a.stiffnessX, b.stiffnessX);
+    f(a.stiffnessY, b.stiffnessY);
+    f(a.armX, b.armX);
+    f(a.armY, b.armY);
+    f(a.torsionForce, b.torsionForce);
+    f(a.storeyShareX, b.storeyShareX);
+    f(a.storeyShareY, b.storeyShareY);
+    f(a.horizontalForceX, b.horizontalForceX);
+    f(a.horizontalForceY, b.horizontalForceY);
+    f(a.ultimateShearX, b.ultimateShearX);
+    f(a.ultimateShearY, b.ultimateShearY);
+    f(a.maxStress, b.maxStress);
+    f(a.area, b.area);
+    f(a.tieStressV, b.tieStressV);
+    f(a.tieStressH, b.tieStressH);
+    f(a.shearModulus, b.shearModulus);
+    f(a.fullLoad, b.fullLoad);
+    f(a.staticStress, b.staticStress);
+    f(a.eccentricity, b.eccentricity);
+    f(a.minStressText, b.minStressText);
+    f(a.shearCheckText, b.shearCheckText);
+    f(a.sigmaCheckText, b.sigmaCheckText);
+    f(a.verdict, b.verdict);
+    f(a.sectionCheckText, b.sectionCheckText);
+}
+
+template <typename T>
+using Single = T;
+// The results of one wall.
+using WallResult = WallResultFields<Single>;
 
 struct FloorResult {
     ResultValue massCentreX, massCentreY, storeyHeight, storeyWeight, levelHeight;

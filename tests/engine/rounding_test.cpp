@@ -12,27 +12,25 @@
 namespace calvex::testing {
 namespace {
 
-// Rounds a wall holding the values in the rounded fields, each way this
-// processor runs, and checks each value against the one-value rounding, bit
-// for bit; markers stay as they are.
-void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*round)(WallResult*, int)) {
-    const auto& fields = engine::kRoundedWall;
-    WallResult wall;
-    for (std::size_t i = 0; i < fields.size(); ++i) wall.*fields[i] = values[i % values.size()];
-    wall.area = 1.234567;
-    round(&wall, 1);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const ResultValue original = values[i % values.size()];
+// Rounds the values, with the value after them as a guard, each way this
+// processor runs, and checks each against the one-value rounding, bit for
+// bit; markers stay as they are and the guard is left alone.
+void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*round)(ResultValue*, int)) {
+    std::vector<ResultValue> rounded = values;
+    rounded.push_back(1.234567);
+    round(rounded.data(), static_cast<int>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const ResultValue original = values[i];
         const ResultValue expected = original.isNumber() ? ResultValue(roundHundredth(original.number())) : original;
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(wall.*fields[i]), std::bit_cast<std::uint64_t>(expected))
-            << "field " << i << " holding " << original.number();
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(rounded[i]), std::bit_cast<std::uint64_t>(expected))
+            << "value " << i << " of " << values.size() << " holding " << original.number();
     }
-    EXPECT_EQ(wall.area.number(), 1.234567);
+    EXPECT_EQ(rounded.back().number(), 1.234567);
 }
 
 void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
-    expectRoundedLikeOneByOne(values, engine::roundWallResultsInPairs);
-    if (engine::quadRoundingAvailable()) expectRoundedLikeOneByOne(values, engine::roundWallResultsInQuads);
+    expectRoundedLikeOneByOne(values, engine::roundValuesInPairs);
+    if (engine::quadRoundingAvailable()) expectRoundedLikeOneByOne(values, engine::roundValuesInQuads);
 }
 
 TEST(WallRounding, MatchesTheOneValueRoundingBitForBit) {
@@ -41,9 +39,10 @@ TEST(WallRounding, MatchesTheOneValueRoundingBitForBit) {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-12, 14);
+    // Every length from 0 to 15, so that each way's tail is rounded too.
     for (int block = 0; block < 2000; ++block) {
         std::vector<ResultValue> values;
-        for (int i = 0; i < 16; ++i) values.emplace_back(std::ldexp(mantissa(random), exponent(random) * 3));
+        for (int i = 0; i < block % 16; ++i) values.emplace_back(std::ldexp(mantissa(random), exponent(random) * 3));
         expectRoundedLikeOneByOne(values);
     }
 }

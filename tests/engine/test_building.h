@@ -48,7 +48,7 @@ public:
         return runEngine(*project, RunContext{true, currentFloor, currentWall, false});
     }
 
-    const WallResult& at(int s, int w) const { return project->wallResult(s, w); }
+    WallResult at(int s, int w) const { return project->wallResult(s, w); }
     const FloorResult& level(int f) const { return project->floorResult(f); }
     const BuildingResult& building() const { return project->building(); }
 

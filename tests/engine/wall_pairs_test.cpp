@@ -64,11 +64,16 @@ TEST(WallPairs, EveryOperationGivesWhatThePlainOneGives) {
     }
 }
 
-TEST(WallPairs, LanesAreStoredToTheirWalls) {
-    WallResult first, second;
-    Fast(1.5, -0.0).storeTo(first.area, second.area);
-    EXPECT_EQ(bits(first.area.number()), bits(1.5));
-    EXPECT_EQ(bits(second.area.number()), bits(-0.0));
+TEST(WallPairs, LanesAreStoredToTheirWallsAndReadBack) {
+    WallRow<ResultValue> row;
+    engine::storePair(row, 7, Fast(1.5, -0.0));
+    EXPECT_EQ(bits(row[7].number()), bits(1.5));
+    EXPECT_EQ(bits(row[8].number()), bits(-0.0));
+    EXPECT_TRUE(row[6].isNeverWritten());
+    EXPECT_TRUE(row[9].isNeverWritten());
+    const Fast read = engine::writtenPair(row, 7);
+    EXPECT_EQ(bits(read.first()), bits(1.5));
+    EXPECT_EQ(bits(read.second()), bits(-0.0));
     EXPECT_TRUE((Fast(1.0, 2.0) < Fast(2.0, 2.0)).any());
     EXPECT_FALSE((Fast(1.0, 2.0) < Fast(2.0, 2.0)).all());
 }

@@ -99,8 +99,8 @@ TEST(ProjectData, ClearsCopiesAndSwaps) {
     EXPECT_EQ(p->floor(2, FloorField::hp), FieldValue::text("3"));
     EXPECT_EQ(p->floor(2, FloorField::specifico), FieldValue::integer(2)); // kind kept
 
-    p->wallResult(1, 1).area = 4.0;
-    p->wallResult(1, 1).ultimateShearX = 9.0;
+    p->wallResults(1).area[1] = 4.0;
+    p->wallResults(1).ultimateShearX[1] = 9.0;
     p->resetWalls();
     EXPECT_EQ(p->wall(1, 1, WallField::dimx), FieldValue::text(""));
     EXPECT_EQ(p->wallResult(1, 1).area, ResultValue(0.0));

@@ -11,9 +11,9 @@ TEST(WallCheckRules, AFailureOnAStoreyInUseMarksTheWall) {
     ProjectData& project = *building.project;
     EXPECT_FALSE(wallNeedsChange(project, 2));
     // Above the top storey a failure is left over from a taller building.
-    project.wallResult(3, 2).sectionCheckText.setPartialised();
+    project.wallResults(3).sectionCheckText[2].setPartialised();
     EXPECT_FALSE(wallNeedsChange(project, 2));
-    project.wallResult(2, 2).sigmaCheckText.set(200, 250);
+    project.wallResults(2).sigmaCheckText[2].set(200, 250);
     EXPECT_TRUE(wallNeedsChange(project, 2));
     EXPECT_FALSE(wallNeedsChange(project, 1));
     EXPECT_EQ(wallCheckCaption(project, 2), "Setto n. 2 (direzione Y)");

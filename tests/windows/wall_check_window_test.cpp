@@ -116,7 +116,7 @@ TEST_F(WallCheckWindowTest, NoDataEntered) {
 TEST_F(WallCheckWindowTest, StoreySelectorBeyondThreeStoreys) {
     compute(3, "20");
     load();
-    project->wallResult(4, 1).shearCheckText.set(1, 2); // left over above the top storey
+    project->wallResults(4).shearCheckText[1].set(1, 2); // left over above the top storey
     window.setSelectors(1, 1);
     window.showWall();
     window.setStoreySelector(4);
@@ -133,7 +133,7 @@ TEST_F(WallCheckWindowTest, StoreySelectorBeyondThreeStoreys) {
 TEST_F(WallCheckWindowTest, RowsOfFourteenStoreys) {
     compute(14, "20");
     load();
-    project->wallResult(16, 2).sigmaCheckText.set(1, 2);
+    project->wallResults(16).sigmaCheckText[2].set(1, 2);
     window.setSelectors(1, 2);
     window.showWall();
     window.setStoreySelector(5);

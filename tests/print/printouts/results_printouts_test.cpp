@@ -169,11 +169,11 @@ protected:
         project.setGeneral(GeneralField::np, FieldValue::text("3"));
         project.setGeneral(GeneralField::wallCount, FieldValue::real(40));
         project.setTitle(TitleField::progetto, "Scuola via Roma");
-        WallResult& failing = project.wallResult(2, 10);
-        failing.shearCheckText.set(16, 20);
-        failing.sigmaCheckText.set(1, 18);
-        failing.sectionCheckText.setPartialised();
-        project.wallResult(3, 40).sigmaCheckText.set(2, 30);
+        WallResultRows& storey2 = project.wallResults(2);
+        storey2.shearCheckText[10].set(16, 20);
+        storey2.sigmaCheckText[10].set(1, 18);
+        storey2.sectionCheckText[10].setPartialised();
+        project.wallResults(3).sigmaCheckText[40].set(2, 30);
         printouts::printWallsToModify(device, project, commaNumber);
     }
 

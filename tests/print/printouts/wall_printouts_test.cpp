@@ -246,13 +246,13 @@ std::string expectedResultsRow(const std::string& numbers, const WallResult& r, 
 TEST_F(WallDataAndResults, XWallsPrintXValuesAndYWallsYValues) {
     // Distinct values in the two directions, so that a swap shows.
     for (int wall : {xWalls, xWalls + 1}) {
-        WallResult& result = building.project->wallResult(1, wall);
-        result.storeyShareX = 11.1;
-        result.horizontalForceX = 12.2;
-        result.ultimateShearX = 13.3;
-        result.storeyShareY = 21.1;
-        result.horizontalForceY = 22.2;
-        result.ultimateShearY = 23.3;
+        WallResultRows& results = building.project->wallResults(1);
+        results.storeyShareX[wall] = 11.1;
+        results.horizontalForceX[wall] = 12.2;
+        results.ultimateShearX[wall] = 13.3;
+        results.storeyShareY[wall] = 21.1;
+        results.horizontalForceY[wall] = 22.2;
+        results.ultimateShearY[wall] = 23.3;
     }
     print();
 
