@@ -74,6 +74,10 @@ __attribute__((target("avx2,fma"))) void roundValuesInQuads(ResultValue* values,
         const __m256d quotient = _mm256_fmadd_pd(remainder, hundredth, q);
         _mm256_storeu_pd(block + i, _mm256_blendv_pd(quotient, x, _mm256_cmp_pd(x, x, _CMP_UNORD_Q)));
     }
+    // The compiler leaves out the clearing of the upper halves before a
+    // call in the tail position; without it every SSE2 instruction after
+    // this function would wait on them.
+    _mm256_zeroupper();
     roundValuesInPairs(values + i, count - i);
 }
 
