@@ -81,15 +81,45 @@ __attribute__((target("avx2,fma"))) void roundValuesInQuads(ResultValue* values,
     roundValuesInPairs(values + i, count - i);
 }
 
-bool quadRoundingAvailable() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"); }
+// The same eight at a time with AVX-512, the last few under a mask.
+__attribute__((target("avx512f"))) void roundValuesInOctets(ResultValue* values, int count) {
+    double* const block = numbers(values);
+    const __m512d hundred = _mm512_set1_pd(100.0), half = _mm512_set1_pd(0.5), hundredth = _mm512_set1_pd(0.01);
+    for (int i = 0; i < count; i += 8) {
+        const __mmask8 lanes = static_cast<__mmask8>(count - i >= 8 ? 0xff : (1u << (count - i)) - 1);
+        const __m512d x = _mm512_maskz_loadu_pd(lanes, block + i);
+        const __m512d f = _mm512_maskz_roundscale_pd(lanes, _mm512_add_pd(_mm512_mul_pd(x, hundred), half),
+                                                     _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+        const __m512d q = _mm512_mul_pd(f, hundredth);
+        const __m512d quotient = _mm512_fmadd_pd(_mm512_fnmadd_pd(q, hundred, f), hundredth, q);
+        _mm512_mask_storeu_pd(block + i, lanes,
+                              _mm512_mask_blend_pd(_mm512_cmp_pd_mask(x, x, _CMP_UNORD_Q), quotient, x));
+    }
+    _mm256_zeroupper();
+}
+
+// Asked while the program's statics are set up, perhaps before the
+// compiler's own reading of the processor: hence the explicit init.
+bool quadRoundingAvailable() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+}
+bool octetRoundingAvailable() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f");
+}
 
 #else
 
 void roundValuesInQuads(ResultValue* values, int count) { roundValuesInPairs(values, count); }
+void roundValuesInOctets(ResultValue* values, int count) { roundValuesInPairs(values, count); }
 bool quadRoundingAvailable() { return false; }
+bool octetRoundingAvailable() { return false; }
 
 #endif
 
-void (*const roundValues)(ResultValue*, int) = quadRoundingAvailable() ? roundValuesInQuads : roundValuesInPairs;
+void (*const roundValues)(ResultValue*, int) = octetRoundingAvailable()  ? roundValuesInOctets
+                                               : quadRoundingAvailable() ? roundValuesInQuads
+                                                                         : roundValuesInPairs;
 
 } // namespace calvex::engine

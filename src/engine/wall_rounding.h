@@ -37,15 +37,18 @@ void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fie
 }
 
 // Rounds `count` consecutive results, bit for bit as roundHundredth does,
-// the markers of results not written kept as they are. Two ways, both
+// the markers of results not written kept as they are. Three ways, each
 // checked against roundHundredth by the tests: in pairs with SSE2, which
-// every x86-64 processor has, and four at a time with AVX, where the
-// processor has them and fused multiply-adds (quadRoundingAvailable).
+// every x86-64 processor has; four at a time with AVX2 and fused
+// multiply-adds, and eight at a time with AVX-512, where the processor has
+// them.
 void roundValuesInPairs(ResultValue* values, int count);
 void roundValuesInQuads(ResultValue* values, int count);
+void roundValuesInOctets(ResultValue* values, int count);
 bool quadRoundingAvailable();
+bool octetRoundingAvailable();
 
-// The faster of the two that this processor runs, chosen once.
+// The fastest of the three that this processor runs, chosen once.
 extern void (*const roundValues)(ResultValue* values, int count);
 
 // Rounds the results of kRoundedWall of walls 1 to count.

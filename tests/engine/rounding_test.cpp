@@ -31,6 +31,7 @@ void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values, void (*ro
 void expectRoundedLikeOneByOne(const std::vector<ResultValue>& values) {
     expectRoundedLikeOneByOne(values, engine::roundValuesInPairs);
     if (engine::quadRoundingAvailable()) expectRoundedLikeOneByOne(values, engine::roundValuesInQuads);
+    if (engine::octetRoundingAvailable()) expectRoundedLikeOneByOne(values, engine::roundValuesInOctets);
 }
 
 TEST(WallRounding, MatchesTheOneValueRoundingBitForBit) {
