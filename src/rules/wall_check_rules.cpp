@@ -6,8 +6,9 @@ namespace calvex {
 
 namespace {
 
-bool hasFailure(const WallResult& result) {
-    return !result.shearCheckText.isEmpty() || !result.sigmaCheckText.isEmpty() || !result.sectionCheckText.isEmpty();
+bool hasFailure(const WallResultRows& results, int wall) {
+    return !results.shearCheckText[wall].isEmpty() || !results.sigmaCheckText[wall].isEmpty() ||
+           !results.sectionCheckText[wall].isEmpty();
 }
 
 } // namespace
@@ -18,7 +19,7 @@ std::string wallCheckCaption(const ProjectData& project, int wall) {
 
 bool wallNeedsChange(const ProjectData& project, int wall) {
     for (int storey = 1; storey <= project.storeyCount(); ++storey)
-        if (hasFailure(project.wallResult(storey, wall))) return true;
+        if (hasFailure(project.wallResults(storey), wall)) return true;
     return false;
 }
 
