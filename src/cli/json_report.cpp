@@ -23,7 +23,7 @@ Json floorJson(const ProjectData& project, int level) {
 }
 
 Json wallJson(const ProjectData& project, int storey, int wall) {
-    const WallResult& result = project.wallResult(storey, wall);
+    const WallResult result = project.wallResult(storey, wall);
     Json json = {{"storey", storey}, {"wall", wall}};
     for (const auto& field : kWallResultNumbers) json[std::string(field.name)] = valueJson(result.*field.member);
     for (const NamedText& text : wallResultTexts(result))

@@ -205,23 +205,23 @@ WallCounts orderWallsByDirection(ProjectData& project) {
 }
 
 WallResultsView wallResultsView(const ProjectData& project, int storey, int wall) {
-    const WallResult& r = project.wallResult(storey, wall);
+    const WallResult r = project.wallResult(storey, wall);
     const bool x = xWall(project, wall);
     WallResultsView view;
-    view.values = {&r.selfWeightShare,
-                   &r.slabLoad,
-                   &r.normalForce,
-                   &r.baseStress,
-                   &r.stiffnessX,
-                   &r.stiffnessY,
-                   &r.armX,
-                   &r.armY,
-                   nullptr,
-                   x ? &r.storeyShareX : &r.storeyShareY,
-                   x ? &r.horizontalForceX : &r.horizontalForceY,
-                   x ? &r.ultimateShearX : &r.ultimateShearY,
-                   &r.maxStress,
-                   &r.torsionForce};
+    view.values = {r.selfWeightShare,
+                   r.slabLoad,
+                   r.normalForce,
+                   r.baseStress,
+                   r.stiffnessX,
+                   r.stiffnessY,
+                   r.armX,
+                   r.armY,
+                   std::nullopt,
+                   x ? r.storeyShareX : r.storeyShareY,
+                   x ? r.horizontalForceX : r.horizontalForceY,
+                   x ? r.ultimateShearX : r.ultimateShearY,
+                   r.maxStress,
+                   r.torsionForce};
     view.direction = x ? "X" : "Y";
     view.stressTooHigh = r.maxStress.number() > project.wallNumber(storey, wall, WallField::sigma);
     view.shearTooLow = r.ultimateShearY.number() < r.horizontalForceY.number() ||

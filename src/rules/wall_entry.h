@@ -103,7 +103,7 @@ WallCounts orderWallsByDirection(ProjectData& project);
 // The fourteen results shown beside the wall: each a result of the wall,
 // except the ninth, the direction of the forces ("X" or "Y").
 struct WallResultsView {
-    std::array<const ResultValue*, 14> values{};
+    std::array<std::optional<ResultValue>, 14> values{};
     std::string_view direction;
     bool stressTooHigh = false; // the maximum stress (13th) turns red
     bool shearTooLow = false;   // the ultimate shear (12th) turns red

@@ -70,7 +70,7 @@ void WallCheckWindow::showStoreys() {
         const int storey = first + row;
         rows_[row][0]->setText(QString::number(storey));
         const bool inUse = storey <= storeys;
-        const WallResult& result = project.wallResult(storey, project.currentWall);
+        const WallResult result = project.wallResult(storey, project.currentWall);
         rows_[row][1]->setText(inUse ? QString::fromStdString(result.shearCheckText.str()) : QString());
         rows_[row][2]->setText(inUse ? QString::fromStdString(result.sigmaCheckText.str()) : QString());
         rows_[row][3]->setText(inUse ? QString::fromStdString(result.sectionCheckText.str()) : QString());

@@ -35,7 +35,7 @@ TEST(WallChecks, UltimateShearOfAVerifiedWall) {
 TEST(WallChecks, ShearAndStressFailuresAreListed) {
     TestBuilding b = singleWall("5", "0.5", "1.0");
     ASSERT_TRUE(b.run().complete);
-    const WallResult& r = b.at(1, 1);
+    const WallResult r = b.at(1, 1);
     EXPECT_EQ(r.shearCheckText.str(), "tonn. 2 < tonn. 4");
     EXPECT_EQ(b.building().shearFailList.str(),
               "piano n. 1 - setto n. 1 (direzione X)  taglio t.=  2 < forza orizz. t.=  4 ----- ");
@@ -58,7 +58,7 @@ TEST(WallChecks, PartialisedSectionAndResultantOutside) {
 
     TestBuilding outside = singleWall("1");
     ASSERT_TRUE(outside.run().complete);
-    const WallResult& r = outside.at(1, 1);
+    const WallResult r = outside.at(1, 1);
     EXPECT_EQ(r.maxStress.number(), 0.0);
     EXPECT_EQ(r.minStressText.str(), "");
     EXPECT_EQ(r.sectionCheckText.str(), "sez. parzializzata");

@@ -33,7 +33,7 @@ inline std::vector<std::string> resultLines(const ProjectData& project) {
     for (int s = 1; s <= storeys; ++s)
         for (int w = 1; w <= project.wallCount(); ++w) {
             const std::string place = "storey " + std::to_string(s) + " wall " + std::to_string(w) + " ";
-            const WallResult& result = project.wallResult(s, w);
+            const WallResult result = project.wallResult(s, w);
             for (const auto& named : kWallResultNumbers)
                 lines.push_back(place + std::string(named.name) + " " + exactText(result.*named.member));
             for (const auto& text : wallResultTexts(result))

@@ -8,6 +8,7 @@
 #include "model/archive.h"
 #include "windows/accessible_rows.h"
 #include "windows/general_data_window.h"
+#include "windows/number_display.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
 #include "windows/window_fixture.h"
@@ -252,7 +253,7 @@ TEST_F(WallWindowTest, TypedBuildingMatchesTheBatchTool) {
     ASSERT_TRUE(json["complete"].get<bool>());
     ASSERT_EQ(json["walls"].size(), static_cast<std::size_t>(storeys * walls));
     for (const auto& wall : json["walls"]) {
-        const WallResult& r = project->wallResult(wall["storey"], wall["wall"]);
+        const WallResult r = project->wallResult(wall["storey"], wall["wall"]);
         for (const auto& named : kWallResultNumbers) {
             const auto& expected = wall[std::string(named.name)];
             if (!expected.is_number()) continue;
@@ -261,6 +262,12 @@ TEST_F(WallWindowTest, TypedBuildingMatchesTheBatchTool) {
         }
         EXPECT_EQ(r.verdict.str(), wall["verdict"].get<std::string>());
     }
+    // Beside the wall shown (storey 1, wall 1), that wall's own results.
+    const auto& shown = json["walls"][0];
+    ASSERT_EQ(shown["storey"], 1);
+    ASSERT_EQ(shown["wall"], 1);
+    EXPECT_EQ(window.resultField(3), displayNumber(shown["normalForce"].get<double>()));
+    EXPECT_EQ(window.resultField(13), displayNumber(shown["maxStress"].get<double>()));
     for (const auto& floor : json["floors"])
         EXPECT_EQ(project->floorResult(floor["level"]).safetyX.number(),
                   floor["safetyX"].is_number() ? floor["safetyX"].get<double>() : 0.0);

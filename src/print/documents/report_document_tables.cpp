@@ -194,7 +194,7 @@ int addWallResults(WordDocument& document, const ProjectData& project, const Num
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         for (int wall = 1; wall <= project.wallCount(); ++wall) {
             const bool xWall = wall <= project.xWallCount();
-            const WallResult& result = project.wallResult(storey, wall);
+            const WallResult result = project.wallResult(storey, wall);
             Cells& cells = rows.emplace_back(
                 Cells{std::to_string(storey), joined({" ", std::to_string(wall), xWall ? "-X" : "-Y"})});
             appendResults(cells, result, leadingResults, symbols);

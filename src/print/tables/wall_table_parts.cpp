@@ -146,7 +146,7 @@ void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreak
 void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker) {
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         for (int wall = 1; wall <= project.wallCount(); ++wall) {
-            const WallResult& result = project.wallResult(storey, wall);
+            const WallResult result = project.wallResult(storey, wall);
             const bool xWall = wall <= project.xWallCount();
             breaker.beforeRow();
             printNumberEndingAt(device, 6, storey);

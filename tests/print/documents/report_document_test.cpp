@@ -162,7 +162,7 @@ TEST_F(ReportDocument, ValuesInTheUsersNotation) {
     };
     for (int wall = 1; wall <= 5; ++wall) {
         const bool x = wall <= 3;
-        const WallResult& result = project.wallResult(2, wall);
+        const WallResult result = project.wallResult(2, wall);
         const int row = 2 + 5 + wall;
         ASSERT_NE(result.ultimateShearX.number(), result.ultimateShearY.number());
         EXPECT_EQ(table(7).cell(row, 1), "2");

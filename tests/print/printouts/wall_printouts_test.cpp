@@ -267,7 +267,7 @@ TEST_F(WallDataAndResults, XWallsPrintXValuesAndYWallsYValues) {
 
 TEST_F(WallDataAndResults, ResultsRowsPrintTheEngineValues) {
     print();
-    const WallResult& result = building.at(2, 1);
+    const WallResult result = building.at(2, 1);
     ASSERT_GT(result.normalForce.number(), 0);
     ASSERT_GT(result.ultimateShearX.number(), 0);
     EXPECT_EQ(rowOf(device, 3, "     2     1 "), expectedResultsRow("     2     1 ", result, true));

@@ -151,7 +151,7 @@ protected:
     }
 
     std::string expectedRow(int wall, bool x) const {
-        const WallResult& r = building.at(1, wall);
+        const WallResult r = building.at(1, wall);
         const auto f = [](const ResultValue& value, int width) { return formatFixed2(value.number(), width); };
         return "     1     " + std::to_string(wall) + " " + f(r.selfWeightShare, 6) + f(r.slabLoad, 7) +
                f(r.normalForce, 8) + f(r.baseStress, 8) + f(r.stiffnessX, 10) + f(r.stiffnessY, 10) + f(r.armX, 7) +
