@@ -81,7 +81,8 @@ __attribute__((target("avx2,fma"))) void roundValuesInQuads(ResultValue* values,
     roundValuesInPairs(values + i, count - i);
 }
 
-// The same eight at a time with AVX-512, the last few under a mask.
+// The same eight at a time with AVX-512, the last few under a mask; the
+// markers are not written back at all.
 __attribute__((target("avx512f"))) void roundValuesInOctets(ResultValue* values, int count) {
     double* const block = numbers(values);
     const __m512d hundred = _mm512_set1_pd(100.0), half = _mm512_set1_pd(0.5), hundredth = _mm512_set1_pd(0.01);
@@ -92,8 +93,7 @@ __attribute__((target("avx512f"))) void roundValuesInOctets(ResultValue* values,
                                                      _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
         const __m512d q = _mm512_mul_pd(f, hundredth);
         const __m512d quotient = _mm512_fmadd_pd(_mm512_fnmadd_pd(q, hundred, f), hundredth, q);
-        _mm512_mask_storeu_pd(block + i, lanes,
-                              _mm512_mask_blend_pd(_mm512_cmp_pd_mask(x, x, _CMP_UNORD_Q), quotient, x));
+        _mm512_mask_storeu_pd(block + i, _mm512_mask_cmp_pd_mask(lanes, x, x, _CMP_ORD_Q), quotient);
     }
     _mm256_zeroupper();
 }
