@@ -43,8 +43,7 @@ FieldValue startValue(const StartCoefficient& coefficient) {
 }
 
 // What the clear commands reset in a wall's results: the ultimate shears,
-// the tie stresses and the check texts; and, on the storey above as well,
-// the loads and the horizontal forces that the engine sums from the top down.
+// the tie stresses and the check texts.
 void clearShearAndTexts(WallResultRows& r, int w) {
     r.ultimateShearX[w] = r.ultimateShearY[w] = r.tieStressV[w] = r.tieStressH[w] = 0.0;
     r.shearCheckText[w].clear();
@@ -52,6 +51,8 @@ void clearShearAndTexts(WallResultRows& r, int w) {
     r.sectionCheckText[w].clear();
 }
 
+// The loads and horizontal forces that the engine sums from the top down,
+// zeroed on the storeys in use and the one above them.
 void zeroLoadsAndForces(WallResultRows& r, int w) {
     r.area[w] = r.baseStress[w] = r.normalForce[w] = r.staticStress[w] = 0.0;
     r.horizontalForceX[w] = r.horizontalForceY[w] = 0.0;
