@@ -15,8 +15,8 @@ namespace {
 // those inside are cleared as they are checked.
 void clearUnusedCheckTexts(EngineRun& run) {
     for (int s = 1; s <= kMaxStoreys; ++s) {
+        WallResultRows& r = run.results(s);
         for (int w = s <= run.storeys ? run.walls + 1 : 1; w <= kMaxWalls; ++w) {
-            WallResultRows& r = run.results(s);
             r.shearCheckText[w].clear();
             r.sigmaCheckText[w].clear();
             r.sectionCheckText[w].clear();
@@ -36,9 +36,9 @@ struct StoreyFailures {
 template <bool zeroEmptyValues>
 void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<FailureEntry>& sectionList) {
     const StoreyWalls row = run.storeyWalls(s);
+    WallResultRows& r = row.results;
     found.shearCount = found.sigmaCount = 0;
     for (int w = 1; w <= row.count; ++w) {
-        WallResultRows& r = row.results;
         const bool xList = run.isXWall(w);
         const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).writtenNumber();
         const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).writtenNumber();
@@ -65,7 +65,7 @@ void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<Failu
         }
         r.verdict[w].set(!(shearFails | sigmaFails | outside));
     }
-    roundWallResults(row.results, row.count);
+    roundWallResults(r, row.count);
 }
 
 } // namespace

@@ -159,8 +159,6 @@ inline void addLanes(double& sum, WallPair pair) {
     sum += pair.second();
 }
 
-static_assert(sizeof(ResultValue) == sizeof(double));
-
 // The readings of walls w and w + 1.
 inline WallPair pairAt(const WallRow<double>& row, int w) { return WallPair::load(&row[w]); }
 

@@ -1,4 +1,4 @@
-// The two ways of rounding a run of results, and the choice between them.
+// The three ways of rounding a run of results, and the choice between them.
 
 #include "wall_rounding.h"
 
@@ -10,13 +10,10 @@ namespace calvex::engine {
 
 namespace {
 
-static_assert(sizeof(ResultValue) == sizeof(double));
-
 double* numbers(ResultValue* values) { return reinterpret_cast<double*>(values); }
 
 void roundOneByOne(ResultValue* values, int count) {
-    for (int i = 0; i < count; ++i)
-        if (values[i].isNumber()) values[i] = roundHundredth(values[i].number());
+    for (int i = 0; i < count; ++i) roundResult(values[i]);
 }
 
 } // namespace

@@ -27,13 +27,15 @@ inline constexpr std::array kRoundedWall{&WallResultRows::selfWeightShare,
                                          &WallResultRows::ultimateShearY,
                                          &WallResultRows::maxStress};
 
-// Rounds the numbers among the fields, one at a time; markers stay.
+// Rounds a number to the hundredth; a marker stays.
+inline void roundResult(ResultValue& value) {
+    if (value.isNumber()) value = roundHundredth(value.number());
+}
+
+// Rounds the numbers among the fields, one at a time.
 template <typename Record, std::size_t N>
 void roundFields(Record& record, const std::array<ResultValue Record::*, N>& fields) {
-    for (ResultValue Record::*field : fields) {
-        ResultValue& value = record.*field;
-        if (value.isNumber()) value = roundHundredth(value.number());
-    }
+    for (ResultValue Record::*field : fields) roundResult(record.*field);
 }
 
 // Rounds `count` consecutive results, bit for bit as roundHundredth does,

@@ -39,6 +39,9 @@ private:
     std::uint64_t bits_;
 };
 
+// The engine reads and writes rows of results as rows of doubles.
+static_assert(sizeof(ResultValue) == sizeof(double));
+
 // The minimum stress of a wall as a text: Str of the stress for a fully
 // compressed section, the empty text for a partialised one, "T" when the
 // resultant falls outside the section. The number is kept and written out
