@@ -37,23 +37,26 @@ template <bool zeroEmptyValues>
 void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<FailureEntry>& sectionList) {
     const StoreyWalls row = run.storeyWalls(s);
     WallResultRows& r = row.results;
-    found.shearCount = found.sigmaCount = 0;
-    for (int w = 1; w <= row.count; ++w) {
+    // The counts stay in registers, where the entries' stores would make
+    // the compiler keep those of `found` in memory.
+    int shearCount = 0, sigmaCount = 0;
+    const int count = row.count;
+    for (int w = 1; w <= count; ++w) {
         const bool xList = run.isXWall(w);
         const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).writtenNumber();
         const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).writtenNumber();
         const bool shearFails = tu < h;
         r.shearCheckText[w].record(tu, h, shearFails);
-        found.shear[static_cast<std::size_t>(found.shearCount)] = {s, w, !xList, tu, h};
-        found.shearCount += shearFails;
+        found.shear[static_cast<std::size_t>(shearCount)] = {s, w, !xList, tu, h};
+        shearCount += shearFails;
 
         if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
         const double sigma = row.in(w, WallField::sigma);
         const double maxStress = r.maxStress[w].writtenNumber();
         const bool sigmaFails = maxStress > sigma;
         r.sigmaCheckText[w].record(sigma, maxStress, sigmaFails);
-        found.sigma[static_cast<std::size_t>(found.sigmaCount)] = {s, w, false, sigma, maxStress};
-        found.sigmaCount += sigmaFails;
+        found.sigma[static_cast<std::size_t>(sigmaCount)] = {s, w, false, sigma, maxStress};
+        sigmaCount += sigmaFails;
 
         // Rare: a branch.
         const bool outside = r.minStressText[w].isOutside();
@@ -65,7 +68,9 @@ void checkStorey(EngineRun& run, int s, StoreyFailures& found, std::vector<Failu
         }
         r.verdict[w].set(!(shearFails | sigmaFails | outside));
     }
-    roundWallResults(r, row.count);
+    found.shearCount = shearCount;
+    found.sigmaCount = sigmaCount;
+    roundWallResults(r, count);
 }
 
 } // namespace
