@@ -9,7 +9,7 @@
 #include <type_traits>
 
 #include "engine.h"
-#include "wall_pairs.h"
+#include "wall_loops.h"
 #include "wall_rounding.h"
 
 namespace calvex::engine {
@@ -29,8 +29,8 @@ struct StoreyWalls {
     int count; // the walls in use, 1 to count
 
     double in(int w, WallField field) const { return inputs[static_cast<int>(field)][w]; }
-    // The readings of walls w and w + 1.
-    WallPair inPair(int w, WallField field) const { return pairAt(inputs[static_cast<int>(field)], w); }
+    // The readings of a field, for the groups of walls.
+    const WallRow<double>& input(WallField field) const { return inputs[static_cast<int>(field)]; }
     // A bit per field, set where the field is empty.
     std::uint16_t emptyBits(int w) const { return empty[w]; }
 };
@@ -90,8 +90,8 @@ public:
     // Storeys stay within 0 to np + 1 and walls within 0 to the wall count.
     double in(int s, int w, WallField field) const { return numbers_[s][static_cast<int>(field)][w]; }
     double in(int s, FloorField field) const { return project.floorNumber(s, field); }
-    // The readings of walls w and w + 1.
-    WallPair inPair(int s, int w, WallField field) const { return pairAt(numbers_[s][static_cast<int>(field)], w); }
+    // The readings of a field of storey s, for the groups of walls.
+    const WallRow<double>& input(int s, WallField field) const { return numbers_[s][static_cast<int>(field)]; }
     bool isXWall(int w) const { return w <= xWalls; }
 
     WallResultRows& results(int s) { return results_[s]; }
@@ -146,26 +146,13 @@ private:
     std::array<WallResultRows, kStoreyRows>& results_;
 };
 
-// Walls first to last two at a time, the last one alone when they are odd:
-// pairStep(w) takes walls w and w + 1 and returns false, having written
-// nothing, where one of them would stop the run or needs a case the pair
-// does not take; then wallStep takes the two in turn, so that the run stops
-// at the same place with the same results written as wall by wall.
-template <typename PairStep, typename WallStep>
-void forWallPairs(int first, int last, PairStep pairStep, WallStep wallStep) {
-    int w = first;
-    for (; w < last; w += 2) {
-        if (!pairStep(w)) {
-            wallStep(w);
-            wallStep(w + 1);
-        }
-    }
-    if (w == last) wallStep(w);
-}
-
-// The phases, in the order of a run.
+// The phases, in the order of a run. Those with loops over the walls are
+// built in pairs and in fours (wall_loops.h).
 void prepare(EngineRun& run);
 void computeBuildingPlan(EngineRun& run);
+void buildChecksAndVerdicts(EngineRun& run);
+void roundResults(EngineRun& run);
+namespace pairs {
 void computeTieStresses(EngineRun& run);
 void computeWallLoads(EngineRun& run);
 void computeStiffness(EngineRun& run);
@@ -176,29 +163,44 @@ void computeAdditionalTorsion(EngineRun& run);
 void shareForces(EngineRun& run);
 void computeSafetyCoefficients(EngineRun& run);
 void computeMaxStresses(EngineRun& run);
-void buildChecksAndVerdicts(EngineRun& run);
-void roundResults(EngineRun& run);
+} // namespace pairs
+namespace quads {
+void computeTieStresses(EngineRun& run);
+void computeWallLoads(EngineRun& run);
+void computeStiffness(EngineRun& run);
+void computeStoreyWeights(EngineRun& run);
+void computeSeismicForces(EngineRun& run);
+void computeArmsAndPolarMoment(EngineRun& run);
+void computeAdditionalTorsion(EngineRun& run);
+void shareForces(EngineRun& run);
+void computeSafetyCoefficients(EngineRun& run);
+void computeMaxStresses(EngineRun& run);
+} // namespace quads
 
-// The phases of a run in their order, named for the benchmark that times
-// each on its own.
+// The phases of a run in their order, in both builds, named for the
+// benchmark that times each on its own.
 struct PhaseStep {
     const char* name;
-    void (*run)(EngineRun&);
+    void (*inPairs)(EngineRun&);
+    void (*inQuads)(EngineRun&);
+    void run(EngineRun& engineRun, WallLoops loops) const {
+        (loops == WallLoops::quads ? inQuads : inPairs)(engineRun);
+    }
 };
 inline constexpr std::array kPhaseSteps{
-    PhaseStep{"Preparation", prepare},
-    PhaseStep{"TieStresses", computeTieStresses},
-    PhaseStep{"WallLoads", computeWallLoads},
-    PhaseStep{"Stiffness", computeStiffness},
-    PhaseStep{"StoreyWeights", computeStoreyWeights},
-    PhaseStep{"SeismicForces", computeSeismicForces},
-    PhaseStep{"ArmsAndPolarMoment", computeArmsAndPolarMoment},
-    PhaseStep{"AdditionalTorsion", computeAdditionalTorsion},
-    PhaseStep{"ForceSharing", shareForces},
-    PhaseStep{"SafetyCoefficients", computeSafetyCoefficients},
-    PhaseStep{"MaxStresses", computeMaxStresses},
-    PhaseStep{"ChecksAndVerdicts", buildChecksAndVerdicts},
-    PhaseStep{"Rounding", roundResults},
+    PhaseStep{"Preparation", prepare, prepare},
+    PhaseStep{"TieStresses", pairs::computeTieStresses, quads::computeTieStresses},
+    PhaseStep{"WallLoads", pairs::computeWallLoads, quads::computeWallLoads},
+    PhaseStep{"Stiffness", pairs::computeStiffness, quads::computeStiffness},
+    PhaseStep{"StoreyWeights", pairs::computeStoreyWeights, quads::computeStoreyWeights},
+    PhaseStep{"SeismicForces", pairs::computeSeismicForces, quads::computeSeismicForces},
+    PhaseStep{"ArmsAndPolarMoment", pairs::computeArmsAndPolarMoment, quads::computeArmsAndPolarMoment},
+    PhaseStep{"AdditionalTorsion", pairs::computeAdditionalTorsion, quads::computeAdditionalTorsion},
+    PhaseStep{"ForceSharing", pairs::shareForces, quads::shareForces},
+    PhaseStep{"SafetyCoefficients", pairs::computeSafetyCoefficients, quads::computeSafetyCoefficients},
+    PhaseStep{"MaxStresses", pairs::computeMaxStresses, quads::computeMaxStresses},
+    PhaseStep{"ChecksAndVerdicts", buildChecksAndVerdicts, buildChecksAndVerdicts},
+    PhaseStep{"Rounding", roundResults, roundResults},
 };
 
 } // namespace calvex::engine

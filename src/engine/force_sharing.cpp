@@ -6,7 +6,7 @@
 
 #include "engine_run.h"
 
-namespace calvex::engine {
+CALVEX_WALL_LOOPS_BEGIN
 
 namespace {
 
@@ -51,21 +51,21 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
                 : run.divide((r.*list.arm)[w].writtenNumber() * k * eccentricity * force, polar) + direct + torsion;
         shareSum += run.put((r.*list.share)[w], share);
     };
-    auto pairShare = [&](int w) {
+    auto groupShare = [&]<typename Lanes>(int w) {
         WallResultRows& r = row.results;
-        const WallPair k = writtenPair(r.*list.stiffness, w);
-        const WallPair direct = k * force / stiffnessSum;
-        const WallPair torsion = writtenPair(r.torsionForce, w);
-        const WallPair share = polar == 0
-                                   ? direct + torsion
-                                   : writtenPair(r.*list.arm, w) * k * eccentricity * force / polar + direct + torsion;
+        const Lanes k = Lanes::written(r.*list.stiffness, w);
+        const Lanes direct = k * force / stiffnessSum;
+        const Lanes torsion = Lanes::written(r.torsionForce, w);
+        const Lanes share = polar == 0
+                                ? direct + torsion
+                                : Lanes::written(r.*list.arm, w) * k * eccentricity * force / polar + direct + torsion;
         if (stiffnessSum == 0 || notFinite(share).any()) return false;
-        storePair(r.*list.share, w, share);
+        share.storeTo(r.*list.share, w);
         addLanes(shareSum, share);
         return true;
     };
     run.at(Phase::ForceSharing, s);
-    forWallPairs(firstWall, lastWall, pairShare, wallShare);
+    forWallGroups<WallGroup>(firstWall, lastWall, groupShare, wallShare);
     run.put(floor.*list.shareSum, shareSum);
 }
 
@@ -90,20 +90,21 @@ void computeStaticStresses(EngineRun& run, int s) {
     };
     // Only pairs of walls that both have an area: the others keep the full
     // load they had.
-    auto pairStress = [&](int w) {
+    auto groupStress = [&]<typename Lanes>(int w) {
         WallResultRows& r = row.results;
-        const WallPair area = writtenPair(r.area, w);
-        const WallPair fullLoad = (permsbalzi + accsbalzi) * row.inPair(w, WallField::sbalzi) +
-                                  ((accsolai + permsolai) * row.inPair(w, WallField::solai) + hp * specifico * area);
-        const WallPair ownStress = fullLoad / area;
-        const WallPair staticStress = ownStress + writtenPair(above.staticStress, w);
+        const Lanes area = Lanes::written(r.area, w);
+        const Lanes fullLoad =
+            (permsbalzi + accsbalzi) * Lanes::at(row.input(WallField::sbalzi), w) +
+            ((accsolai + permsolai) * Lanes::at(row.input(WallField::solai), w) + hp * specifico * area);
+        const Lanes ownStress = fullLoad / area;
+        const Lanes staticStress = ownStress + Lanes::written(above.staticStress, w);
         if (((area == 0) | notFinite(fullLoad) | notFinite(ownStress) | notFinite(staticStress)).any()) return false;
-        storePair(r.fullLoad, w, fullLoad);
-        storePair(r.staticStress, w, staticStress);
+        fullLoad.storeTo(r.fullLoad, w);
+        staticStress.storeTo(r.staticStress, w);
         return true;
     };
     run.at(Phase::ForceSharing, s);
-    forWallPairs(1, run.walls, pairStress, wallStress);
+    forWallGroups<WallGroup>(1, run.walls, groupStress, wallStress);
 }
 
 void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWall, const ListOfWalls& list) {
@@ -115,15 +116,15 @@ void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWa
         run.put((r.*list.horizontalForce)[w],
                 (r.*list.share)[w].writtenNumber() + (above.*list.horizontalForce)[w].writtenNumber());
     };
-    auto pairForce = [&](int w) {
+    auto groupForce = [&]<typename Lanes>(int w) {
         WallResultRows& r = row.results;
-        const WallPair force = writtenPair(r.*list.share, w) + writtenPair(above.*list.horizontalForce, w);
+        const Lanes force = Lanes::written(r.*list.share, w) + Lanes::written(above.*list.horizontalForce, w);
         if (notFinite(force).any()) return false;
-        storePair(r.*list.horizontalForce, w, force);
+        force.storeTo(r.*list.horizontalForce, w);
         return true;
     };
     run.at(Phase::ForceSharing, s);
-    forWallPairs(firstWall, lastWall, pairForce, wallForce);
+    forWallGroups<WallGroup>(firstWall, lastWall, groupForce, wallForce);
 }
 
 // Tu = sqrt(1 + (sx + sy + so) / (1.5 tk) + sx (sy + so) / (2.25 tk^2)) * tk * A
@@ -147,24 +148,24 @@ void computeUltimateShears(EngineRun& run, int s, int firstWall, int lastWall, c
         }
         sum += run.put((r.*list.ultimateShear)[w], tu);
     };
-    auto pairShear = [&](int w) {
+    auto groupShear = [&]<typename Lanes>(int w) {
         WallResultRows& r = row.results;
-        const WallPair tk = row.inPair(w, WallField::tauk);
-        const WallPair area = writtenPair(r.area, w);
-        const LaneMask resists = (tk != 0) & (area != 0);
-        const WallPair so = writtenPair(r.staticStress, w);
+        const Lanes tk = Lanes::at(row.input(WallField::tauk), w);
+        const Lanes area = Lanes::written(r.area, w);
+        const auto resists = (tk != 0) & (area != 0);
+        const Lanes so = Lanes::written(r.staticStress, w);
         // Lanes without an area may hold anything here: they are masked.
-        const WallPair sy = writtenPair(r.tieStressV, w);
-        const WallPair sx = writtenPair(r.tieStressH, w);
-        const WallPair radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
-        const WallPair tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
+        const Lanes sy = Lanes::written(r.tieStressV, w);
+        const Lanes sx = Lanes::written(r.tieStressH, w);
+        const Lanes radicand = 1 + (sx + (sy + so)) / (1.5 * tk) + sx * (sy + so) / (2.25 * (tk * tk));
+        const Lanes tu = select(resists, sqrt(radicand) * (tk * area), 0.0);
         if ((resists & (radicand < 0)).any() || notFinite(tu).any()) return false;
-        storePair(r.*list.ultimateShear, w, tu);
+        tu.storeTo(r.*list.ultimateShear, w);
         addLanes(sum, tu);
         return true;
     };
     run.at(Phase::ForceSharing, s);
-    forWallPairs(firstWall, lastWall, pairShear, wallShear);
+    forWallGroups<WallGroup>(firstWall, lastWall, groupShear, wallShear);
     run.put(floor.*list.ultimateShearSum, sum);
 }
 
@@ -190,4 +191,4 @@ void shareForces(EngineRun& run) {
     }
 }
 
-} // namespace calvex::engine
+CALVEX_WALL_LOOPS_END

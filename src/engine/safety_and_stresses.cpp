@@ -5,7 +5,7 @@
 
 #include "engine_run.h"
 
-namespace calvex::engine {
+CALVEX_WALL_LOOPS_BEGIN
 
 void computeSafetyCoefficients(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
@@ -54,51 +54,50 @@ void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
     run.put(r.eccentricity[w], e);
 }
 
-} // namespace
-
-// Two walls of one list whose sections are both partialised or both fully
-// compressed; the other cases go one wall at a time.
-bool computeMaxStressPair(EngineRun& run, const StoreyWalls& row, int w, double h) {
+// A group of walls of one list whose sections are all partialised or all
+// fully compressed; the other cases go one wall at a time.
+template <typename Lanes>
+bool computeMaxStressGroup(EngineRun& run, const StoreyWalls& row, int w, double h) {
     const bool xList = run.isXWall(w);
-    if (xList != run.isXWall(w + 1)) return false;
+    if (xList != run.isXWall(w + Lanes::width - 1)) return false;
     WallResultRows& r = row.results;
-    const WallPair horizontal = writtenPair(xList ? r.horizontalForceX : r.horizontalForceY, w);
-    const WallPair normal = row.inPair(w, WallField::tirantiV) + writtenPair(r.normalForce, w);
-    const WallPair area = writtenPair(r.area, w);
-    const WallPair e = h * horizontal / 2 / normal;
-    const WallPair dimx = row.inPair(w, WallField::dimx), dimy = row.inPair(w, WallField::dimy);
+    const Lanes horizontal = Lanes::written(xList ? r.horizontalForceX : r.horizontalForceY, w);
+    const Lanes normal = Lanes::at(row.input(WallField::tirantiV), w) + Lanes::written(r.normalForce, w);
+    const Lanes area = Lanes::written(r.area, w);
+    const Lanes e = h * horizontal / 2 / normal;
+    const Lanes dimx = Lanes::at(row.input(WallField::dimx), w), dimy = Lanes::at(row.input(WallField::dimy), w);
     // dimy > dimx ? dimy : dimx, and dimy > dimx ? dimx : dimy
-    const WallPair length = greaterOf(dimy, dimx), thickness = lesserOf(dimx, dimy);
-    const WallPair sixth = length / 6;
+    const Lanes length = greaterOf(dimy, dimx), thickness = lesserOf(dimx, dimy);
+    const Lanes sixth = length / 6;
     if (((area == 0) | (normal == 0) | notFinite(e)).any()) return false;
     if (((sixth < e) & (e < length / 2)).all()) {
-        const WallPair maxStress = normal * kTwoThirds / ((length / 2 - e) * thickness);
+        const Lanes maxStress = normal * kTwoThirds / ((length / 2 - e) * thickness);
         if (notFinite(maxStress).any() || (((length / 2 - e) * thickness) == 0).any()) return false;
-        storePair(r.maxStress, w, maxStress);
-        r.minStressText[w].setEmpty();
-        r.minStressText[w + 1].setEmpty();
+        maxStress.storeTo(r.maxStress, w);
+        for (int i = 0; i < Lanes::width; ++i) r.minStressText[w + i].setEmpty();
     } else if ((e <= sixth).all()) {
-        const WallPair bending = 6 * e / length;
-        const WallPair maxStress = (1 + bending) * normal / area;
-        const WallPair minStress = (1 - bending) * normal / area;
+        const Lanes bending = 6 * e / length;
+        const Lanes maxStress = (1 + bending) * normal / area;
+        const Lanes minStress = (1 - bending) * normal / area;
         if ((notFinite(maxStress) | notFinite(minStress)).any()) return false;
-        storePair(r.maxStress, w, maxStress);
-        r.minStressText[w].setValue(minStress.first());
-        r.minStressText[w + 1].setValue(minStress.second());
+        maxStress.storeTo(r.maxStress, w);
+        for (int i = 0; i < Lanes::width; ++i) r.minStressText[w + i].setValue(minStress.lane(i));
     } else {
         return false;
     }
-    storePair(r.eccentricity, w, e);
+    e.storeTo(r.eccentricity, w);
     return true;
 }
+
+} // namespace
 
 void computeMaxStresses(EngineRun& run) {
     for (int s = 1; s <= run.storeys; ++s) {
         const double h = run.in(s, FloorField::hp);
         const StoreyWalls row = run.storeyWalls(s);
         run.at(Phase::Eccentricity, s);
-        forWallPairs(
-            1, run.walls, [&](int w) { return computeMaxStressPair(run, row, w, h); },
+        forWallGroups<WallGroup>(
+            1, run.walls, [&]<typename Lanes>(int w) { return computeMaxStressGroup<Lanes>(run, row, w, h); },
             [&](int w) {
                 run.wall = w;
                 computeMaxStress(run, row, w, h);
@@ -106,4 +105,4 @@ void computeMaxStresses(EngineRun& run) {
     }
 }
 
-} // namespace calvex::engine
+CALVEX_WALL_LOOPS_END

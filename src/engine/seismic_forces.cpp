@@ -3,7 +3,7 @@
 
 #include "engine_run.h"
 
-namespace calvex::engine {
+CALVEX_WALL_LOOPS_BEGIN
 
 void computeStoreyWeights(EngineRun& run) {
     for (int level = run.storeys; level >= 0; --level) {
@@ -34,22 +34,22 @@ void computeStoreyWeights(EngineRun& run) {
                                                                         slabLoad * row.in(w, WallField::solai));
             weight += slab + selfWeight;
         };
-        auto pairWeight = [&](int w) {
+        auto groupWeight = [&]<typename Lanes>(int w) {
             WallResultRows& r = row.results;
-            const WallPair own = level == 0 ? 0.0 : hp * specifico * writtenPair(r.area, w) / 2;
-            const WallPair fromAbove =
-                hasAbove ? hpAbove * specificoAbove * writtenPair(rowAbove.results.area, w) / 2 : 0.0;
-            const WallPair selfWeight = own + fromAbove;
-            const WallPair slab = level == 0 ? 0.0
-                                             : cantileverLoad * row.inPair(w, WallField::sbalzi) +
-                                                   slabLoad * row.inPair(w, WallField::solai);
+            const Lanes own = level == 0 ? 0.0 : hp * specifico * Lanes::written(r.area, w) / 2;
+            const Lanes fromAbove =
+                hasAbove ? hpAbove * specificoAbove * Lanes::written(rowAbove.results.area, w) / 2 : 0.0;
+            const Lanes selfWeight = own + fromAbove;
+            const Lanes slab = level == 0 ? 0.0
+                                          : cantileverLoad * Lanes::at(row.input(WallField::sbalzi), w) +
+                                                slabLoad * Lanes::at(row.input(WallField::solai), w);
             if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
-            storePair(r.selfWeightShare, w, selfWeight);
-            storePair(r.slabLoad, w, slab);
+            selfWeight.storeTo(r.selfWeightShare, w);
+            slab.storeTo(r.slabLoad, w);
             addLanes(weight, slab + selfWeight);
             return true;
         };
-        forWallPairs(1, run.walls, pairWeight, wallWeight);
+        forWallGroups<WallGroup>(1, run.walls, groupWeight, wallWeight);
         run.put(floor.storeyWeight, weight);
     }
 }
@@ -98,4 +98,4 @@ void computeSeismicForces(EngineRun& run) {
     run.put(building.forceHeight, run.divide(forceMoment, totalForce));
 }
 
-} // namespace calvex::engine
+CALVEX_WALL_LOOPS_END

@@ -3,7 +3,7 @@
 
 #include "engine_run.h"
 
-namespace calvex::engine {
+CALVEX_WALL_LOOPS_BEGIN
 
 namespace {
 
@@ -33,25 +33,26 @@ void computeStoreyStiffness(EngineRun& run, int s) {
         sumYKx += run.in(s, w, WallField::ordinata) * kx;
         sumXKy += run.in(s, w, WallField::ascissa) * ky;
     };
-    auto pairStiffness = [&](int w) {
+    auto groupStiffness = [&]<typename Lanes>(int w) {
         WallResultRows& r = run.results(s);
-        const WallPair shearModulus = 1100 * run.inPair(s, w, WallField::tauk);
-        const WallPair area = writtenPair(r.area, w);
-        const LaneMask inUse = area != 0;
-        const WallPair dimx = run.inPair(s, w, WallField::dimx), dimy = run.inPair(s, w, WallField::dimy);
-        const WallPair shearTerm = area * shearModulus / (1.2 * h);
-        const WallPair slenderX = h / dimx, slenderY = h / dimy;
-        const WallPair kx = select(inUse, shearTerm / (1 + slenderX * slenderX / 6), 0.0);
-        const WallPair ky = select(inUse, shearTerm / (1 + slenderY * slenderY / 6), 0.0);
-        const LaneMask stops =
+        const Lanes shearModulus = 1100 * Lanes::at(run.input(s, WallField::tauk), w);
+        const Lanes area = Lanes::written(r.area, w);
+        const auto inUse = area != 0;
+        const Lanes dimx = Lanes::at(run.input(s, WallField::dimx), w),
+                    dimy = Lanes::at(run.input(s, WallField::dimy), w);
+        const Lanes shearTerm = area * shearModulus / (1.2 * h);
+        const Lanes slenderX = h / dimx, slenderY = h / dimy;
+        const Lanes kx = select(inUse, shearTerm / (1 + slenderX * slenderX / 6), 0.0);
+        const Lanes ky = select(inUse, shearTerm / (1 + slenderY * slenderY / 6), 0.0);
+        const auto stops =
             notFinite(shearModulus) |
-            (inUse & ((WallPair(1.2 * h) == 0) | (dimx == 0) | (dimy == 0) | notFinite(kx) | notFinite(ky)));
+            (inUse & ((Lanes(1.2 * h) == 0) | (dimx == 0) | (dimy == 0) | notFinite(kx) | notFinite(ky)));
         if (stops.any()) return false;
-        storePair(r.shearModulus, w, shearModulus);
-        storePair(r.stiffnessX, w, kx);
-        storePair(r.stiffnessY, w, ky);
-        const WallPair yKx = run.inPair(s, w, WallField::ordinata) * kx;
-        const WallPair xKy = run.inPair(s, w, WallField::ascissa) * ky;
+        shearModulus.storeTo(r.shearModulus, w);
+        kx.storeTo(r.stiffnessX, w);
+        ky.storeTo(r.stiffnessY, w);
+        const Lanes yKx = Lanes::at(run.input(s, WallField::ordinata), w) * kx;
+        const Lanes xKy = Lanes::at(run.input(s, WallField::ascissa), w) * ky;
         addLanes(sumKx, kx);
         addLanes(sumKy, ky);
         addLanes(sumYKx, yKx);
@@ -62,7 +63,7 @@ void computeStoreyStiffness(EngineRun& run, int s) {
     if constexpr (zeroEmptyValues)
         for (int w = 1; w <= run.walls; ++w) wallStiffness(w);
     else
-        forWallPairs(1, run.walls, pairStiffness, wallStiffness);
+        forWallGroups<WallGroup>(1, run.walls, groupStiffness, wallStiffness);
     run.at(Phase::Stiffness, s);
     FloorResult& floor = run.result(s);
     run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
@@ -122,30 +123,32 @@ void computeArmsAndPolarMoment(EngineRun& run) {
                 sumKyList += ky;
             }
         };
-        // Pairs within one list.
-        auto pairArms = [&](int w) {
+        // Groups within one list.
+        auto groupArms = [&]<typename Lanes>(int w) {
             const bool xList = run.isXWall(w);
-            if (xList != run.isXWall(w + 1)) return false;
+            if (xList != run.isXWall(w + Lanes::width - 1)) return false;
             WallResultRows& r = row.results;
-            const LaneMask hasArea = writtenPair(r.area, w) != 0;
-            const WallPair armY = select(hasArea, arm(row.inPair(w, WallField::ordinata), massCentreY, eccY), 0.0);
-            const WallPair armX = select(hasArea, arm(row.inPair(w, WallField::ascissa), massCentreX, eccX), 0.0);
+            const auto hasArea = Lanes::written(r.area, w) != 0;
+            const Lanes armY =
+                select(hasArea, arm(Lanes::at(row.input(WallField::ordinata), w), massCentreY, eccY), 0.0);
+            const Lanes armX =
+                select(hasArea, arm(Lanes::at(row.input(WallField::ascissa), w), massCentreX, eccX), 0.0);
             if ((notFinite(armX) | notFinite(armY)).any()) return false;
-            storePair(r.armX, w, armX);
-            storePair(r.armY, w, armY);
+            armX.storeTo(r.armX, w);
+            armY.storeTo(r.armY, w);
             if (xList) {
-                const WallPair kx = writtenPair(r.stiffnessX, w);
+                const Lanes kx = Lanes::written(r.stiffnessX, w);
                 addLanes(sumKxArm2, kx * (armY * armY));
                 addLanes(sumKxList, kx);
             } else {
-                const WallPair ky = writtenPair(r.stiffnessY, w);
+                const Lanes ky = Lanes::written(r.stiffnessY, w);
                 addLanes(sumKyArm2, ky * (armX * armX));
                 addLanes(sumKyList, ky);
             }
             return true;
         };
         run.at(Phase::Torsion, s);
-        forWallPairs(1, run.walls, pairArms, wallArms);
+        forWallGroups<WallGroup>(1, run.walls, groupArms, wallArms);
         run.at(Phase::Torsion, s);
         run.put(floor.sumKxArm2, sumKxArm2);
         run.put(floor.sumKxList, sumKxList);
@@ -192,4 +195,4 @@ void computeAdditionalTorsion(EngineRun& run) {
     }
 }
 
-} // namespace calvex::engine
+CALVEX_WALL_LOOPS_END

@@ -3,7 +3,7 @@
 
 #include "engine_run.h"
 
-namespace calvex::engine {
+CALVEX_WALL_LOOPS_BEGIN
 
 void computeTieStresses(EngineRun& run) {
     constexpr std::uint16_t dimensions = EngineRun::fieldBits({WallField::dimx, WallField::dimy});
@@ -68,30 +68,30 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
         sumX += run.in(s, w, WallField::ascissa) * area * baseStress;
         sumY += run.in(s, w, WallField::ordinata) * area * baseStress;
     };
-    auto pairLoads = [&](int w) {
-        const WallPair area = run.inPair(s, w, WallField::dimx) * run.inPair(s, w, WallField::dimy);
-        const WallPair load = cantileverLoad * run.inPair(s, w, WallField::sbalzi) +
-                              slabLoad * run.inPair(s, w, WallField::solai) + hp * specifico * area;
-        const WallPair normalForce = writtenPair(above.normalForce, w) + load;
-        const LaneMask loaded = area > 0;
-        const WallPair ownStress = select(loaded, load / area, 0.0);
-        const WallPair baseStress = ownStress + writtenPair(above.baseStress, w);
+    auto groupLoads = [&]<typename Lanes>(int w) {
+        const Lanes area = Lanes::at(run.input(s, WallField::dimx), w) * Lanes::at(run.input(s, WallField::dimy), w);
+        const Lanes load = cantileverLoad * Lanes::at(run.input(s, WallField::sbalzi), w) +
+                           slabLoad * Lanes::at(run.input(s, WallField::solai), w) + hp * specifico * area;
+        const Lanes normalForce = Lanes::written(above.normalForce, w) + load;
+        const auto loaded = area > 0;
+        const Lanes ownStress = select(loaded, load / area, 0.0);
+        const Lanes baseStress = ownStress + Lanes::written(above.baseStress, w);
         if ((notFinite(area) | notFinite(normalForce) | notFinite(ownStress) | notFinite(baseStress)).any())
             return false;
-        storePair(r.area, w, area);
-        storePair(r.normalForce, w, normalForce);
-        storePair(r.baseStress, w, baseStress);
-        storePair(r.staticStress, w, 0.0);
+        area.storeTo(r.area, w);
+        normalForce.storeTo(r.normalForce, w);
+        baseStress.storeTo(r.baseStress, w);
+        Lanes(0.0).storeTo(r.staticStress, w);
         addLanes(sumN, normalForce);
-        addLanes(sumX, run.inPair(s, w, WallField::ascissa) * area * baseStress);
-        addLanes(sumY, run.inPair(s, w, WallField::ordinata) * area * baseStress);
+        addLanes(sumX, Lanes::at(run.input(s, WallField::ascissa), w) * area * baseStress);
+        addLanes(sumY, Lanes::at(run.input(s, WallField::ordinata), w) * area * baseStress);
         return true;
     };
     run.at(Phase::WallLoads, s);
     if constexpr (zeroEmptyValues)
         for (int w = 1; w <= run.walls; ++w) wallLoads(w);
     else
-        forWallPairs(1, run.walls, pairLoads, wallLoads);
+        forWallGroups<WallGroup>(1, run.walls, groupLoads, wallLoads);
     run.at(Phase::WallLoads, s);
     FloorResult& floor = run.result(s);
     run.put(floor.massCentreX, run.divide(sumX, sumN));
@@ -111,4 +111,4 @@ void computeWallLoads(EngineRun& run) {
     }
 }
 
-} // namespace calvex::engine
+CALVEX_WALL_LOOPS_END

@@ -2,8 +2,9 @@
 // Two walls at a time: a pair of doubles, one lane per wall, for the loops
 // of the engine. Each lane is computed with the same operations in the same
 // order as the one-wall code, so the lanes hold exactly its values; the
-// divider and the other units take a pair in the time of one value.
-// Internal to the engine.
+// divider and the other units take a pair in the time of one value. The
+// group of four walls (wall_quads.h) has the same members. Internal to the
+// engine.
 
 #include <cfloat>
 #include <cmath>
@@ -37,17 +38,26 @@ private:
 
 class WallPair {
 public:
+    static constexpr int width = 2;
+
     WallPair(double first, double second) : first_(first), second_(second) {}
     WallPair(double both) : first_(both), second_(both) {}
     // The two doubles from `at` on.
     static WallPair load(const double* at) { return {at[0], at[1]}; }
+    // The readings of walls w and w + 1.
+    static WallPair at(const WallRow<double>& row, int w) { return load(&row[w]); }
+    // A result of walls w and w + 1 that the run has written.
+    static WallPair written(const WallRow<ResultValue>& row, int w) {
+        return {row[w].writtenNumber(), row[w + 1].writtenNumber()};
+    }
 
     double first() const { return first_; }
     double second() const { return second_; }
-    // Writes the two values to `at` and the slot after it.
-    void storeTo(ResultValue* at) const {
-        at[0] = first_;
-        at[1] = second_;
+    double lane(int i) const { return i == 0 ? first_ : second_; }
+    // Writes the result of walls w and w + 1.
+    void storeTo(WallRow<ResultValue>& row, int w) const {
+        row[w] = first_;
+        row[w + 1] = second_;
     }
 
     friend WallPair operator+(WallPair a, WallPair b) { return {a.first_ + b.first_, a.second_ + b.second_}; }
@@ -100,16 +110,26 @@ private:
 
 class WallPair {
 public:
+    static constexpr int width = 2;
+
     WallPair(double first, double second) : v_(_mm_set_pd(second, first)) {}
     WallPair(double both) : v_(_mm_set1_pd(both)) {}
     explicit WallPair(__m128d v) : v_(v) {}
     // The two doubles from `at` on.
     static WallPair load(const double* at) { return WallPair(_mm_loadu_pd(at)); }
+    // The readings of walls w and w + 1.
+    static WallPair at(const WallRow<double>& row, int w) { return load(&row[w]); }
+    // A result of walls w and w + 1 that the run has written: a result holds
+    // the double of its number.
+    static WallPair written(const WallRow<ResultValue>& row, int w) {
+        return load(reinterpret_cast<const double*>(&row[w]));
+    }
 
     double first() const { return _mm_cvtsd_f64(v_); }
     double second() const { return _mm_cvtsd_f64(_mm_unpackhi_pd(v_, v_)); }
-    // Writes the two values to `at` and the slot after it.
-    void storeTo(ResultValue* at) const { _mm_storeu_pd(reinterpret_cast<double*>(at), v_); }
+    double lane(int i) const { return i == 0 ? first() : second(); }
+    // Writes the result of walls w and w + 1.
+    void storeTo(WallRow<ResultValue>& row, int w) const { _mm_storeu_pd(reinterpret_cast<double*>(&row[w]), v_); }
 
     friend WallPair operator+(WallPair a, WallPair b) { return WallPair(_mm_add_pd(a.v_, b.v_)); }
     friend WallPair operator-(WallPair a, WallPair b) { return WallPair(_mm_sub_pd(a.v_, b.v_)); }
@@ -158,17 +178,5 @@ inline void addLanes(double& sum, WallPair pair) {
     sum += pair.first();
     sum += pair.second();
 }
-
-// The readings of walls w and w + 1.
-inline WallPair pairAt(const WallRow<double>& row, int w) { return WallPair::load(&row[w]); }
-
-// A result of walls w and w + 1 that the run has written: a result holds
-// the double of its number.
-inline WallPair writtenPair(const WallRow<ResultValue>& row, int w) {
-    return WallPair::load(reinterpret_cast<const double*>(&row[w]));
-}
-
-// Writes a result of walls w and w + 1.
-inline void storePair(WallRow<ResultValue>& row, int w, WallPair pair) { pair.storeTo(&row[w]); }
 
 } // namespace calvex::engine
