@@ -3,6 +3,7 @@
 // wall results rounded and the ways to round them. Internal to the engine.
 
 #include <array>
+#include <cstddef>
 
 #include "model/numeric_text.h"
 #include "model/project_data.h"
@@ -53,8 +54,19 @@ bool octetRoundingAvailable();
 // The fastest of the three that this processor runs, chosen once.
 extern void (*const roundValues)(ResultValue* values, int count);
 
-// Rounds the results of kRoundedWall of walls 1 to count.
+// The rounded rows follow one another in the record, in the order of the
+// table.
+static_assert(offsetof(WallResultRows, maxStress) - offsetof(WallResultRows, selfWeightShare) ==
+              (kRoundedWall.size() - 1) * sizeof(WallRow<ResultValue>));
+
+// Rounds the results of kRoundedWall of walls 1 to count. Those of a storey
+// of every wall are one run of values, taken in one call; the slots of wall
+// 0 between the rows hold no number, which the rounding keeps as it is.
 inline void roundWallResults(WallResultRows& rows, int count) {
+    if (count == kMaxWalls) {
+        roundValues(&rows.selfWeightShare[1], static_cast<int>(kRoundedWall.size()) * kWallColumns - 1);
+        return;
+    }
     for (WallRow<ResultValue> WallResultRows::*field : kRoundedWall) roundValues(&(rows.*field)[1], count);
 }
 

@@ -3,7 +3,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 #include "engine/engine_run.h"
@@ -50,6 +52,29 @@ TEST(WallRounding, MatchesTheOneValueRoundingBitForBit) {
 
 TEST(WallRounding, NumbersBeyondTheShiftAreRoundedOneByOne) {
     expectRoundedLikeOneByOne({3.0e13, -3.0e13, 1.0e200, 2.5, -7.125, ResultValue(), 4503599627370495.5, 0.125});
+}
+
+// A storey of every wall is rounded in one run over its rows: the rounded
+// results come out as row by row, and nothing else changes, the markers of
+// wall 0 between the rows included.
+TEST(WallRounding, AStoreyOfEveryWallIsRoundedAsRowByRow) {
+    auto rows = std::make_unique<WallResultRows>();
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> value(-1000.0, 1000.0);
+    forEachWallResultField(*rows, *rows, [&](auto& row, auto&) {
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(row)>, WallRow<ResultValue>>)
+            for (int w = 1; w <= kMaxWalls; ++w) row[static_cast<std::size_t>(w)] = value(random);
+    });
+    auto expected = std::make_unique<WallResultRows>(*rows);
+    for (WallRow<ResultValue> WallResultRows::*field : engine::kRoundedWall)
+        for (int w = 1; w <= kMaxWalls; ++w) engine::roundResult(((*expected).*field)[static_cast<std::size_t>(w)]);
+    engine::roundWallResults(*rows, kMaxWalls);
+    forEachWallResultField(*rows, *expected, [](auto& row, auto& expectedRow) {
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(row)>, WallRow<ResultValue>>) {
+            for (std::size_t w = 0; w < row.size(); ++w)
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(row[w]), std::bit_cast<std::uint64_t>(expectedRow[w])) << w;
+        }
+    });
 }
 
 } // namespace
