@@ -38,29 +38,34 @@
 
 namespace calvex::engine {
 
-// Walls first to last a group at a time, then a pair and the last one alone
-// as they remain: groupStep<Group>(w) takes walls w to w + Group::width - 1
-// and returns false, having written nothing, where one of them would stop
-// the run or needs a case the group does not take; then wallStep takes them
-// one by one, so that the run stops at the same place with the same results
-// written as wall by wall. Always inlined, so that the steps are compiled as
-// the phase that calls it, in its build.
+// Walls first to last a group at a time, then in pairs and the last one
+// alone as they remain: groupStep<Group>(w) takes walls w to
+// w + Group::width - 1 and returns false, having written nothing, where one
+// of them would stop the run or needs a case the group does not take; then
+// smaller groups take them, down to wallStep one by one, so that the run
+// stops at the same place with the same results written as wall by wall.
+// Always inlined, so that the steps are compiled as the phase that calls
+// it, in its build.
+template <typename GroupStep, typename WallStep>
+[[gnu::always_inline]] inline void wallPairOrEach(int w, GroupStep& groupStep, WallStep& wallStep) {
+    if (!groupStep.template operator()<WallPair>(w)) {
+        wallStep(w);
+        wallStep(w + 1);
+    }
+}
+
 template <typename Group, typename GroupStep, typename WallStep>
 [[gnu::always_inline]] inline void forWallGroups(int first, int last, GroupStep groupStep, WallStep wallStep) {
     int w = first;
-    for (; w + Group::width - 1 <= last; w += Group::width) {
-        if (!groupStep.template operator()<Group>(w))
-            for (int i = 0; i < Group::width; ++i) wallStep(w + i);
-    }
     if constexpr (Group::width > 2) {
-        if (w + 1 <= last) {
-            if (!groupStep.template operator()<WallPair>(w)) {
-                wallStep(w);
-                wallStep(w + 1);
-            }
-            w += 2;
+        // A group that fails goes on in pairs: its case is often that of one
+        // pair only.
+        for (; w + Group::width - 1 <= last; w += Group::width) {
+            if (!groupStep.template operator()<Group>(w))
+                for (int i = 0; i < Group::width; i += 2) wallPairOrEach(w + i, groupStep, wallStep);
         }
     }
+    for (; w + 1 <= last; w += 2) wallPairOrEach(w, groupStep, wallStep);
     if (w == last) wallStep(w);
 }
 
