@@ -10,17 +10,16 @@ void computeTieStresses(EngineRun& run) {
     for (int s = run.storeys; s >= 1; --s) {
         const double h = run.in(s, FloorField::hp);
         const StoreyWalls row = run.storeyWalls(s);
-        run.at(Phase::TieStresses, s);
-        for (int w = 1; w <= row.count; ++w) {
+        WallResultRows& r = row.results;
+        auto wallTies = [&](int w) {
             run.wall = w;
             if (row.emptyBits(w) & dimensions) run.stop(StopReason::EmptyDimension);
             const double dimx = row.in(w, WallField::dimx);
             const double dimy = row.in(w, WallField::dimy);
             const double thickness = dimy < dimx ? dimy : dimx;
-            if (thickness == 0.0) continue;
+            if (thickness == 0.0) return;
             // Most walls have no ties: their stresses are 0, which no check
             // need look at.
-            WallResultRows& r = row.results;
             const double horizontalTies = row.in(w, WallField::tirantiO);
             if (horizontalTies > 0)
                 run.put(r.tieStressH[w], run.divide(horizontalTies, h * thickness));
@@ -31,7 +30,24 @@ void computeTieStresses(EngineRun& run) {
                 run.put(r.tieStressV[w], run.divide(verticalTies, dimx * dimy));
             else
                 r.tieStressV[w] = 0.0;
-        }
+        };
+        // Walls that all have a thickness and no ties.
+        auto groupTies = [&]<typename Lanes>(int w) {
+            std::uint16_t empty = 0;
+            for (int i = 0; i < Lanes::width; ++i) empty |= row.emptyBits(w + i);
+            const Lanes thickness =
+                lesserOf(Lanes::at(row.input(WallField::dimy), w), Lanes::at(row.input(WallField::dimx), w));
+            if ((empty & dimensions) || (thickness == 0).any() ||
+                ((Lanes::at(row.input(WallField::tirantiO), w) > 0) |
+                 (Lanes::at(row.input(WallField::tirantiV), w) > 0))
+                    .any())
+                return false;
+            Lanes(0.0).storeTo(r.tieStressH, w);
+            Lanes(0.0).storeTo(r.tieStressV, w);
+            return true;
+        };
+        run.at(Phase::TieStresses, s);
+        forWallGroups<WallGroup>(1, row.count, groupTies, wallTies);
     }
 }
 
