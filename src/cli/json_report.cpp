@@ -39,7 +39,8 @@ Json jsonReport(const ProjectData& project, const RunOutcome& outcome) {
     json["stopReason"] = outcome.complete ? Json(nullptr) : Json(outcome.describe());
     const BuildingResult& building = project.building();
     for (const auto& field : kBuildingNumbers) json[std::string(field.name)] = valueJson(building.*field.member);
-    for (const auto& field : kBuildingTexts) json[std::string(field.name)] = textJson(building.*field.member);
+    for (const NamedList& list : kBuildingTexts)
+        json[std::string(list.name)] = textJson(project.failureList(list.kind));
 
     const int storeys = project.storeyCount();
     const int walls = project.wallCount();

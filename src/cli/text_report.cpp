@@ -57,9 +57,10 @@ void printTextReport(const ProjectData& project, std::ostream& out) {
     }
 
     out << "\nSETTI DA MODIFICARE:\n";
-    printList(out, "per forza ultima tagliante inferiore a forza orizz.agente", building.shearFailList);
-    printList(out, "per sigma ammissibile inferiore a sigma di lavoro", building.sigmaFailList);
-    printList(out, "per sezione parzializzata (inserire tiranti verticali)", building.sectionFailList);
+    printList(out, "per forza ultima tagliante inferiore a forza orizz.agente",
+              project.failureList(FailureKind::shear));
+    printList(out, "per sigma ammissibile inferiore a sigma di lavoro", project.failureList(FailureKind::sigma));
+    printList(out, "per sezione parzializzata (inserire tiranti verticali)", project.failureList(FailureKind::section));
 
     out << '\n' << (buildingVerified(project) ? "edificio verificato" : "edificio non verificato") << '\n';
 }

@@ -120,6 +120,15 @@ public:
     const FloorResult& floorResult(int level) const { return floorResults_[checkedStorey(level)]; }
     BuildingResult& building() { return building_; }
     const BuildingResult& building() const { return building_; }
+    // The failure lists of the last checks. A run records only the checks'
+    // texts of every wall; a list is made from them the first time it is
+    // asked for after the run, so that a run spends nothing on lists that
+    // nobody shows, prints or saves.
+    const FailureList& failureList(FailureKind kind) const;
+    // For the engine, once every wall in use has been checked and the texts
+    // of the others cleared: the lists are now those of the check texts, the
+    // walls after xWalls in the Y list.
+    void listFailuresOfChecks(int xWalls);
 
     // Counts as the loops use them: the whole part of the stored value,
     // kept within the program's limits.
@@ -189,6 +198,13 @@ private:
     std::array<WallResultRows, kStoreyRows> wallResults_;
     std::array<FloorResult, kStoreyRows> floorResults_;
     BuildingResult building_;
+    // Made when first asked for after a run's checks: until then pending,
+    // and the check texts they come from are changed only after they are made.
+    mutable std::array<FailureList, 3> failureLists_{FailureList(FailureKind::shear), FailureList(FailureKind::sigma),
+                                                     FailureList(FailureKind::section)};
+    mutable bool failureListsPending_ = false;
+    int failureListsXWalls_ = 0;
+    void makePendingFailureLists() const;
 
     std::uint64_t inputRevision_ = 1;
     std::uint64_t computedRevision_ = 0;

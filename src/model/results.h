@@ -87,6 +87,8 @@ public:
     bool isEmpty() const { return state_ != State::Failed; }
     void clear() { state_ = State::Empty; }
     void set(double resisting, double acting) { record(resisting, acting, true); }
+    double resisting() const { return resisting_; }
+    double acting() const { return acting_; }
     // The outcome of a comparison: the text when it failed, the empty text
     // otherwise (the numbers are kept either way, and shown only then).
     void record(double resisting, double acting, bool failed) {
@@ -228,11 +230,10 @@ struct FloorResult {
     ResultValue sumTuX, sumTuY, safetyX, safetyY;
 };
 
+// The failure lists are the project's (ProjectData::failureList).
 struct BuildingResult {
     ResultValue totalWeight, massHeight, totalForce, forceHeight;
     ResultValue sideLong, sideShort, lambda;
-    FailureList shearFailList{FailureKind::shear}, sigmaFailList{FailureKind::sigma},
-        sectionFailList{FailureKind::section};
 };
 
 // Field tables by name, for output and tests.
@@ -314,10 +315,15 @@ inline constexpr std::array<NamedField<BuildingResult, ResultValue>, 7> kBuildin
     {"lambda", &BuildingResult::lambda},
 }};
 
-inline constexpr std::array<NamedField<BuildingResult, FailureList>, 3> kBuildingTexts{{
-    {"shearFailList", &BuildingResult::shearFailList},
-    {"sigmaFailList", &BuildingResult::sigmaFailList},
-    {"sectionFailList", &BuildingResult::sectionFailList},
+struct NamedList {
+    std::string_view name;
+    FailureKind kind;
+};
+
+inline constexpr std::array<NamedList, 3> kBuildingTexts{{
+    {"shearFailList", FailureKind::shear},
+    {"sigmaFailList", FailureKind::sigma},
+    {"sectionFailList", FailureKind::section},
 }};
 
 } // namespace calvex

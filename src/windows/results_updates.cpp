@@ -48,7 +48,7 @@ void ResultsWindow::publishRun() {
     for (std::size_t row = 0; row < general_.size(); ++row)
         general_[row]->setText(displayResult(building.*kBuildingNumbers[row].member));
     for (std::size_t box = 0; box < lists_.size(); ++box)
-        lists_[box]->rows().setList(building.*kBuildingTexts[box].member);
+        lists_[box]->rows().setList(shell().project().failureList(kBuildingTexts[box].kind));
     refreshCurrency();
 }
 

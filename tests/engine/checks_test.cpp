@@ -27,7 +27,8 @@ TEST(WallChecks, UltimateShearOfAVerifiedWall) {
     EXPECT_NEAR(b.at(1, 1).eccentricity.number(), 0.7, 1e-12);
     EXPECT_DOUBLE_EQ(b.level(1).safetyX.number(), 3.87);
     for (const FailureList* list :
-         {&b.building().shearFailList, &b.building().sigmaFailList, &b.building().sectionFailList})
+         {&b.project->failureList(FailureKind::shear), &b.project->failureList(FailureKind::sigma),
+          &b.project->failureList(FailureKind::section)})
         EXPECT_EQ(list->str(), "*** nessuno ***");
     EXPECT_TRUE(b.project->resultsCurrent());
 }
@@ -37,15 +38,28 @@ TEST(WallChecks, ShearAndStressFailuresAreListed) {
     ASSERT_TRUE(b.run().complete);
     const WallResult r = b.at(1, 1);
     EXPECT_EQ(r.shearCheckText.str(), "tonn. 2 < tonn. 4");
-    EXPECT_EQ(b.building().shearFailList.str(),
+    EXPECT_EQ(b.project->failureList(FailureKind::shear).str(),
               "piano n. 1 - setto n. 1 (direzione X)  taglio t.=  2 < forza orizz. t.=  4 ----- ");
     EXPECT_EQ(r.sigmaCheckText.str(), "tonn. 1 < tonn. 18");
-    EXPECT_EQ(b.building().sigmaFailList.str(),
+    EXPECT_EQ(b.project->failureList(FailureKind::sigma).str(),
               "piano n. 1 - setto n. 1 sigma ammissibile t.=  1 <  sigma lavoro t.=  18 ----- ");
-    EXPECT_EQ(b.building().sectionFailList.str(), "*** nessuno ***");
+    EXPECT_EQ(b.project->failureList(FailureKind::section).str(), "*** nessuno ***");
     EXPECT_EQ(r.verdict.str(), "setto non verificato");
     EXPECT_FALSE(storeyVerified(*b.project, 1));
     EXPECT_FALSE(buildingVerified(*b.project));
+}
+
+// The lists are made from the check texts when first asked for: the clear
+// commands, which empty those texts, leave the lists of the run as they were.
+TEST(WallChecks, ClearingTheWallsLeavesTheListsOfTheRun) {
+    TestBuilding b = singleWall("5", "0.5", "1.0");
+    ASSERT_TRUE(b.run().complete);
+    b.project->resetWalls();
+    b.project->prepareWallEntry();
+    EXPECT_TRUE(b.at(1, 1).shearCheckText.isEmpty());
+    EXPECT_EQ(b.project->failureList(FailureKind::shear).str(),
+              "piano n. 1 - setto n. 1 (direzione X)  taglio t.=  2 < forza orizz. t.=  4 ----- ");
+    EXPECT_EQ(b.project->failureList(FailureKind::sigma).entries().size(), 1u);
 }
 
 TEST(WallChecks, PartialisedSectionAndResultantOutside) {
@@ -54,7 +68,7 @@ TEST(WallChecks, PartialisedSectionAndResultantOutside) {
     ASSERT_TRUE(partialised.run().complete);
     EXPECT_DOUBLE_EQ(partialised.at(1, 1).maxStress.number(), 44.44);
     EXPECT_EQ(partialised.at(1, 1).minStressText.str(), "");
-    EXPECT_EQ(partialised.building().sectionFailList.str(), "*** nessuno ***");
+    EXPECT_EQ(partialised.project->failureList(FailureKind::section).str(), "*** nessuno ***");
 
     TestBuilding outside = singleWall("1");
     ASSERT_TRUE(outside.run().complete);
@@ -63,7 +77,7 @@ TEST(WallChecks, PartialisedSectionAndResultantOutside) {
     EXPECT_EQ(r.minStressText.str(), "");
     EXPECT_EQ(r.sectionCheckText.str(), "sez. parzializzata");
     EXPECT_EQ(r.verdict.str(), "setto non verificato");
-    EXPECT_EQ(outside.building().sectionFailList.str(), "piano n. 1 - setto n. 1 --- ");
+    EXPECT_EQ(outside.project->failureList(FailureKind::section).str(), "piano n. 1 - setto n. 1 --- ");
 }
 
 TEST(WallChecks, ResultantOnTheEdgeCountsAsOutside) {
@@ -78,7 +92,7 @@ TEST(WallChecks, ResultantOnTheEdgeCountsAsOutside) {
     ASSERT_EQ(b.at(1, 1).normalForce.number(), 4.0);
     EXPECT_EQ(b.at(1, 1).maxStress.number(), 0.0);
     EXPECT_EQ(b.at(1, 1).sectionCheckText.str(), "sez. parzializzata");
-    EXPECT_EQ(b.building().sectionFailList.str(), "piano n. 1 - setto n. 1 --- ");
+    EXPECT_EQ(b.project->failureList(FailureKind::section).str(), "piano n. 1 - setto n. 1 --- ");
 }
 
 TEST(WallChecks, SwitchOffAndMissingGradeLeaveResultsAlone) {

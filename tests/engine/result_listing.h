@@ -23,8 +23,8 @@ inline std::vector<std::string> resultLines(const ProjectData& project) {
     std::vector<std::string> lines;
     for (const auto& named : kBuildingNumbers)
         lines.push_back(std::string(named.name) + " " + exactText(project.building().*named.member));
-    for (const auto& named : kBuildingTexts)
-        lines.push_back(std::string(named.name) + " " + (project.building().*named.member).str());
+    for (const NamedList& named : kBuildingTexts)
+        lines.push_back(std::string(named.name) + " " + project.failureList(named.kind).str());
     const int storeys = project.storeyCount();
     for (int level = 0; level <= storeys + 1; ++level)
         for (const auto& named : kFloorResultNumbers)

@@ -271,7 +271,7 @@ TEST_F(WallWindowTest, TypedBuildingMatchesTheBatchTool) {
     for (const auto& floor : json["floors"])
         EXPECT_EQ(project->floorResult(floor["level"]).safetyX.number(),
                   floor["safetyX"].is_number() ? floor["safetyX"].get<double>() : 0.0);
-    EXPECT_EQ(project->building().shearFailList.str(), json["shearFailList"].get<std::string>());
+    EXPECT_EQ(project->failureList(FailureKind::shear).str(), json["shearFailList"].get<std::string>());
 
     // The results window reads out the same three lists, entry by entry.
     shell.showWorkWindow(WorkWindowId::risultati);
