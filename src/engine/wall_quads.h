@@ -2,9 +2,9 @@
 // Four walls at a time with AVX2: the members of the pair (wall_pairs.h)
 // over four lanes, for the build of the wall loops in fours (wall_loops.h).
 // Each lane is computed with the same operations in the same order as the
-// pair's, so the lanes hold exactly its values. The class is compiled for
-// AVX2 only where it is defined, and is used only by code that runs where
-// the processor has it. Internal to the engine.
+// pair's, so the lanes hold exactly its values. Its code is compiled for
+// AVX2, by the pragma below, and runs only where the processor has it.
+// Internal to the engine.
 
 #include "wall_pairs.h"
 
