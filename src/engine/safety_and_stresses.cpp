@@ -54,8 +54,10 @@ void computeMaxStress(EngineRun& run, const StoreyWalls& row, int w, double h) {
     run.put(r.eccentricity[w], e);
 }
 
-// A group of walls of one list whose sections are all partialised or all
-// fully compressed; the other cases go one wall at a time.
+// A group of walls of one list, each with a partialised or a fully
+// compressed section. Each formula is worked out where some lane has its
+// case, and each lane keeps the one of its case. A section with the
+// resultant outside goes one wall at a time.
 template <typename Lanes>
 bool computeMaxStressGroup(EngineRun& run, const StoreyWalls& row, int w, double h) {
     const bool xList = run.isXWall(w);
@@ -70,20 +72,29 @@ bool computeMaxStressGroup(EngineRun& run, const StoreyWalls& row, int w, double
     const Lanes length = greaterOf(dimy, dimx), thickness = lesserOf(dimx, dimy);
     const Lanes sixth = length / 6;
     if (((area == 0) | (normal == 0) | notFinite(e)).any()) return false;
-    if (((sixth < e) & (e < length / 2)).all()) {
-        const Lanes maxStress = normal * kTwoThirds / ((length / 2 - e) * thickness);
-        if (notFinite(maxStress).any() || (((length / 2 - e) * thickness) == 0).any()) return false;
-        maxStress.storeTo(r.maxStress, w);
-        for (int i = 0; i < Lanes::width; ++i) r.minStressText[w + i].setEmpty();
-    } else if ((e <= sixth).all()) {
+    const auto partialised = (sixth < e) & (e < length / 2);
+    const auto compressed = e <= sixth;
+    if (!(partialised | compressed).all()) return false;
+
+    Lanes maxStress = 0.0, minStress = 0.0;
+    if (partialised.any()) {
+        const Lanes divisor = (length / 2 - e) * thickness;
+        maxStress = normal * kTwoThirds / divisor;
+        if ((partialised & (notFinite(maxStress) | (divisor == 0))).any()) return false;
+    }
+    if (compressed.any()) {
         const Lanes bending = 6 * e / length;
-        const Lanes maxStress = (1 + bending) * normal / area;
-        const Lanes minStress = (1 - bending) * normal / area;
-        if ((notFinite(maxStress) | notFinite(minStress)).any()) return false;
-        maxStress.storeTo(r.maxStress, w);
-        for (int i = 0; i < Lanes::width; ++i) r.minStressText[w + i].setValue(minStress.lane(i));
-    } else {
-        return false;
+        const Lanes compressedStress = (1 + bending) * normal / area;
+        minStress = (1 - bending) * normal / area;
+        if ((compressed & (notFinite(compressedStress) | notFinite(minStress))).any()) return false;
+        maxStress = select(compressed, compressedStress, maxStress);
+    }
+    maxStress.storeTo(r.maxStress, w);
+    for (int i = 0; i < Lanes::width; ++i) {
+        if (compressed.lane(i))
+            r.minStressText[w + i].setValue(minStress.lane(i));
+        else
+            r.minStressText[w + i].setEmpty();
     }
     e.storeTo(r.eccentricity, w);
     return true;

@@ -31,6 +31,7 @@ public:
     bool all() const { return first_ && second_; }
     bool first() const { return first_; }
     bool second() const { return second_; }
+    bool lane(int i) const { return i == 0 ? first_ : second_; }
 
 private:
     bool first_, second_;
@@ -102,6 +103,7 @@ public:
     LaneMask operator&(LaneMask other) const { return LaneMask(_mm_and_pd(bits_, other.bits_)); }
     bool any() const { return _mm_movemask_pd(bits_) != 0; }
     bool all() const { return _mm_movemask_pd(bits_) == 3; }
+    bool lane(int i) const { return (_mm_movemask_pd(bits_) >> i) & 1; }
     __m128d bits() const { return bits_; }
 
 private:

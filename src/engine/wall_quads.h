@@ -32,6 +32,7 @@ public:
     QuadMask operator&(QuadMask other) const { return QuadMask(_mm256_and_pd(bits_, other.bits_)); }
     bool any() const { return _mm256_movemask_pd(bits_) != 0; }
     bool all() const { return _mm256_movemask_pd(bits_) == 15; }
+    bool lane(int i) const { return (_mm256_movemask_pd(bits_) >> i) & 1; }
     __m256d bits() const { return bits_; }
 
 private:
