@@ -198,8 +198,9 @@ private:
     std::array<WallResultRows, kStoreyRows> wallResults_;
     std::array<FloorResult, kStoreyRows> floorResults_;
     BuildingResult building_;
-    // Made when first asked for after a run's checks: until then pending,
-    // and the check texts they come from are changed only after they are made.
+    // Made when first asked for after a run's checks, and until then
+    // pending: the clear commands make them before they clear the check
+    // texts, and the next run's checks leave new ones pending.
     mutable std::array<FailureList, 3> failureLists_{FailureList(FailureKind::shear), FailureList(FailureKind::sigma),
                                                      FailureList(FailureKind::section)};
     mutable bool failureListsPending_ = false;
