@@ -152,30 +152,25 @@ void prepare(EngineRun& run);
 void computeBuildingPlan(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
+// The phases with wall loops, declared once for both builds.
+#define CALVEX_DECLARE_WALL_LOOP_PHASES             \
+    void computeTieStresses(EngineRun& run);        \
+    void computeWallLoads(EngineRun& run);          \
+    void computeStiffness(EngineRun& run);          \
+    void computeStoreyWeights(EngineRun& run);      \
+    void computeSeismicForces(EngineRun& run);      \
+    void computeArmsAndPolarMoment(EngineRun& run); \
+    void computeAdditionalTorsion(EngineRun& run);  \
+    void shareForces(EngineRun& run);               \
+    void computeSafetyCoefficients(EngineRun& run); \
+    void computeMaxStresses(EngineRun& run);
 namespace pairs {
-void computeTieStresses(EngineRun& run);
-void computeWallLoads(EngineRun& run);
-void computeStiffness(EngineRun& run);
-void computeStoreyWeights(EngineRun& run);
-void computeSeismicForces(EngineRun& run);
-void computeArmsAndPolarMoment(EngineRun& run);
-void computeAdditionalTorsion(EngineRun& run);
-void shareForces(EngineRun& run);
-void computeSafetyCoefficients(EngineRun& run);
-void computeMaxStresses(EngineRun& run);
+CALVEX_DECLARE_WALL_LOOP_PHASES
 } // namespace pairs
 namespace quads {
-void computeTieStresses(EngineRun& run);
-void computeWallLoads(EngineRun& run);
-void computeStiffness(EngineRun& run);
-void computeStoreyWeights(EngineRun& run);
-void computeSeismicForces(EngineRun& run);
-void computeArmsAndPolarMoment(EngineRun& run);
-void computeAdditionalTorsion(EngineRun& run);
-void shareForces(EngineRun& run);
-void computeSafetyCoefficients(EngineRun& run);
-void computeMaxStresses(EngineRun& run);
+CALVEX_DECLARE_WALL_LOOP_PHASES
 } // namespace quads
+#undef CALVEX_DECLARE_WALL_LOOP_PHASES
 
 // The phases of a run in their order, in both builds, named for the
 // benchmark that times each on its own.
