@@ -22,7 +22,14 @@ int copyCommand(std::span<const std::string> args, std::ostream& err) {
     auto project = std::make_unique<ProjectData>();
     const ArchiveReadResult read = readArchiveFile(source, *project);
     if (!read.complete) {
-        err << describeReadProblem(source, read) << '\n';
+        err << "calvex-batch: " << describeReadProblem(source, read) << '\n';
+        return kExitFailure;
+    }
+    // Writing values that stand in each other's places would make the
+    // shift permanent.
+    if (read.misalignedLine > 0) {
+        err << "calvex-batch: " << source.string() << ": " << misalignedRecordWarning(read.misalignedLine)
+            << ": l'archivio non viene copiato\n";
         return kExitFailure;
     }
     const ArchiveWriteResult written = writeArchiveFile(target, *project);

@@ -14,13 +14,12 @@ Handover handOverGeneralData(ProjectData& project) {
     }
     const CheckResult check = checkGeneralData(texts, CheckMode::silent);
     if (!check.passed) {
-        handover.messages.push_back(check.message->text);
+        handover.refusal = check.message->text;
         return handover;
     }
     project.prepareWallEntry();
     project.currentFloor = 1;
     project.currentWall = 1;
-    handover.passed = true;
     return handover;
 }
 

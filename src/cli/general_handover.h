@@ -3,6 +3,7 @@
 // run: the seven general values go through their fields, then AVANTI checks
 // them and hands the project over to wall entry.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,8 @@
 namespace calvex::cli {
 
 struct Handover {
-    bool passed = false;
-    std::vector<std::string> messages; // what the window would have shown, in order
+    std::vector<std::string> messages;  // what the fields would have shown, in order
+    std::optional<std::string> refusal; // the check's message when it failed
 };
 
 // On success the project is ready for a run on storey 1, wall 1.

@@ -33,10 +33,10 @@ Json wallJson(const ProjectData& project, int storey, int wall) {
 
 } // namespace
 
-Json jsonReport(const ProjectData& project, const RunOutcome& outcome) {
+Json jsonReport(const ProjectData& project, const std::string& stopReason) {
     Json json;
-    json["complete"] = outcome.complete;
-    json["stopReason"] = outcome.complete ? Json(nullptr) : Json(outcome.describe());
+    json["complete"] = stopReason.empty();
+    json["stopReason"] = stopReason.empty() ? Json(nullptr) : Json(stopReason);
     const BuildingResult& building = project.building();
     for (const auto& field : kBuildingNumbers) json[std::string(field.name)] = valueJson(building.*field.member);
     for (const NamedList& list : kBuildingTexts)

@@ -5,10 +5,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "engine/engine.h"
+#include <string>
+
+#include "model/project_data.h"
 
 namespace calvex::cli {
 
-nlohmann::ordered_json jsonReport(const ProjectData& project, const RunOutcome& outcome);
+// `stopReason` is empty when the run reached its end; otherwise the object
+// has "complete" false, the reason, and whatever results the project holds.
+nlohmann::ordered_json jsonReport(const ProjectData& project, const std::string& stopReason);
 
 } // namespace calvex::cli

@@ -1,11 +1,12 @@
 #pragma once
-// An archive loaded as the general window loads it, handed over to wall
+// An archive loaded as the general window loads it, checked as the windows
+// check it before AVANTI, a printout or the report, handed over to wall
 // entry as AVANTI does, and computed once on storey 1, wall 1.
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <ostream>
+#include <string>
 
 #include "engine/engine.h"
 
@@ -13,11 +14,14 @@ namespace calvex::cli {
 
 struct LoadedProject {
     std::unique_ptr<ProjectData> project;
-    RunOutcome outcome;
+    // Why the archive gives no verdict, in Italian: the file cannot be read,
+    // a value or a check refuses the data, the run stopped, or a value
+    // cannot be printed. Empty when the run reached its end.
+    std::string stopReason;
+    bool complete() const { return stopReason.empty(); }
 };
 
-// Nothing when the file cannot be read or its general data are refused;
-// the reasons have been written to `err`, naming the file.
-std::optional<LoadedProject> loadAndCompute(const std::filesystem::path& file, std::ostream& err);
+// Every problem and warning is also written to `err`, naming the file.
+LoadedProject loadAndCompute(const std::filesystem::path& file, std::ostream& err);
 
 } // namespace calvex::cli

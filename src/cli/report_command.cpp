@@ -7,6 +7,10 @@
 #include <QLocale>
 #include <QPdfWriter>
 
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
 #include "commands.h"
 #include "exit_codes.h"
 #include "loaded_project.h"
@@ -17,7 +21,6 @@
 #include "print/qt/calculator_settings.h"
 #include "print/qt/qt_text_device.h"
 #include "print/report/report_printout.h"
-#include "rules/wall_entry.h"
 
 namespace calvex::cli {
 
@@ -41,11 +44,25 @@ std::pair<std::string, std::string> calculator() {
     return {settings.name.toStdString(), settings.address.toStdString()};
 }
 
-bool isEditableReport(const std::string& output) {
-    const std::string extension = ".odt";
-    if (output.size() < extension.size()) return false;
-    const std::string end = output.substr(output.size() - extension.size());
-    return QString::fromStdString(end).compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0;
+bool endsWith(const std::string& name, std::string_view extension) {
+    if (name.size() < extension.size()) return false;
+    return QString::fromStdString(name.substr(name.size() - extension.size()))
+               .compare(QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size())),
+                        Qt::CaseInsensitive) == 0;
+}
+
+bool isEditableReport(const std::string& output) { return endsWith(output, ".odt"); }
+
+// A report goes only to a name that says what it is, and never over the
+// archive it is made from (also when a link leads there): anything else is
+// taken for a mistake in the arguments.
+std::optional<std::string> outputProblem(const ReportArguments& arguments) {
+    if (!endsWith(arguments.output, ".pdf") && !endsWith(arguments.output, ".odt"))
+        return "il nome del file della relazione deve terminare con .pdf o .odt";
+    std::error_code error;
+    if (std::filesystem::equivalent(arguments.file, arguments.output, error))
+        return "\u00e8 l'archivio da cui si ricava la relazione: non viene sovrascritto";
+    return std::nullopt;
 }
 
 // The finished file put in the output's place whole, or a message naming it.
@@ -80,14 +97,14 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
         printUsage(err);
         return kExitFailure;
     }
-    const std::optional<LoadedProject> loaded = loadAndCompute(parsed->file, err);
-    if (!loaded) return kExitFailure;
-    const ProjectData& project = *loaded->project;
-    if (const auto failure = checkWallData(project)) {
-        err << "calvex-batch: " << parsed->file << ": " << failure->message << '\n';
+    if (const auto problem = outputProblem(*parsed)) {
+        err << "calvex-batch: " << parsed->output << ": " << *problem << '\n';
+        printUsage(err);
         return kExitFailure;
     }
-    if (!loaded->outcome.complete) return kExitFailure;
+    const LoadedProject loaded = loadAndCompute(parsed->file, err);
+    if (!loaded.complete()) return kExitFailure;
+    const ProjectData& project = *loaded.project;
     if (isEditableReport(parsed->output)) return writeEditableReport(project, parsed->output, err);
 
     // The PDF is drawn without a display.

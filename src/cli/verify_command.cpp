@@ -1,5 +1,6 @@
-// verifica FILE [--json]: the archive is loaded as the general window loads
-// it, handed over to wall entry as AVANTI does, and computed once.
+// verifica FILE [--json]: the archive is loaded and checked as the windows
+// load and check it, handed over to wall entry as AVANTI does, and computed
+// once; it gives a verdict exactly when the report could be written.
 
 #include <filesystem>
 #include <optional>
@@ -44,18 +45,19 @@ int verifyCommand(std::span<const std::string> args, std::ostream& out, std::ost
         printUsage(err);
         return kExitFailure;
     }
-    const std::optional<LoadedProject> loaded = loadAndCompute(parsed->file, err);
-    if (!loaded) return kExitFailure;
-    const ProjectData& project = *loaded->project;
-    const RunOutcome& outcome = loaded->outcome;
+    const LoadedProject loaded = loadAndCompute(parsed->file, err);
+    const ProjectData& project = *loaded.project;
 
+    // One object for every outcome, so that a program reading it never
+    // meets an empty output.
     if (parsed->json)
-        out << jsonReport(project, outcome).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        out << jsonReport(project, loaded.stopReason)
+                   .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
-    else if (outcome.complete)
+    else if (loaded.complete())
         printTextReport(project, out);
 
-    if (!outcome.complete) return kExitFailure;
+    if (!loaded.complete()) return kExitFailure;
     return buildingVerified(project) ? kExitVerified : kExitNotVerified;
 }
 

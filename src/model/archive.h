@@ -29,7 +29,14 @@ struct ArchiveReadResult {
     int field = 0;
     // What went wrong, in Italian, for the user.
     std::string problem;
+    // The first line on which a record did not end where the line ends (a
+    // field too many or too few), or 0. Fields are read in sequence across
+    // lines, so every later value may stand in another's place.
+    int misalignedLine = 0;
 };
+
+// The warning for a misaligned record, in Italian, naming its line.
+std::string misalignedRecordWarning(int line);
 
 inline constexpr const char* kProblemEndOfFile = "il file termina prima del previsto";
 inline constexpr const char* kProblemTooManyStoreys = "numero dei piani superiore a 20";

@@ -11,6 +11,8 @@ namespace calvex {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -60,6 +62,22 @@ FieldValue bareFieldValue(std::string_view trimmed) {
     return FieldValue::text(cp1252ToUtf8(trimmed));
 }
 
+ArchiveFieldScanner::ArchiveFieldScanner(std::string_view bytes) : bytes_(bytes) {
+    if (bytes_.starts_with(kByteOrderMark)) pos_ = contentStart_ = kByteOrderMark.size();
+}
+
+void ArchiveFieldScanner::skipBlankLines() {
+    const bool atLineStart = pos_ == contentStart_ || bytes_[pos_ - 1] == '\n' || bytes_[pos_ - 1] == '\r';
+    if (!atLineStart || afterComma_) return;
+    for (;;) {
+        std::size_t end = pos_;
+        while (end < bytes_.size() && isBlank(bytes_[end])) ++end;
+        if (end >= bytes_.size() || (bytes_[end] != '\r' && bytes_[end] != '\n')) return;
+        pos_ = end;
+        skipLineEnd();
+    }
+}
+
 std::optional<FieldValue> ArchiveFieldScanner::next() {
     if (atEnd() && !afterComma_) return std::nullopt;
     afterComma_ = false;
@@ -83,6 +101,7 @@ void ArchiveFieldScanner::skipLineEnd() {
 }
 
 void ArchiveFieldScanner::skipTerminator() {
+    endedLine_ = atEnd() || peek() != ',';
     if (atEnd()) return;
     if (peek() == ',') {
         ++pos_;

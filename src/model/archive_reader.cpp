@@ -63,33 +63,39 @@ public:
                 project_.setTitle(static_cast<TitleField>(i), value.fieldText());
             }))
             return failure_;
-        return {true, 0, 0, {}};
+        return {true, 0, 0, {}, misalignedLine_};
     }
 
 private:
     // Reads the `count` fields of one record, handing each to `store` with
     // its 0-based position; false when the input runs out first.
+    // The first record that does not end where its line ends is noted:
+    // every value after it stands one place or more away from its own.
     template <typename Store>
     bool readRecord(int count, Store store) {
+        scanner_.skipBlankLines();
         for (int i = 0; i < count; ++i) {
             std::optional<FieldValue> value = scanner_.next();
             if (!value) {
                 fail(scanner_.line(), i + 1, kProblemEndOfFile);
                 return false;
             }
+            const bool last = i == count - 1;
+            if (misalignedLine_ == 0 && scanner_.endedLine() != last) misalignedLine_ = scanner_.fieldLine();
             store(i, std::move(*value));
         }
         return true;
     }
 
     const ArchiveReadResult& fail(int line, int field, const char* problem) {
-        failure_ = {false, line, field, problem};
+        failure_ = {false, line, field, problem, misalignedLine_};
         return failure_;
     }
 
     ArchiveFieldScanner scanner_;
     ProjectData& project_;
     ArchiveReadResult failure_;
+    int misalignedLine_ = 0;
 };
 
 // Set where the cause is known better than its number says.
@@ -160,6 +166,12 @@ int readWholeFile(const std::filesystem::path& file, std::string& bytes) {
 }
 
 } // namespace
+
+std::string misalignedRecordWarning(int line) {
+    return "alla riga " + std::to_string(line) +
+           " un record non termina dove termina la riga (un campo in pi\u00f9 o in meno): i valori letti da l\u00ec "
+           "in poi possono essere fuori posto";
+}
 
 ArchiveReadResult readArchive(std::string_view bytes, ProjectData& project) {
     return ArchiveReader(bytes, project).run();

@@ -97,22 +97,55 @@ FieldChangeOutcome changeWallCount(ProjectData& project, std::string& fieldText,
 
 enum class Significance { significant, zeroOrUnset, notNumeric };
 
+// A negative load or height is no more significant than 0.
 Significance significanceOf(const FieldValue& value) {
     switch (value.kind()) {
         case FieldValue::Kind::Empty:
             return Significance::zeroOrUnset;
         case FieldValue::Kind::Integer:
         case FieldValue::Kind::Real:
-            return value.numberValue() == 0 ? Significance::zeroOrUnset : Significance::significant;
+            return value.numberValue() > 0 ? Significance::significant : Significance::zeroOrUnset;
         case FieldValue::Kind::Text:
             break;
     }
     if (!isNumericText(value.textValue())) return Significance::notNumeric;
-    return readTypedNumber(value.textValue()) == 0 ? Significance::zeroOrUnset : Significance::significant;
+    return readTypedNumber(value.textValue()) > 0 ? Significance::significant : Significance::zeroOrUnset;
 }
 
 // "piano n." followed by a blank and the storey number.
 std::string storeyNumber(int storey) { return str(storey); }
+
+struct StoreyValueProblem {
+    WindowMessage message;
+    int storey = 0;
+};
+
+// The first storey value that is not significant, storey by storey in the
+// order of the fields, with the message the hint box shows for it.
+std::optional<StoreyValueProblem> firstNotSignificantStoreyValue(const ProjectData& project) {
+    const int storeys = project.storeyCount();
+    for (int storey = 1; storey <= storeys; ++storey) {
+        for (int f = 0; f < kFloorFieldCount; ++f) {
+            const Significance significance = significanceOf(project.floor(storey, static_cast<FloorField>(f)));
+            if (significance == Significance::significant) continue;
+            const std::string number = storeyNumber(storey);
+            return StoreyValueProblem{
+                critical(significance == Significance::notNumeric
+                             ? "Vi sono valori non significativi nei dati al piano n." + number + "."
+                             : std::string(kNotSignificantMessages[f]) + number + "."),
+                storey};
+        }
+    }
+    return std::nullopt;
+}
+
+// grado, strutt, riduz and protez as the run reads them.
+bool generalValueUsable(GeneralField field, const FieldValue& value) {
+    if (value.isEmpty() || (value.isText() && !isNumericText(value.textValue()))) return false;
+    const double number = value.typedNumber();
+    if (field == GeneralField::strutt || field == GeneralField::protez) return number > 0;
+    return number >= 0;
+}
 
 } // namespace
 
@@ -198,19 +231,10 @@ GeneralHint generalHint(const ProjectData& project, const GeneralFieldTexts& tex
     for (GeneralField field : kGeneralEntryOrder)
         if (texts[field].empty()) return {std::string(missingValueMessage(field)), std::nullopt, 0};
 
-    const int storeys = project.storeyCount();
-    for (int storey = 1; storey <= storeys; ++storey) {
-        for (int f = 0; f < kFloorFieldCount; ++f) {
-            const Significance significance = significanceOf(project.floor(storey, static_cast<FloorField>(f)));
-            if (significance == Significance::significant) continue;
-            const std::string number = storeyNumber(storey);
-            const std::string message = significance == Significance::notNumeric
-                                            ? "Vi sono valori non significativi nei dati al piano n." + number + "."
-                                            : std::string(kNotSignificantMessages[f]) + number + ".";
-            return {"Controllare e correggere i dati del piano n." + number + " con valori attendibili.",
-                    critical(message), storey};
-        }
-    }
+    if (auto problem = firstNotSignificantStoreyValue(project))
+        return {
+            "Controllare e correggere i dati del piano n." + storeyNumber(problem->storey) + " con valori attendibili.",
+            std::move(problem->message), problem->storey};
     return {std::string(kHintAllEntered), std::nullopt, 0};
 }
 
@@ -220,6 +244,15 @@ CheckResult checkGeneralData(const GeneralFieldTexts& texts, CheckMode mode) {
             return {false, WindowMessage{std::string(missingValueMessage(field)), MessageIcon::question}};
     if (mode == CheckMode::silent) return {true, std::nullopt};
     return {true, WindowMessage{std::string(kMessageDataCorrect), MessageIcon::information}};
+}
+
+std::optional<ValueRefusal> checkSignificantValues(const ProjectData& project) {
+    for (GeneralField field : {GeneralField::grado, GeneralField::strutt, GeneralField::riduz, GeneralField::protez})
+        if (!generalValueUsable(field, project.general(field)))
+            return ValueRefusal{critical(missingValueMessage(field)), 0};
+    if (auto problem = firstNotSignificantStoreyValue(project))
+        return ValueRefusal{std::move(problem->message), problem->storey};
+    return std::nullopt;
 }
 
 } // namespace calvex

@@ -99,4 +99,17 @@ struct CheckResult {
 // The check of the general data: the first empty field fails it.
 CheckResult checkGeneralData(const GeneralFieldTexts& texts, CheckMode mode);
 
+struct ValueRefusal {
+    WindowMessage message;
+    int storey = 0; // the storey to show, 0 for a general value
+};
+
+// The check before a run whose results go on to a verdict, a printout or
+// the report: every general and storey value must be the number its text
+// says, so that none is computed as its leading part ("0.4e1" as 0.4) or
+// as 0. grado, strutt, riduz and protez must be plain numbers, not
+// negative, strutt and protez above 0 (a refusal gives the field's own
+// message); the storey values must pass the hint box's scan.
+std::optional<ValueRefusal> checkSignificantValues(const ProjectData& project);
+
 } // namespace calvex

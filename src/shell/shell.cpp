@@ -146,6 +146,8 @@ void Shell::deleteArchive(WorkWindow& from) { ArchiveCommands(*this).deleteFile(
 
 bool Shell::generalDataValid() { return generalWindow().validate(CheckMode::silent); }
 
+bool Shell::generalValuesUsable() { return generalWindow().validateValues(); }
+
 const GeneralFieldTexts& Shell::generalFieldTexts() { return generalWindow().fieldTexts(); }
 
 void Shell::enterWallCounts(int xWalls, int yWalls) {

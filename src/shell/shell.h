@@ -64,6 +64,7 @@ public:
     void deleteArchive(WorkWindow& from) override;
 
     bool generalDataValid() override;
+    bool generalValuesUsable() override;
     const GeneralFieldTexts& generalFieldTexts() override;
     void enterWallCounts(int xWalls, int yWalls) override;
     bool wallDataValid() override;

@@ -81,6 +81,15 @@ void ArchiveCommands::open(WorkWindow& from) {
         // it: Save asks for a name, proposing this one.
         project.currentFileName.clear();
         links_.choices().lastSaveName = *chosen;
+    } else if (result.misalignedLine > 0) {
+        platform.inform(&from, app::kCheckTitle,
+                        QStringLiteral("Nel file ") + quoted(*chosen) + QStringLiteral(", ") +
+                            QString::fromStdString(misalignedRecordWarning(result.misalignedLine)) +
+                            QStringLiteral(". Controllare i dati; il salvataggio chieder\u00e0 il nome del file."),
+                        MessageIcon::exclamation);
+        // Saving would make the shift permanent in the user's file.
+        project.currentFileName.clear();
+        links_.choices().lastSaveName = *chosen;
     }
     links_.showReadProject();
     if (!fromGeneral) {

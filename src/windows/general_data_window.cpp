@@ -311,6 +311,14 @@ bool GeneralDataWindow::validate(CheckMode mode) {
     return result.passed;
 }
 
+bool GeneralDataWindow::validateValues() {
+    const std::optional<ValueRefusal> refusal = checkSignificantValues(shell().project());
+    if (!refusal) return true;
+    show(refusal->message);
+    if (refusal->storey > 0) showStorey(refusal->storey);
+    return false;
+}
+
 void GeneralDataWindow::setFieldText(GeneralField field, const QString& text) {
     QWidget* widget = generalFields_[index(field)];
     display(widget, text);
@@ -353,7 +361,7 @@ void GeneralDataWindow::clearWindow() {
 }
 
 void GeneralDataWindow::goAhead() {
-    if (!validate(CheckMode::silent)) return;
+    if (!validate(CheckMode::silent) || !validateValues()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     progress_->setValue(2);
     progress_->show();

@@ -26,6 +26,9 @@ public:
     // The check of the general fields; its failure message is shown in
     // both modes, the success message only when interactive.
     bool validate(CheckMode mode);
+    // The values a run reads are the numbers their texts say; otherwise the
+    // message is shown, with the storey at fault.
+    bool validateValues();
     // Puts the project's seven general values into the fields, each
     // through the field's change handling (after an archive was read).
     void loadGeneralValues();

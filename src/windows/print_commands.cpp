@@ -10,6 +10,7 @@
 #include "print/printouts/title_page_printout.h"
 #include "print/printouts/wall_printouts.h"
 #include "print/report/report_printout.h"
+#include "print/tables/printable_values.h"
 #include "ui/app_texts.h"
 #include "ui/work_window.h"
 #include "windows/number_display.h"
@@ -51,12 +52,19 @@ bool PrintCommands::resultsCurrent(WorkWindow& from) {
     return false;
 }
 
+bool PrintCommands::valuesPrintable(WorkWindow& from) {
+    const std::optional<std::string> message = tables::unprintableValueMessage(links_.project());
+    if (!message) return true;
+    links_.platform().inform(&from, app::kCheckTitle, QString::fromStdString(*message), MessageIcon::critical);
+    return false;
+}
+
 void PrintCommands::generalTemplate(WorkWindow& from) {
     print(from, [](TextDevice& device) { printouts::printGeneralDataTemplate(device, localeNumber); });
 }
 
 void PrintCommands::generalTable(WorkWindow& from) {
-    if (!links_.generalDataValid()) return;
+    if (!links_.generalDataValid() || !valuesPrintable(from)) return;
     print(from, [&](TextDevice& device) {
         printouts::printGeneralDataTable(device, links_.project(), links_.generalFieldTexts(), localeNumber);
     });
@@ -70,12 +78,12 @@ void PrintCommands::titlePageData(WorkWindow& from) {
 }
 
 void PrintCommands::resultsTable(WorkWindow& from) {
-    if (!wallDataChecked(from) || !resultsCurrent(from)) return;
+    if (!wallDataChecked(from) || !resultsCurrent(from) || !valuesPrintable(from)) return;
     print(from, [&](TextDevice& device) { printouts::printResultsTable(device, links_.project(), localeNumber); });
 }
 
 void PrintCommands::wallsToModify(WorkWindow& from) {
-    if (!wallDataChecked(from) || !resultsCurrent(from)) return;
+    if (!wallDataChecked(from) || !resultsCurrent(from) || !valuesPrintable(from)) return;
     print(from, [&](TextDevice& device) { printouts::printWallsToModify(device, links_.project(), localeNumber); });
 }
 
@@ -84,7 +92,7 @@ void PrintCommands::wallTemplate(WorkWindow& from) {
 }
 
 void PrintCommands::wallDataAndResults(WorkWindow& from) {
-    if (!links_.wallDataValid() || !resultsCurrent(from)) return;
+    if (!links_.wallDataValid() || !resultsCurrent(from) || !valuesPrintable(from)) return;
     print(from,
           [&](TextDevice& device) { printouts::printWallDataAndResults(device, links_.project(), localeNumber); });
 }
@@ -98,7 +106,7 @@ bool PrintCommands::reportMayStart(WorkWindow& from) {
         links_.showWorkWindow(WorkWindowId::sismica);
         return false;
     }
-    if (!resultsCurrent(from)) return false;
+    if (!resultsCurrent(from) || !valuesPrintable(from)) return false;
     return buildingVerified(links_.project()) ||
            links_.platform().askYesNo(
                &from, app::kProductName,

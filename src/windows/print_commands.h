@@ -35,6 +35,9 @@ private:
     // Results that belong to the data: a run when they do not, and a
     // message when that run cannot complete.
     bool resultsCurrent(WorkWindow& from);
+    // Every number the printout shows prints as what it is; otherwise the
+    // value is named in a message and nothing is printed.
+    bool valuesPrintable(WorkWindow& from);
     template <typename Printout>
     void print(WorkWindow& from, Printout printout);
 

@@ -209,7 +209,7 @@ void WallDataWindow::toggleLiveCalculation() {
 }
 
 bool WallDataWindow::validate(CheckMode mode) {
-    if (!links_.generalDataValid()) {
+    if (!links_.generalDataValid() || !links_.generalValuesUsable()) {
         shell().showWorkWindow(WorkWindowId::dati);
         return false;
     }

@@ -12,9 +12,11 @@ struct RunOutcome;
 
 class WindowLinks : public WindowHost {
 public:
-    // The general window: its silent check, the field texts as typed, the
+    // The general window: its silent check, its check of the values a run
+    // reads (which shows the storey at fault), the field texts as typed, the
     // wall counts entered as if typed.
     virtual bool generalDataValid() = 0;
+    virtual bool generalValuesUsable() = 0;
     virtual const GeneralFieldTexts& generalFieldTexts() = 0;
     virtual void enterWallCounts(int xWalls, int yWalls) = 0;
 

@@ -156,7 +156,7 @@ TEST(BatchVerify, UnusableInputsExitWithTwo) {
     }
 }
 
-TEST(BatchVerify, IncompleteRunExitsWithTwoAndSaysWhy) {
+TEST(BatchVerify, IncompleteDataExitWithTwoAndTheWindowsMessage) {
     const std::filesystem::path dir = scratchDir("files");
     const std::filesystem::path file = dir / "Calvex-dati-senza-misure";
     writeBytes(file, smallArchive("\"9\",4,.33,1,\"1\",1,1", "\"\""));
@@ -164,14 +164,16 @@ TEST(BatchVerify, IncompleteRunExitsWithTwoAndSaysWhy) {
     BatchRun run = runBatch({"verifica", file.string()});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find(file.string()), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("misura in direzione X o Y mancante"), std::string::npos) << run.err;
+    const std::string message =
+        "Digitare un valore significativo per la dimensione in direzione X del setto n. 1 al piano 1.";
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
 
     run = runBatch({"verifica", file.string(), "--json"});
     EXPECT_EQ(run.status, 2);
     const nlohmann::json json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["complete"], false);
-    EXPECT_NE(json["stopReason"].get<std::string>().find("mancante"), std::string::npos);
+    EXPECT_EQ(json["stopReason"], message);
     EXPECT_EQ(json["floors"].size(), 2u);
     EXPECT_EQ(json["walls"].size(), 2u);
     EXPECT_TRUE(json["shearFailList"].is_null());

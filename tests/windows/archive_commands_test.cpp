@@ -64,6 +64,22 @@ TEST_F(ArchiveCommandsTest, OpenRefillsTheWindowAndSaveWritesItBack) {
     EXPECT_EQ(project->currentFileName, other.toStdString());
 }
 
+TEST_F(ArchiveCommandsTest, ARecordThatDoesNotEndWithItsLineIsToldAndSaveAsks) {
+    QByteArray bytes = contents(example());
+    const qsizetype firstWallLineEnd = bytes.indexOf("\r\n", bytes.indexOf("\r\n") + 2);
+    bytes.insert(firstWallLineEnd, ",");
+    const QString shifted = folder.filePath("Calvex-dati-spostato");
+    QFile file(shifted);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    platform.files.push_back(shifted);
+    window.findChild<QAction*>("apri")->trigger();
+    EXPECT_TRUE(lastMessage().contains("alla riga 2 un record non termina")) << lastMessage().toStdString();
+    EXPECT_TRUE(project->currentFileName.empty());
+}
+
 TEST_F(ArchiveCommandsTest, SaveChecksAndFailuresAreTold) {
     window.findChild<QAction*>("salva")->trigger();
     EXPECT_EQ(lastMessage(), QString::fromUtf8("Immettere il grado di sismicità."));

@@ -77,6 +77,29 @@ TEST_F(PrintCommandsTest, ChecksComeBeforeThePrinter) {
     EXPECT_EQ(platform.printerDialogs, 0);
 }
 
+TEST_F(PrintCommandsTest, ValuesTheRunWouldMisreadOrCouldNotPrintStopAvantiAndPrinting) {
+    WallDataWindow& walls = typeBuilding();
+    type(general, "specifico", "nan");
+    walls.findChild<QAction*>("solodati")->trigger();
+    EXPECT_EQ(lastMessage(), "Vi sono valori non significativi nei dati al piano n. 1.");
+    EXPECT_TRUE(general.isVisible());
+    EXPECT_EQ(platform.printerDialogs, 0);
+
+    type(general, "specifico", "1.9");
+    type(general, "strutt", "0.4e1");
+    general.goAhead();
+    EXPECT_EQ(lastMessage(), "Digitare il coefficiente di struttura.");
+    type(general, "strutt", "4");
+
+    walls.showStoreyAndWall(1, 1);
+    walls.findChild<QLineEdit*>(QStringLiteral("datisismici8"))->setText(QString(400, QLatin1Char('9')));
+    platform.clearRecords();
+    walls.findChild<QAction*>("solodati")->trigger();
+    EXPECT_TRUE(lastMessage().startsWith(QString::fromUtf8("Il valore sigma del setto n. 1 al piano 1 è fuori scala")))
+        << lastMessage().toStdString();
+    EXPECT_EQ(platform.printerDialogs, 0);
+}
+
 TEST_F(PrintCommandsTest, ResultsArePrintedOnlyWhenTheyBelongToTheData) {
     WallDataWindow& walls = typeBuilding();
     walls.toggleLiveCalculation();
