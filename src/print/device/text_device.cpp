@@ -58,8 +58,41 @@ void TextDevice::printFittingText(std::string_view text) {
         smaller = std::max(smallestSize, smaller - sizeStep);
         setFontSize(smaller);
     }
+    // Still too wide at the smallest size: the rest goes on the next lines,
+    // from the same place, so that nothing of the text is cut off.
+    const int start = x_;
+    while (room > 0 && textWidth(text) > room) {
+        const std::size_t fit = fittingPrefixLength(text, room);
+        printText(text.substr(0, fit));
+        endLine();
+        x_ = start;
+        text.remove_prefix(fit);
+    }
     printText(text);
     if (fontSize_ != size) setFontSize(size);
+}
+
+std::size_t TextDevice::fittingPrefixLength(std::string_view text, int room) const {
+    const auto isContinuationByte = [&](std::size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+    const auto characterStart = [&](std::size_t i) {
+        while (i > 0 && i < text.size() && isContinuationByte(i)) --i;
+        return i;
+    };
+    // The longest prefix that fits, found by halving; at least one character.
+    std::size_t low = 0;
+    std::size_t high = text.size();
+    while (low < high) {
+        const std::size_t middle = characterStart(low + (high - low + 1) / 2);
+        if (middle <= low) break;
+        if (textWidth(text.substr(0, middle)) <= room)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    if (low > 0) return low;
+    std::size_t first = 1;
+    while (first < text.size() && isContinuationByte(first)) ++first;
+    return first;
 }
 
 void TextDevice::printFittingAtColumn(int column, std::string_view text) {

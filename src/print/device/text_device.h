@@ -68,7 +68,8 @@ public:
 
     // Draws the text as printText does; one that would run past the right
     // edge of the page box is drawn at a font size stepped down until it
-    // fits (or down to the smallest size), then the size is restored.
+    // fits, then the size is restored. A text too wide even at the smallest
+    // size goes on over further lines, starting where it started.
     void printFittingText(std::string_view text);
     void printFittingAtColumn(int column, std::string_view text);
 
@@ -101,6 +102,10 @@ protected:
     virtual void documentEnded() = 0;
 
 private:
+    // The bytes of the longest start of the text, cut between characters,
+    // that is at most `room` wide; at least one character.
+    std::size_t fittingPrefixLength(std::string_view text, int room) const;
+
     std::string fontName_ = "Courier New";
     double fontSize_ = 12;
     int x_ = 0;

@@ -134,6 +134,27 @@ TEST(TextDevice, FittingTextIsSetSmallerOnlyWhenItWouldRunOffTheBox) {
     EXPECT_EQ(texts[3].size, 18);
 }
 
+TEST(TextDevice, FittingTextTooWideEvenAtTheSmallestSizeGoesOnOverLinesWhole) {
+    RecordingDevice device;
+    device.setFont("Courier New", 14);
+    std::string text;
+    for (int i = 0; i < 2000; ++i) text += i % 7 == 0 ? "\u00e0" : "x";
+    device.printFittingAtColumn(5, text);
+
+    EXPECT_EQ(device.fontSize(), 14);
+    const auto texts = device.texts();
+    ASSERT_GT(texts.size(), 1u);
+    device.setFontSize(4);
+    std::string joined;
+    for (const auto& piece : texts) {
+        joined += piece.text;
+        EXPECT_EQ(piece.x, texts[0].x);
+        EXPECT_EQ(piece.size, 4);
+        EXPECT_LE(piece.x + device.textWidth(piece.text), pageBoxWidth);
+    }
+    EXPECT_EQ(joined, text);
+}
+
 TEST(RecordingDevice, MetricsFollowFontAndSize) {
     RecordingDevice device;
     device.setFont("Courier New", 8);
