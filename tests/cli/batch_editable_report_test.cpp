@@ -1,5 +1,6 @@
 // The editable report as a word processor shows it: converted to PDF by
-// LibreOffice when it is installed, and read back as text page by page.
+// LibreOffice when it is installed, with the fonts the setup installs, and
+// read back as text page by page.
 
 #include <gtest/gtest.h>
 
@@ -26,18 +27,40 @@ int run(const std::string& command) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
+// A fontconfig setting that shows LibreOffice only the fonts the setup
+// installs (the Liberation faces, and URW Gothic for the report's Century
+// Gothic through the setup's alias), with fontconfig's own rules: the pages
+// come out the same on every machine, whatever else it has installed.
+std::string setupFontsOnly(const std::filesystem::path& dir) {
+    const std::filesystem::path config = dir / "fonts.conf";
+    std::string xml = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+    for (const char* fonts : {"/usr/share/fonts/truetype/liberation", "/usr/share/fonts/truetype/liberation2",
+                              "/usr/share/fonts/opentype/urw-base35"})
+        xml += std::string("  <dir>") + fonts + "</dir>\n";
+    xml += "  <cachedir>" + (dir / "fontcache").string() + "</cachedir>\n";
+    xml += "  <include>" +
+           (std::filesystem::path(CALVEX_SOURCE_DIR) / "scripts" / "century-gothic-fontconfig.conf").string() +
+           "</include>\n";
+    xml += "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n</fontconfig>\n";
+    writeBytes(config, xml);
+    // The user's own fontconfig settings are read from his home.
+    return "FONTCONFIG_FILE=" + quoted(config.string()) + " HOME=" + quoted(dir.string()) +
+           " XDG_CONFIG_HOME=" + quoted((dir / "config").string());
+}
+
 // The pages of the document as LibreOffice lays them out, as text.
 std::vector<std::string> pagesInLibreOffice(const std::filesystem::path& odt) {
     const std::filesystem::path dir = odt.parent_path();
     // A profile of its own, so that runs at the same time do not meet.
     const std::string profile = "-env:UserInstallation=file://" + (dir / "profile").string();
+    const std::string fonts = setupFontsOnly(dir);
     std::filesystem::path pdf = odt;
     pdf.replace_extension(".pdf");
     // A first start on a fresh profile, on a busy machine, now and then ends
     // without converting: one more try before the check fails.
     for (int attempt = 0; attempt < 2 && !std::filesystem::exists(pdf); ++attempt)
-        run("soffice " + quoted(profile) + " --headless --convert-to pdf --outdir " + quoted(dir.string()) + " " +
-            quoted(odt.string()));
+        run(fonts + " soffice " + quoted(profile) + " --headless --convert-to pdf --outdir " + quoted(dir.string()) +
+            " " + quoted(odt.string()));
     EXPECT_TRUE(std::filesystem::exists(pdf)) << "LibreOffice did not convert " << odt;
     const std::filesystem::path text = dir / "pages.txt";
     EXPECT_EQ(run("pdftotext -layout " + quoted(pdf.string()) + " " + quoted(text.string())), 0);

@@ -14,6 +14,11 @@ void RecordingWordDocument::addParagraph(std::string_view text) {
     pageBreak_ = false;
 }
 
+void RecordingWordDocument::keepWithNext() {
+    if (blocks_.empty() || blocks_.back().isTable) throw std::logic_error("no paragraph to keep with the next block");
+    paragraphs_.back().keepWithNext = true;
+}
+
 void RecordingWordDocument::addPageCountParagraph(std::string_view before, std::string_view after) {
     std::string text(before);
     text += std::to_string(pages_);

@@ -19,6 +19,7 @@ public:
         bool bold;
         bool newPage;   // starts a new page
         bool pageCount; // holds the document's page count
+        bool keepWithNext = false;
     };
     struct Table {
         int rows;
@@ -27,6 +28,7 @@ public:
         std::vector<std::vector<std::string>> cells; // [row - 1][column - 1]
         std::optional<Alignment> alignment;
         int headingRows = 0;
+        bool whole = false; // kept on one page
         const std::string& cell(int row, int column) const { return cells.at(row - 1).at(column - 1); }
     };
     // Where the numbered pages start, and the caption at their foot.
@@ -48,12 +50,14 @@ public:
     void setBold(bool bold) override { bold_ = bold; }
     void addParagraph(std::string_view text) override;
     void addPageCountParagraph(std::string_view before, std::string_view after) override;
+    void keepWithNext() override;
     void addPageBreak() override { pageBreak_ = true; }
     void numberFollowingPages(std::string_view caption) override { pendingCaption_ = std::string(caption); }
     int addTable(int rows, int columns) override;
     void setCell(int table, int row, int column, std::string_view text) override;
     void alignTable(int table, Alignment alignment) override;
     void setHeadingRows(int table, int rows) override { tables_.at(table - 1).headingRows = rows; }
+    void keepTableWhole(int table) override { tables_.at(table - 1).whole = true; }
     void setProperties(std::string_view title, std::string_view author) override;
     void justifyParagraphs() override { justified_ = true; }
     bool justified() const { return justified_; }

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <set>
 #include <stdexcept>
+#include <string_view>
 
 namespace calvex::documents {
 
@@ -189,10 +191,48 @@ void writeTable(librevenge::RVNGTextInterface& out, const OdtWordDocument::Table
     out.closeTable();
 }
 
+// The generator has no property for a table that must not break between
+// its rows: this handler passes the stream on, adding that property to the
+// styles of the tables named.
+class WholeTableStyles : public OdfDocumentHandler {
+public:
+    WholeTableStyles(OdfDocumentHandler& out, std::set<std::string> styleNames)
+        : out_(out), styleNames_(std::move(styleNames)) {}
+
+    void startDocument() override { out_.startDocument(); }
+    void endDocument() override { out_.endDocument(); }
+    void startElement(const char* name, const RVNGPropertyList& attributes) override {
+        const std::string_view element = name;
+        if (element == "style:style") {
+            const librevenge::RVNGProperty* family = attributes["style:family"];
+            const librevenge::RVNGProperty* styleName = attributes["style:name"];
+            inWholeTable_ = family && styleName && std::string_view(family->getStr().cstr()) == "table" &&
+                            styleNames_.contains(styleName->getStr().cstr());
+        } else if (element == "style:table-properties" && inWholeTable_) {
+            RVNGPropertyList amended(attributes);
+            amended.insert("style:may-break-between-rows", "false");
+            out_.startElement(name, amended);
+            return;
+        }
+        out_.startElement(name, attributes);
+    }
+    void endElement(const char* name) override { out_.endElement(name); }
+    void characters(const librevenge::RVNGString& text) override { out_.characters(text); }
+
+private:
+    OdfDocumentHandler& out_;
+    std::set<std::string> styleNames_;
+    bool inWholeTable_ = false;
+};
+
+// The generator names the style of each table after the table's place
+// among the tables, from 0.
+std::string tableStyleName(int number) { return "Table" + std::to_string(number - 1); }
+
 } // namespace
 
 void OdtWordDocument::addParagraph(std::string_view text) {
-    Paragraph paragraph{std::string(text), font_, pageBreak_, std::nullopt, std::nullopt};
+    Paragraph paragraph{std::string(text), font_, pageBreak_, false, std::nullopt, std::nullopt};
     if (pageBreak_ && pendingCaption_) {
         paragraph.numberedPages = std::move(pendingCaption_);
         pendingCaption_.reset();
@@ -206,11 +246,17 @@ void OdtWordDocument::addPageCountParagraph(std::string_view before, std::string
     std::get<Paragraph>(blocks_.back()).afterPageCount = std::string(after);
 }
 
+void OdtWordDocument::keepWithNext() {
+    Paragraph* last = blocks_.empty() ? nullptr : std::get_if<Paragraph>(&blocks_.back());
+    if (!last) throw std::logic_error("no paragraph to keep with the next block");
+    last->keepWithNext = true;
+}
+
 int OdtWordDocument::addTable(int rows, int columns) {
     if (rows < 1 || columns < 1) throw std::invalid_argument("a table needs a row and a column");
     tables_.push_back(blocks_.size());
     blocks_.emplace_back(Table{rows, columns, font_, std::vector<std::string>(static_cast<std::size_t>(rows * columns)),
-                               0, std::nullopt});
+                               0, std::nullopt, false});
     return static_cast<int>(tables_.size());
 }
 
@@ -231,6 +277,8 @@ void OdtWordDocument::setHeadingRows(int number, int rows) {
     target.headingRows = std::clamp(rows, 0, target.rows);
 }
 
+void OdtWordDocument::keepTableWhole(int number) { table(number).whole = true; }
+
 void OdtWordDocument::alignTable(int number, Alignment alignment) { table(number).alignment = alignment; }
 
 void OdtWordDocument::setProperties(std::string_view title, std::string_view author) {
@@ -243,8 +291,13 @@ std::optional<std::string> OdtWordDocument::package() const {
     OdfXmlWriter styles;
     OdfXmlWriter meta;
     OdfXmlWriter manifest;
+    std::set<std::string> wholeTables;
+    for (int number = 1; number <= static_cast<int>(tables_.size()); ++number)
+        if (std::get<Table>(blocks_[tables_[static_cast<std::size_t>(number - 1)]]).whole)
+            wholeTables.insert(tableStyleName(number));
+    WholeTableStyles contentStyles(content, std::move(wholeTables));
     OdtGenerator out;
-    out.addDocumentHandler(&content, ODF_CONTENT_XML);
+    out.addDocumentHandler(&contentStyles, ODF_CONTENT_XML);
     out.addDocumentHandler(&styles, ODF_STYLES_XML);
     out.addDocumentHandler(&meta, ODF_META_XML);
     out.addDocumentHandler(&manifest, ODF_MANIFEST_XML);
@@ -272,6 +325,7 @@ std::optional<std::string> OdtWordDocument::package() const {
         RVNGPropertyList properties;
         if (paragraph.pageBreak && !paragraph.numberedPages) properties.insert("fo:break-before", "page");
         if (justified_) properties.insert("fo:text-align", "justify");
+        if (paragraph.keepWithNext) properties.insert("fo:keep-with-next", "always");
         out.openParagraph(properties);
         out.openSpan(spanProperties(paragraph.font));
         insertText(out, paragraph.text);

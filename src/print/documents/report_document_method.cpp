@@ -75,6 +75,7 @@ int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std
     document.setCell(table, 1, 1, firstHeading);
     document.setCell(table, 1, 2, secondHeading);
     document.setHeadingRows(table, 1);
+    document.keepTableWhole(table);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i) + 2;
         document.setCell(table, row, 1, rows[i].first);
@@ -87,6 +88,7 @@ int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std
 void addSectionHeading(WordDocument& document, std::string_view heading) {
     document.setFontSize(sectionSize);
     document.addParagraph(heading);
+    document.keepWithNext();
     document.setFontSize(bodySize);
 }
 
@@ -99,8 +101,12 @@ void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::
     document.addParagraph("RELAZIONE CALCOLO");
     document.setFontSize(bodySize);
     for (const std::string_view paragraph : methodParagraphs) document.addParagraph(paragraph);
+    // The last method paragraph introduces the formula, which its symbols
+    // explain: the three go together.
+    document.keepWithNext();
     document.setFontSize(10);
     document.addParagraph("Tu = A * tk * sqr( 1 + (so+sy+sx)/1.5*tk + (so+sy)*sx/2.25*tk^2)");
+    document.keepWithNext();
     addTwoColumnTable(document, "simbolo", "significato", formulaSymbols);
     document.addParagraph(
         "La struttura globale \u00e8 verificata sismicamente quando, per ciascun piano, la sommatoria delle forze "
@@ -111,10 +117,15 @@ void addTitleAndMethod(WordDocument& document, const ProjectData& project, std::
 void addClosing(WordDocument& document, const ProjectData& project, std::string_view calculatorName) {
     document.setFontSize(bodySize);
     document.addParagraph("");
+    // The block stays together on one page, down to the signature.
     document.addPageCountParagraph("La presente relazione \u00e8 composta di n. ", " pagine.");
+    document.keepWithNext();
     document.addParagraph(joined({"Si allegano: ", project.title(TitleField::allegati)}));
+    document.keepWithNext();
     document.addParagraph(joined({project.title(TitleField::luogo), ": ", project.title(TitleField::data)}));
+    document.keepWithNext();
     document.addParagraph("il calcolatore");
+    document.keepWithNext();
     document.addParagraph(joined({"(", calculatorName, ")"}));
 }
 

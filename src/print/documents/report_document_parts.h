@@ -30,11 +30,12 @@ struct Row2 {
     std::string_view second;
 };
 
-// A table of two columns: the heading row, then one row per entry.
+// A table of two columns: the heading row, then one row per entry; short,
+// it is kept whole on one page.
 int addTwoColumnTable(WordDocument& document, std::string_view firstHeading, std::string_view secondHeading,
                       std::span<const Row2> rows);
 
-// A section heading, then the body size again.
+// A section heading, kept with what follows it, then the body size again.
 void addSectionHeading(WordDocument& document, std::string_view heading);
 
 // The title block, the method statement with its formula and symbols.

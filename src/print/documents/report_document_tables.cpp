@@ -212,6 +212,7 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
         "Il coefficiente di sicurezza riportato, per le due direzioni X e Y di ogni piano, \u00e8 una misura della "
         "capacit\u00e0 della struttura di poter resistere in maniera globale, anche in presenza di setti non pi\u00f9 "
         "efficaci, ad un terremoto come quello ipotizzato.");
+    document.keepWithNext();
 
     std::array<std::string, tables::kBuildingValueLines.size()> values;
     std::array<Row2, tables::kBuildingValueLines.size()> rows;
@@ -235,6 +236,7 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
         legend[i] = {tables::kStoreyResultsLegend[i].symbol, meanings[i]};
     }
     document.addParagraph("Legenda:");
+    document.keepWithNext();
     addTwoColumnTable(document, "colonna", "significato", legend);
 
     std::vector<Cells> storeyRows;
@@ -246,6 +248,7 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
                 formatPattern((level.*tables::kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
     }
     document.addParagraph("Risultati dei piani:");
+    document.keepWithNext();
     return {building, addDataTable(document, storeyResultsHeadings, storeyResultsUnits, storeyRows)};
 }
 

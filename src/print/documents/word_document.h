@@ -26,6 +26,10 @@ public:
     // document and the text after: the number is the word processor's own
     // count, kept true as the document is edited.
     virtual void addPageCountParagraph(std::string_view before, std::string_view after) = 0;
+    // The last paragraph written stays on the page of the paragraph or
+    // table after it, moving to the next page with it: a heading with what
+    // it heads, the lines of a closing block with one another.
+    virtual void keepWithNext() = 0;
     // The next paragraph starts a new page.
     virtual void addPageBreak() = 0;
     // The pages from the next page break on carry at their foot the caption
@@ -40,6 +44,9 @@ public:
     // The first rows of the table are its heading, repeated at the top of
     // every page the table runs over.
     virtual void setHeadingRows(int table, int rows) = 0;
+    // The table stays whole on one page: where it does not fit in what is
+    // left of a page, it starts on the next. For short tables, a legend say.
+    virtual void keepTableWhole(int table) = 0;
     // The paragraphs of every cell of the table.
     virtual void alignTable(int table, Alignment alignment) = 0;
     // Every paragraph of the document set justified.

@@ -108,6 +108,53 @@ TEST(OdtWordDocument, WritesAPackageWithItsPagesFieldsAndTables) {
     EXPECT_NE(meta.find("<dc:creator>Ing. Bianchi</dc:creator>"), std::string::npos);
 }
 
+// The properties element of the named style, of the kind given.
+Element propertiesOf(const std::vector<Element>& elements, const QString& style, const char* kind) {
+    const auto found = std::find_if(elements.begin(), elements.end(), [&](const Element& e) {
+        return e.name == QLatin1String("style:style") && e.attribute("style:name") == style;
+    });
+    for (auto e = found; e != elements.end() && e + 1 != elements.end(); ++e) {
+        if ((e + 1)->name == QLatin1String("style:style")) break;
+        if ((e + 1)->name == QLatin1String(kind)) return *(e + 1);
+    }
+    return {};
+}
+
+TEST(OdtWordDocument, KeepsParagraphsWithTheNextBlockAndShortTablesWhole) {
+    documents::OdtWordDocument document;
+    document.addParagraph("B) DATI DEI SETTI");
+    document.keepWithNext();
+    const int legend = document.addTable(2, 2);
+    document.keepTableWhole(legend);
+    EXPECT_THROW(document.keepWithNext(), std::logic_error);
+    document.addParagraph("libero");
+    document.addTable(2, 2);
+    EXPECT_THROW(document.keepTableWhole(3), std::out_of_range);
+
+    const std::optional<std::string> bytes = document.package();
+    ASSERT_TRUE(bytes.has_value());
+    const std::vector<Element> elements = elementsOf(readPackage(*bytes).entries.at("content.xml"));
+
+    // The paragraphs outside the tables are the first and the fourth.
+    const std::vector<Element> paragraphs = named(elements, "text:p");
+    ASSERT_EQ(paragraphs.size(), 1u + 4 + 1 + 4);
+    const auto keep = [&](const Element& paragraph) {
+        return propertiesOf(elements, paragraph.attribute("text:style-name"), "style:paragraph-properties")
+            .attribute("fo:keep-with-next");
+    };
+    EXPECT_EQ(keep(paragraphs[0]), "always");
+    EXPECT_EQ(keep(paragraphs[5]), "");
+
+    const std::vector<Element> tables = named(elements, "table:table");
+    ASSERT_EQ(tables.size(), 2u);
+    const auto mayBreak = [&](const Element& table) {
+        return propertiesOf(elements, table.attribute("table:style-name"), "style:table-properties")
+            .attribute("style:may-break-between-rows");
+    };
+    EXPECT_EQ(mayBreak(tables[0]), "false");
+    EXPECT_EQ(mayBreak(tables[1]), "");
+}
+
 TEST(OdtWordDocument, TheLargestBuildingsReportHasItsTenTablesFittingThePage) {
     testing::TestBuilding building(20, 50, 50);
     for (int storey = 1; storey <= 20; ++storey) {

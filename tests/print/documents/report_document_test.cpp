@@ -137,6 +137,32 @@ TEST_F(ReportDocument, TenTablesWithTheirShapesAndAlignment) {
     EXPECT_EQ(table(10).cell(2, 11), "tm");
 }
 
+TEST_F(ReportDocument, HeadingsKeepWithWhatTheyHeadAndTheClosingBlockStaysTogether) {
+    build();
+    const auto& paragraphs = document.paragraphs();
+    const auto kept = [&](const std::string& text) {
+        const auto index = document.paragraphIndex(text);
+        return index.has_value() && paragraphs[*index].keepWithNext;
+    };
+    for (const char* heading :
+         {"A) DATI GENERALI", "B) DATI DEI SETTI", "C) RISULTATI DELLA VERIFICA", "D) RISULTATI GENERALI E DEI PIANI",
+          "Legenda:", "Risultati dei piani:", "Tu = A * tk * sqr( 1 + (so+sy+sx)/1.5*tk + (so+sy)*sx/2.25*tk^2)"})
+        EXPECT_TRUE(kept(heading)) << heading;
+    EXPECT_FALSE(paragraphs[16].keepWithNext);
+    // The short tables stay whole; the data tables, as long as the building,
+    // break between their rows.
+    for (int number = 1; number <= 10; ++number) EXPECT_EQ(table(number).whole, table(number).columns == 2) << number;
+
+    // From the page count down to the calculator's name, on one page; the
+    // empty paragraph before it may stay behind.
+    const auto count = document.paragraphIndex("La presente relazione \u00e8 composta di n. 7 pagine.");
+    ASSERT_TRUE(count.has_value());
+    EXPECT_FALSE(paragraphs[*count - 1].keepWithNext);
+    for (std::size_t i = *count; i + 1 < paragraphs.size(); ++i) EXPECT_TRUE(paragraphs[i].keepWithNext) << i;
+    EXPECT_EQ(paragraphs.size() - *count, 5u);
+    EXPECT_FALSE(paragraphs.back().keepWithNext);
+}
+
 TEST_F(ReportDocument, ValuesInTheUsersNotation) {
     build();
     // General data: read numbers in their shortest form, the others as typed.
