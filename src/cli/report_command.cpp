@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPdfWriter>
+#include <iostream>
 
 #include <filesystem>
 #include <optional>
@@ -40,7 +41,7 @@ std::optional<ReportArguments> parseArguments(std::span<const std::string> args)
 
 // The calculator's lines, as the program reads them.
 std::pair<std::string, std::string> calculator() {
-    const qt::CalculatorSettings settings = qt::readCalculatorSettings();
+    const qt::CalculatorSettings settings = qt::readCalculatorSettings(std::cerr, "calvex-batch");
     return {settings.name.toStdString(), settings.address.toStdString()};
 }
 

@@ -1,13 +1,9 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
 #include <string>
 
 #include "archive.h"
 #include "archive_fields.h"
+#include "bounded_file.h"
 
 namespace calvex {
 
@@ -98,73 +94,6 @@ private:
     int misalignedLine_ = 0;
 };
 
-// Set where the cause is known better than its number says.
-constexpr int kNotARegularFile = -1;
-constexpr int kTooLarge = -2;
-
-std::string openProblem(int error) {
-    std::string reason;
-    switch (error) {
-        case kNotARegularFile:
-            reason = "il nome non indica un file ordinario";
-            break;
-        case kTooLarge:
-            reason = "il file \u00e8 pi\u00f9 grande di " + std::to_string(kMaxArchiveFileBytes / (1024 * 1024)) +
-                     " MB e non pu\u00f2 essere un archivio";
-            break;
-        case ENOENT:
-            reason = "il file non esiste";
-            break;
-        case EACCES:
-        case EPERM:
-            reason = "accesso negato";
-            break;
-        case EISDIR:
-            reason = "il nome indica una cartella";
-            break;
-        default:
-            // The system's own text would not be Italian; its number helps support.
-            reason = "errore del sistema n. " + std::to_string(error);
-            break;
-    }
-    return "impossibile aprire il file: " + reason;
-}
-
-// Reads the whole of a regular file of at most kMaxArchiveFileBytes. The
-// file is opened without waiting, so that a pipe with no writer is refused
-// at once instead of blocking, and its kind and size are checked before a
-// byte is read.
-int readWholeFile(const std::filesystem::path& file, std::string& bytes) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    int error = 0;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        error = errno;
-    else if (S_ISDIR(status.st_mode))
-        error = EISDIR;
-    else if (!S_ISREG(status.st_mode))
-        error = kNotARegularFile;
-    else if (status.st_size > static_cast<off_t>(kMaxArchiveFileBytes))
-        error = kTooLarge;
-    if (error == 0) {
-        // One byte over the limit tells a file that grew since.
-        bytes.resize(kMaxArchiveFileBytes + 1);
-        std::size_t filled = 0;
-        while (filled < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) error = errno;
-            if (got <= 0) break;
-            filled += static_cast<std::size_t>(got);
-        }
-        bytes.resize(filled);
-        if (error == 0 && filled > kMaxArchiveFileBytes) error = kTooLarge;
-    }
-    ::close(fd);
-    return error;
-}
-
 } // namespace
 
 std::string misalignedRecordWarning(int line) {
@@ -178,9 +107,13 @@ ArchiveReadResult readArchive(std::string_view bytes, ProjectData& project) {
 }
 
 ArchiveReadResult readArchiveFile(const std::filesystem::path& file, ProjectData& project) {
-    std::string bytes;
-    if (const int error = readWholeFile(file, bytes); error != 0) return {false, 0, 0, openProblem(error)};
-    return readArchive(bytes, project);
+    const BoundedFile read = readBoundedFile(file, kMaxArchiveFileBytes);
+    if (!read.isRead()) {
+        std::string problem = "impossibile aprire il file: " + read.problem;
+        if (read.status == BoundedFile::Status::tooLarge) problem += " e non pu\u00f2 essere un archivio";
+        return {false, 0, 0, problem};
+    }
+    return readArchive(read.bytes, project);
 }
 
 } // namespace calvex

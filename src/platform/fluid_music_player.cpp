@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "model/bounded_file.h"
 
 namespace calvex {
 
@@ -69,12 +72,12 @@ struct FluidMusicPlayer::Session {
         fluid_player_t* player = new_fluid_player(synth);
         if (!player) return nullptr;
         players.push_back(player);
-        if (fluid_player_add(player, file.constData()) != FLUID_OK) return nullptr;
+        if (fluid_player_add_mem(player, tune.data(), tune.size()) != FLUID_OK) return nullptr;
         if (tick > 0) fluid_player_seek(player, tick);
         return player;
     }
 
-    QByteArray file;
+    std::string tune; // the bytes of the MIDI file
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     std::vector<fluid_player_t*> players;
@@ -90,12 +93,15 @@ FluidMusicPlayer::~FluidMusicPlayer() { close(); }
 void FluidMusicPlayer::open(const QString& midiFile) {
     close();
     silenceSoundLibraries();
-    const QByteArray file = QFile::encodeName(midiFile);
+    // Read here, bounded, so that FluidSynth never opens the file itself:
+    // a pipe or a huge file in the tune's place must not hold up the splash.
+    BoundedFile tune = readBoundedFile(QFile::encodeName(midiFile).toStdString(), kMaxMidiFileBytes);
+    if (!tune.isRead() || !tune.bytes.starts_with("MThd")) return;
     const QByteArray soundFont = generalMidiSoundFont();
-    if (!QFileInfo(midiFile).isFile() || !fluid_is_midifile(file.constData()) || soundFont.isEmpty()) return;
+    if (soundFont.isEmpty()) return;
 
     auto session = std::make_unique<Session>();
-    session->file = file;
+    session->tune = std::move(tune.bytes);
     session->settings = new_fluid_settings();
     if (!session->settings) return;
     fluid_settings_setint(session->settings, "synth.lock-memory", 0);

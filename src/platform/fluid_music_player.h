@@ -1,10 +1,12 @@
 #pragma once
 // The splash music on FluidSynth: a General MIDI soundfont of the system
 // plays the MIDI file through the default audio output. Without the file,
-// a soundfont or an audio device the player stays silent, and every
+// a soundfont or an audio device, or with a file that is not a regular
+// MIDI file of at most kMaxMidiFileBytes, the player stays silent, and every
 // command is then harmless; nothing is ever reported.
 
 #include <QString>
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,6 +14,9 @@
 #include "platform/platform.h"
 
 namespace calvex {
+
+// The largest MIDI file played; a tune of some minutes takes tens of kB.
+inline constexpr std::size_t kMaxMidiFileBytes = 512 * 1024;
 
 class FluidMusicPlayer : public MusicPlayer {
 public:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <iostream>
 #include <memory>
 
 #include "model/project_data.h"
@@ -12,7 +13,16 @@
 #include "ui/app_texts.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    // The program takes no arguments, and none reaches Qt: its own options
+    // (-platform, -stylesheet and the like) could end or block the start.
+    if (argc > 1) {
+        std::cerr << "uso: calvex (senza argomenti; gli archivi si aprono con File > Apri)\n";
+        return 2;
+    }
+    char fallbackName[] = "calvex";
+    int qtArgc = 1;
+    char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+    QApplication application(qtArgc, qtArgv);
     QApplication::setOrganizationName(QStringLiteral("Calvex"));
     QApplication::setApplicationName(QStringLiteral("Calvex"));
     // A face with the metrics of the classic sans serif: the layouts in
@@ -23,7 +33,7 @@ int main(int argc, char** argv) {
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
-    const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings();
+    const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings(std::cerr, "calvex");
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
 
     calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "model/bounded_file.h"
 #include "model/cp1252.h"
 
 namespace calvex {
@@ -22,12 +23,9 @@ QStringList splitTipLines(const QString& text) {
 
 std::optional<QStringList> readTipsFile(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return splitTipLines(QString::fromStdString(
-        cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))));
+    const BoundedFile read = readBoundedFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes);
+    if (!read.isRead()) return std::nullopt;
+    return splitTipLines(QString::fromStdString(cp1252ToUtf8(read.bytes)));
 }
 
 } // namespace calvex

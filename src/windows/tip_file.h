@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <optional>
 
 namespace calvex {
@@ -13,7 +14,11 @@ inline const QString kTipsFileName = QStringLiteral("SuggerimentiCalvex.TXT");
 // one too, but the line end at the very end of the text starts no new line.
 QStringList splitTipLines(const QString& text);
 
-// The tips of the file, or nothing when it does not exist or cannot be read.
+// The largest tips file read: far above any list of one-line tips.
+inline constexpr std::size_t kMaxTipsFileBytes = 1024 * 1024;
+
+// The tips of the file, or nothing when it does not exist or cannot be read:
+// a folder, a pipe or a file over the limit is refused at once.
 std::optional<QStringList> readTipsFile(const QString& path);
 
 } // namespace calvex

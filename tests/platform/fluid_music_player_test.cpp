@@ -3,9 +3,14 @@
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <chrono>
+
+#include <sys/stat.h>
+
+#include "support/hang_guard.h"
 
 namespace calvex {
 namespace {
@@ -15,14 +20,18 @@ const QString tune = QStringLiteral(CALVEX_SOURCE_DIR "/resources/Internet.mid")
 TEST(FluidMusicPlayer, StaysSilentAndQuickWithoutAPlayableTune) {
     const QString notMidi = QStringLiteral(CALVEX_SOURCE_DIR "/tools/make_tune.py");
     ASSERT_TRUE(QFileInfo(notMidi).isFile());
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("Internet.mid"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const testing::HangGuard guard;
     const auto start = std::chrono::steady_clock::now();
 
     FluidMusicPlayer player;
     player.play();
     player.pause();
     player.close();
-    for (const QString& file :
-         {QStringLiteral("nessuna-musica.mid"), notMidi, QString(), QStringLiteral(CALVEX_SOURCE_DIR "/resources")}) {
+    for (const QString& file : {QStringLiteral("nessuna-musica.mid"), notMidi, QString(),
+                                QStringLiteral(CALVEX_SOURCE_DIR "/resources"), pipe}) {
         player.open(file);
         player.pause();
         player.play();
@@ -87,6 +96,26 @@ TEST(FluidMusicPlayer, PlaysPausesResumesAndClosesTheTune) {
     EXPECT_FALSE(player.isSounding());
     player.play();
     EXPECT_FALSE(player.isSounding());
+}
+
+TEST(FluidMusicPlayer, RefusesATuneOverTheLimit) {
+    if (!QFileInfo(QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")).isFile() || !fileOutputAvailable())
+        GTEST_SKIP() << "no soundfont or no file output in this FluidSynth";
+    QTemporaryDir folder;
+    FluidMusicPlayer player({{"audio.driver", "file"}, {"audio.file.name", folder.filePath("tune.wav").toStdString()}});
+    // The tune followed by bytes enough to pass the limit.
+    const QString large = folder.filePath(QStringLiteral("grande.mid"));
+    ASSERT_TRUE(QFile::copy(tune, large));
+    ASSERT_TRUE(QFile::resize(large, static_cast<qint64>(kMaxMidiFileBytes) + 1));
+    player.open(large);
+    player.play();
+    EXPECT_FALSE(player.isSounding());
+
+    ASSERT_TRUE(QFile::resize(large, static_cast<qint64>(kMaxMidiFileBytes)));
+    player.open(large);
+    player.play();
+    EXPECT_TRUE(player.isSounding()) << "a tune at the limit plays";
+    player.close();
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include "support/hang_guard.h"
+
 #include "windows/shown_windows.h"
 #include "windows/tip_file.h"
 #include "windows/tip_window.h"
@@ -84,6 +88,13 @@ TEST_F(TipWindowTest, AMissingFileIsExplained) {
     click(tips, "cmdprecedente");
     click(tips, "cmdprecedente");
     EXPECT_EQ(tips.tipText(), explanation);
+}
+
+TEST_F(TipWindowTest, APipeInTheFilesPlaceIsExplainedAtOnce) {
+    const HangGuard guard;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(kTipsFileName)).constData(), 0600), 0);
+    TipWindow tips(shell);
+    EXPECT_TRUE(tips.tipText().startsWith("Impossibile trovare il file ")) << tips.tipText().toStdString();
 }
 
 TEST_F(TipWindowTest, ClosingHidesAndKeepsTheTipShown) {

@@ -1,24 +1,43 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <sstream>
+
+#include <sys/stat.h>
 
 #include "print/qt/calculator_settings.h"
+#include "support/hang_guard.h"
 
 namespace calvex {
 namespace {
 
-qt::CalculatorSettings readFrom(const QByteArray& contents) {
-    const QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("Calvex.conf"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    file.close();
-    return qt::readCalculatorSettings(path);
-}
+class CalculatorSettingsTest : public ::testing::Test {
+protected:
+    QString put(const QString& name, const QByteArray& contents) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path;
+    }
+    qt::CalculatorSettings read(const QStringList& files) {
+        return qt::readCalculatorSettings(files, warnings, "calvex-batch");
+    }
+    qt::CalculatorSettings readFrom(const QByteArray& contents) {
+        return read({put(QStringLiteral("Calvex.conf"), contents)});
+    }
 
-TEST(CalculatorSettings, TextsComeBackWholeWithCommasQuotesAndAccents) {
+    QTemporaryDir dir;
+    std::ostringstream warnings;
+};
+
+const QString placeholderName = QStringLiteral("Studio tecnico (nome da configurare)");
+const QString placeholderAddress = QStringLiteral("Indirizzo dello studio (da configurare)");
+
+TEST_F(CalculatorSettingsTest, TextsComeBackWholeWithCommasQuotesAndAccents) {
     const qt::CalculatorSettings plain = readFrom(
         "[General]\nnome=altro\n\n[calcolatore]\n; the office\nnome=Studio tecnico Ing. Rossi\n"
         "indirizzo=Via dei Test 7, 00100 Roma\n");
@@ -30,12 +49,56 @@ TEST(CalculatorSettings, TextsComeBackWholeWithCommasQuotesAndAccents) {
         "Perugia\"\r\n");
     EXPECT_EQ(quoted.name, QString::fromUtf8("Ing. Niccolò Bianchi,geom. Neri"));
     EXPECT_EQ(quoted.address, "via dei Priori 12,  Perugia");
+
+    // Written by an editor of the 8-bit character set.
+    const qt::CalculatorSettings latin = readFrom("[calcolatore]\nnome=Ing. Niccol\xf2 Bianchi\nindirizzo=Citt\xe0\n");
+    EXPECT_EQ(latin.name, QString::fromUtf8("Ing. Niccolò Bianchi"));
+    EXPECT_EQ(latin.address, QString::fromUtf8("Città"));
+    EXPECT_EQ(warnings.str(), "");
 }
 
-TEST(CalculatorSettings, MissingValuesShowThePlaceholders) {
+TEST_F(CalculatorSettingsTest, EachValueComesFromTheFirstFileThatHoldsIt) {
+    const QString user = put(QStringLiteral("utente.conf"), "[calcolatore]\nnome=Ing. Rossi\n");
+    const QString system =
+        put(QStringLiteral("sistema.conf"), "[calcolatore]\nnome=Ing. Verdi\nindirizzo=Via Roma 1\n");
+    const qt::CalculatorSettings settings = read({dir.filePath(QStringLiteral("manca.conf")), user, system});
+    EXPECT_EQ(settings.name, "Ing. Rossi");
+    EXPECT_EQ(settings.address, "Via Roma 1");
+
     const qt::CalculatorSettings missing = readFrom("[altro]\nnome=x\n");
-    EXPECT_EQ(missing.name, "Studio tecnico (nome da configurare)");
-    EXPECT_EQ(missing.address, "Indirizzo dello studio (da configurare)");
+    EXPECT_EQ(missing.name, placeholderName);
+    EXPECT_EQ(missing.address, placeholderAddress);
+    EXPECT_EQ(warnings.str(), "") << "a missing file is no news";
+}
+
+TEST_F(CalculatorSettingsTest, AFileThatCannotBeReadGivesThePlaceholdersAtOnceAndAWarning) {
+    const testing::HangGuard guard;
+    const QString pipe = dir.filePath(QStringLiteral("tubo.conf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = put(QStringLiteral("grande.conf"), "[calcolatore]\nnome=Ing. Rossi\n");
+    ASSERT_TRUE(QFile::resize(huge, qint64{1} << 30));
+
+    for (const QString& file : {pipe, huge, dir.path()}) {
+        warnings.str("");
+        const qt::CalculatorSettings settings = read({file});
+        EXPECT_EQ(settings.name, placeholderName);
+        EXPECT_EQ(settings.address, placeholderAddress);
+        EXPECT_EQ(warnings.str().rfind("calvex-batch: attenzione: impostazioni del calcolatore non lette da " +
+                                           QDir::toNativeSeparators(file).toStdString() + ": ",
+                                       0),
+                  0u)
+            << warnings.str();
+    }
+    EXPECT_NE(warnings.str().find("il nome indica una cartella"), std::string::npos);
+}
+
+TEST(CalculatorSettingsFiles, FirstTheOneQSettingsWritesForCalvex) {
+    const QStringList files = qt::calculatorSettingsFiles();
+    ASSERT_GE(files.size(), 2);
+    EXPECT_EQ(files[0], QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Calvex"),
+                                  QStringLiteral("Calvex"))
+                            .fileName());
+    EXPECT_EQ(files[1], QFileInfo(files[0]).dir().path() + ".conf");
 }
 
 } // namespace
