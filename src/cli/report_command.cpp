@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPdfWriter>
-#include <iostream>
 
 #include <filesystem>
 #include <optional>
@@ -40,8 +39,8 @@ std::optional<ReportArguments> parseArguments(std::span<const std::string> args)
 }
 
 // The calculator's lines, as the program reads them.
-std::pair<std::string, std::string> calculator() {
-    const qt::CalculatorSettings settings = qt::readCalculatorSettings(std::cerr, "calvex-batch");
+std::pair<std::string, std::string> calculator(std::ostream& err) {
+    const qt::CalculatorSettings settings = qt::readCalculatorSettings(err, "calvex-batch");
     return {settings.name.toStdString(), settings.address.toStdString()};
 }
 
@@ -81,7 +80,7 @@ int writeEditableReport(const ProjectData& project, const std::string& output, s
     // Numbers in the notation of the user's locale, as the program writes them.
     const QLocale locale;
     const NumberSymbols symbols{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    documents::buildReportDocument(document, project, calculator().first, symbols);
+    documents::buildReportDocument(document, project, calculator(err).first, symbols);
     const std::optional<std::string> bytes = document.package();
     if (!bytes) {
         err << "calvex-batch: " << output << ": impossibile scrivere il documento\n";
@@ -125,7 +124,7 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
         pdf.setTitle(QStringLiteral("RELAZIONE DI CALCOLO"));
         qt::QtTextDevice device(pdf);
         if (device.isActive()) {
-            const auto [calculatorName, calculatorAddress] = calculator();
+            const auto [calculatorName, calculatorAddress] = calculator(err);
             report::printCalculationReport(device, project, calculatorName, calculatorAddress);
         }
         if (!device.documentComplete()) {
