@@ -11,6 +11,7 @@ namespace calvex {
 
 namespace {
 
+// Whether the layout item is the widget or a layout that holds it.
 bool holds(QLayoutItem* item, const QWidget* widget) {
     if (item->widget() == widget) return true;
     if (QLayout* layout = item->layout())
