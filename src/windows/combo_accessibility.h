@@ -1,7 +1,8 @@
 #pragma once
 // How assistive technology hears the program's drop-downs with free text
-// (`grado`, `riduz`, `protez`): by their caption, like every other field,
-// with their text as the value. Qt names a drop-down by its text on Linux,
+// (`grado`, `riduz`, `protez`) and those of the file dialogs: by their
+// caption, like every other field, with their text as the value and their
+// choices as a list it can read. Qt names a drop-down by its text on Linux,
 // so that a coefficient would be announced as "0.33" and nothing else.
 
 namespace calvex {

@@ -112,6 +112,8 @@ void ResultsWindow::buildGeneralColumn() {
         list->setObjectName(QStringLiteral("comm%1").arg(box + 1));
         list->setToolTip(QStringLiteral("elenco degli eventuali setti da modificare"));
         list->setAccessibleName(kListCaptions[box]);
+        // Qt's list interface does not fall back on the tooltip.
+        list->setAccessibleDescription(list->toolTip());
         lists_[box] = list;
     }
 }

@@ -2,6 +2,8 @@
 // accessibility interfaces: fields by their caption, values by their text.
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 
 #include "engine/test_building.h"
@@ -20,6 +22,28 @@ QAccessibleInterface* accessible(QObject* object) { return QAccessible::queryAcc
 QString labelledBy(QObject* object) {
     const auto labels = accessible(object)->relations(QAccessible::Label);
     return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+// The choices the list child of a drop-down reads out, checking that the
+// list knows the drop-down as its parent.
+QStringList choicesHeard(QComboBox* combo) {
+    QAccessibleInterface* box = accessible(combo);
+    for (int i = 0; i < box->childCount(); ++i) {
+        QAccessibleInterface* list = box->child(i);
+        if (!list || list->role() != QAccessible::List) continue;
+        EXPECT_EQ(list->parent(), box);
+        EXPECT_EQ(box->indexOfChild(list), i);
+        QStringList choices;
+        for (int row = 0; row < list->childCount(); ++row) choices << list->child(row)->text(QAccessible::Name);
+        return choices;
+    }
+    return {};
+}
+
+QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
 }
 
 class AccessibilityTest : public WindowTest {
@@ -41,17 +65,37 @@ TEST_F(AccessibilityTest, DropDownsByTheirCaptionAndTheHintByItsText) {
     for (const auto& [name, caption, value] : {std::tuple{"grado", "Grado di sismicità", "9"},
                                                {"riduz", "Coefficiente di riduzione dei sovraccarichi", "0.33"},
                                                {"protez", "Coefficiente di protezione sismica", "1.0"}}) {
-        QAccessibleInterface* combo = accessible(general.findChild<QWidget*>(name));
+        auto* widget = general.findChild<QComboBox*>(name);
+        QAccessibleInterface* combo = accessible(widget);
         EXPECT_EQ(combo->role(), QAccessible::ComboBox);
         EXPECT_EQ(combo->text(QAccessible::Name), QString::fromUtf8(caption));
         EXPECT_EQ(combo->text(QAccessible::Value), value);
-        EXPECT_TRUE(labelledBy(general.findChild<QWidget*>(name)).contains(QString::fromUtf8(caption)));
+        EXPECT_TRUE(labelledBy(widget).contains(QString::fromUtf8(caption)));
+        EXPECT_GT(widget->count(), 1) << name;
+        EXPECT_EQ(choicesHeard(widget), itemsOf(widget)) << name;
     }
 
     QLabel* hint = general.findChild<QLabel*>("passo");
     EXPECT_EQ(accessible(hint)->text(QAccessible::Name), general.hintText());
     type(general, "np", "2");
     EXPECT_EQ(accessible(hint)->text(QAccessible::Name), general.hintText());
+}
+
+TEST_F(AccessibilityTest, TheFileTypeListOfTheFileDialogsByItsCaptionWithItsChoices) {
+    // The dialogs open from the work windows, the general data window first.
+    shell.generalWindow();
+    QFileDialog dialog(nullptr, QStringLiteral("Apri"), QString(),
+                       QStringLiteral("Archivi (Calvex-dati-*);;Tutti i file (*)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    // Its caption is no label's buddy: it stands on its left.
+    auto* caption = dialog.findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+    ASSERT_NE(caption, nullptr);
+    ASSERT_FALSE(caption->text().isEmpty());
+    EXPECT_EQ(accessible(types)->text(QAccessible::Name), caption->text().remove(u'&'));
+    EXPECT_EQ(accessible(types)->text(QAccessible::Value), QStringLiteral("Archivi (Calvex-dati-*)"));
+    EXPECT_EQ(choicesHeard(types), (QStringList{"Archivi (Calvex-dati-*)", "Tutti i file (*)"}));
 }
 
 TEST_F(AccessibilityTest, ResultValuesAndMapCellsSayTheirTexts) {
@@ -91,6 +135,9 @@ TEST_F(AccessibilityTest, ResultValuesAndMapCellsSayTheirTexts) {
         expectValueField(results.findChild<QLabel*>(QStringLiteral("generali%1").arg(row)), results.generalValue(row));
     for (int item = 1; item <= 14; ++item)
         expectValueField(results.findChild<QLabel*>(QStringLiteral("rispiani%1").arg(item)), results.storeyItem(item));
+    for (const char* list : {"comm1", "comm2", "comm3"})
+        EXPECT_EQ(accessible(results.findChild<QWidget*>(list))->text(QAccessible::Description),
+                  "elenco degli eventuali setti da modificare");
 
     auto& map = static_cast<WallCheckWindow&>(*shell.showWorkWindow(WorkWindowId::controllasetti));
     map.setSelectors(1, 2);

@@ -1,5 +1,7 @@
 #include "print/device/text_device.h"
 
+#include "print/device/printable_text.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -34,8 +36,9 @@ void TextDevice::printText(std::string_view text) {
         newPage();
         x_ = x;
     }
-    drawText(x_, y_, text);
-    x_ += textWidth(text);
+    const std::string printable = printableText(text);
+    drawText(x_, y_, printable);
+    x_ += textWidth(printable);
 }
 
 void TextDevice::jumpToColumn(int column) {
@@ -54,21 +57,24 @@ void TextDevice::printFittingText(std::string_view text) {
     constexpr double smallestSize = 4;
     const double size = fontSize_;
     const int room = pageBoxWidth - x_;
-    for (double smaller = size; textWidth(text) > room && smaller > smallestSize;) {
+    // Measured as it will be drawn.
+    const std::string printable = printableText(text);
+    for (double smaller = size; textWidth(printable) > room && smaller > smallestSize;) {
         smaller = std::max(smallestSize, smaller - sizeStep);
         setFontSize(smaller);
     }
     // Still too wide at the smallest size: the rest goes on the next lines,
     // from the same place, so that nothing of the text is cut off.
+    std::string_view rest = printable;
     const int start = x_;
-    while (room > 0 && textWidth(text) > room) {
-        const std::size_t fit = fittingPrefixLength(text, room);
-        printText(text.substr(0, fit));
+    while (room > 0 && textWidth(rest) > room) {
+        const std::size_t fit = fittingPrefixLength(rest, room);
+        printText(rest.substr(0, fit));
         endLine();
         x_ = start;
-        text.remove_prefix(fit);
+        rest.remove_prefix(fit);
     }
-    printText(text);
+    printText(rest);
     if (fontSize_ != size) setFontSize(size);
 }
 

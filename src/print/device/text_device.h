@@ -57,7 +57,8 @@ public:
 
     // Draws the text at the current position and moves x past it. A text
     // whose line would pass the bottom of the page goes to the top of a new
-    // page, as a printer does by itself.
+    // page, as a printer does by itself. The text is drawn as printableText
+    // makes it, as the word documents write it.
     void printText(std::string_view text);
 
     // Moves to column n (counted from 1) of the current line: column n starts

@@ -1,5 +1,7 @@
 #include "print/documents/odf_xml_writer.h"
 
+#include "print/device/printable_text.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -9,8 +11,10 @@ namespace {
 
 constexpr std::string_view headingRows = "table:table-header-rows";
 
+// The text as legal character data: printable, and with the characters
+// that mark up escaped.
 void appendEscaped(std::string& xml, std::string_view text) {
-    for (const char c : text) {
+    for (const char c : printableText(text)) {
         switch (c) {
             case '&':
                 xml += "&amp;";
@@ -68,7 +72,8 @@ void OdfXmlWriter::startElement(const char* name, const librevenge::RVNGProperty
         if (attribute.child()) continue;
         const std::string_view key = attribute.key();
         if (rowProperties && key == "fo:keep-together") continue;
-        appendAttribute(xml_, key, attribute()->getStr().cstr());
+        const librevenge::RVNGString value = attribute()->getStr();
+        appendAttribute(xml_, key, std::string_view(value.cstr(), static_cast<std::size_t>(value.size())));
     }
     if (rowProperties) appendAttribute(xml_, "fo:keep-together", "always");
     if (element == "style:font-face" && !attributes["style:font-charset"]) {

@@ -10,7 +10,9 @@ namespace calvex::documents {
 // with two amendments the generator cannot be asked for: table rows are
 // kept whole on their page, and consecutive heading rows form the one
 // heading group the format allows. Fonts name a sans-serif family to fall
-// back on where they are missing.
+// back on where they are missing. Every text and attribute value is written
+// as printableText makes it, so the XML is well-formed whatever the texts
+// hold.
 class OdfXmlWriter : public OdfDocumentHandler {
 public:
     void startDocument() override;

@@ -1,5 +1,6 @@
 #include "print/documents/odt_word_document.h"
 
+#include "print/device/printable_text.h"
 #include "print/documents/odf_package.h"
 #include "print/documents/odf_xml_writer.h"
 #include "print/documents/text_width.h"
@@ -58,8 +59,10 @@ RVNGPropertyList spanProperties(const OdtWordDocument::Font& font) {
 
 // The text, with every blank that a word processor would fold into the one
 // before it (or drop at the start of a paragraph) written as a space of
-// its own.
-void insertText(librevenge::RVNGTextInterface& out, std::string_view text) {
+// its own. The generator's strings end at a NUL: the text is made
+// printable before it reaches them.
+void insertText(librevenge::RVNGTextInterface& out, std::string_view original) {
+    const std::string text = printableText(original);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != ' ' || (i > 0 && text[i - 1] != ' ')) continue;
@@ -282,8 +285,8 @@ void OdtWordDocument::keepTableWhole(int number) { table(number).whole = true; }
 void OdtWordDocument::alignTable(int number, Alignment alignment) { table(number).alignment = alignment; }
 
 void OdtWordDocument::setProperties(std::string_view title, std::string_view author) {
-    title_ = title;
-    author_ = author;
+    title_ = printableText(title);
+    author_ = printableText(author);
 }
 
 std::optional<std::string> OdtWordDocument::package() const {
