@@ -1,6 +1,7 @@
 // A project and a calculator whose texts hold every character an XML
 // document cannot: the batch tool's editable report opens in LibreOffice
-// and its PDF shows the same marks, with nothing cut at a NUL.
+// and its PDF shows the same marks, with nothing cut at a NUL. (A riduz or
+// protez text holding them is no number, and refused before any report.)
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,6 @@ protected:
         ASSERT_TRUE(readArchiveFile(examplePath("Calvex-dati-esempio"), project).complete);
         for (int field = 0; field < kTitleFieldCount; ++field)
             project.setTitle(static_cast<TitleField>(field), titleStart(field) + archiveForbidden);
-        project.setGeneral(GeneralField::riduz, FieldValue::text("0.33" + archiveForbidden));
-        project.setGeneral(GeneralField::protez, FieldValue::text("1.0" + archiveForbidden));
         const ArchiveWriteResult written = writeArchiveFile(dir / "Calvex-dati-testi", project);
         ASSERT_TRUE(written.ok && written.alteredFields.empty()) << written.error;
 
@@ -64,7 +63,7 @@ protected:
         ASSERT_EQ(std::system(("pdftotext " + quoted(pdf.string()) + " " + quoted(text.string())).c_str()), 0)
             << "pdftotext (poppler-utils) is needed";
         const std::string report = readBytes(text);
-        std::vector<std::string> shown{"0.33a?b?c?d", "1.0a?b?c?d", "Ing. a?b?c?d?e?f"};
+        std::vector<std::string> shown{"Ing. a?b?c?d?e?f"};
         if (withAddress) shown.push_back("Via a?b?c?d?e?f");
         for (int field = 0; field < kTitleFieldCount; ++field) shown.push_back(titleStart(field) + "a?b?c?d");
         for (const std::string& marked : shown) EXPECT_NE(report.find(marked), std::string::npos) << marked;
