@@ -3,7 +3,8 @@
 
 CALVEX_PACKAGES=(cmake g++ pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 fonts-urw-base35
-    poppler-utils libodfgen-dev libzip-dev libreoffice-writer-nogui libxml2-dev)
+    poppler-utils libodfgen-dev libzip-dev libxml2-dev libreoffice-writer-nogui librsvg2-bin desktop-file-utils
+    appstream)
 
 # Where Century Gothic, the typeface of the editable report, is missing,
 # fontconfig offers URW Gothic, a face of the same widths, in its place.

@@ -52,9 +52,10 @@ QFileDialog::Options dialogOptions() {
 
 } // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle)
+QtPlatform::QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle, const QString& translationsFolder)
     : music_(std::move(music)), printFailureTitle_(std::move(printFailureTitle)) {
-    if (qtTexts_.load(QStringLiteral("qt_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if ((!translationsFolder.isEmpty() && qtTexts_.load(QStringLiteral("qt_it"), translationsFolder)) ||
+        qtTexts_.load(QStringLiteral("qt_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts_);
 }
 

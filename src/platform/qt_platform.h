@@ -14,7 +14,9 @@ namespace calvex {
 class QtPlatform : public Platform {
 public:
     // `printFailureTitle` heads the message when a printout cannot be delivered.
-    QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle);
+    // Qt's Italian texts are taken from `translationsFolder` (those installed
+    // with the program), else from Qt's own translations.
+    QtPlatform(std::unique_ptr<MusicPlayer> music, QString printFailureTitle, const QString& translationsFolder = {});
     ~QtPlatform() override;
 
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;

@@ -4,19 +4,24 @@
 #include <QFont>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "model/project_data.h"
 #include "platform/fluid_music_player.h"
 #include "platform/qt_platform.h"
 #include "print/qt/calculator_settings.h"
+#include "shell/command_line.h"
+#include "shell/data_folder.h"
 #include "shell/shell.h"
 #include "ui/app_texts.h"
 
 int main(int argc, char** argv) {
-    // The program takes no arguments, and none reaches Qt: its own options
-    // (-platform, -stylesheet and the like) could end or block the start.
-    if (argc > 1) {
-        std::cerr << "uso: calvex (senza argomenti; gli archivi si aprono con File > Apri)\n";
+    // The program takes at most an archive's name, and nothing of the command
+    // line reaches Qt: its own options (-platform, -stylesheet and the like)
+    // could end or block the start.
+    const std::optional<calvex::StartRequest> request = calvex::readCommandLine(argc, argv);
+    if (!request) {
+        std::cerr << calvex::kUsageLine;
         return 2;
     }
     char fallbackName[] = "calvex";
@@ -34,11 +39,14 @@ int main(int argc, char** argv) {
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
     const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings(std::cerr, "calvex");
-    calvex::ShellSettings shellSettings{calculator.name, calculator.address, QApplication::applicationDirPath()};
+    const QString dataFolder = calvex::dataFolderFor(QApplication::applicationDirPath());
+    calvex::ShellSettings shellSettings{calculator.name, calculator.address, dataFolder};
 
-    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle);
+    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle,
+                                dataFolder + QStringLiteral("/translations"));
     auto project = std::make_unique<calvex::ProjectData>();
     calvex::Shell shell(platform, *project, shellSettings);
     shell.start();
+    if (!request->archive.isEmpty()) shell.openAtStart(request->archive);
     return QApplication::exec();
 }

@@ -41,6 +41,11 @@ void Shell::start() {
     raise(*splash_);
 }
 
+void Shell::openAtStart(const QString& archive) {
+    splashClicked();
+    ArchiveCommands(*this).openFile(generalWindow(), archive);
+}
+
 template <typename Window, typename... Args>
 Window& Shell::ensure(QPointer<QWidget>& slot, Args&&... args) {
     if (!slot) slot = new Window(*this, std::forward<Args>(args)...);

@@ -34,6 +34,10 @@ public:
 
     // Shows the splash and starts its music.
     void start();
+    // After `start`, for an archive named on the command line: the general
+    // window, as a click on the splash opens it, then the archive read as
+    // the open command reads it.
+    void openAtStart(const QString& archive);
     SplashWindow* splash() const { return splash_; }
 
     // Creates the work window on first use; shows it and brings it to the

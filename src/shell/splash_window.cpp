@@ -68,7 +68,7 @@ SplashWindow::SplashWindow(Shell& shell) : shell_(shell) {
 
 void SplashWindow::startMusic() {
     MusicPlayer& music = shell_.platform().music();
-    music.open(QDir(shell_.settings().programFolder).filePath(QStringLiteral("Internet.mid")));
+    music.open(QDir(shell_.settings().dataFolder).filePath(QStringLiteral("Internet.mid")));
     music.play();
 }
 

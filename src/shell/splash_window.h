@@ -13,7 +13,7 @@ class SplashWindow : public QWidget {
 public:
     explicit SplashWindow(Shell& shell);
 
-    // Opens the music file beside the program and plays it.
+    // Opens the music file of the data folder and plays it.
     void startMusic();
     // After the exit command: the second line becomes the closing credit.
     void showClosingCredit();

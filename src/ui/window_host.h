@@ -21,7 +21,7 @@ class WorkWindow;
 struct ShellSettings {
     QString calculatorName; // the calculator's office, shown on the title page
     QString calculatorAddress;
-    QString programFolder; // where the music and the tips file are
+    QString dataFolder; // where the music and the tips file are
 };
 
 // What the user chose during the session, kept for every window.

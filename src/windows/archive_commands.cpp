@@ -41,19 +41,23 @@ QString quoted(const QString& file) { return QStringLiteral("\"") + QFileInfo(fi
 } // namespace
 
 void ArchiveCommands::open(WorkWindow& from) {
+    const auto chosen =
+        links_.platform().chooseFileToOpen(&from, {QStringLiteral("Apri file"), kOpenFilters, 1, QString()});
+    if (chosen) openFile(from, *chosen);
+}
+
+void ArchiveCommands::openFile(WorkWindow& from, const QString& file) {
     Platform& platform = links_.platform();
-    const auto chosen = platform.chooseFileToOpen(&from, {QStringLiteral("Apri file"), kOpenFilters, 1, QString()});
-    if (!chosen) return;
-    if (isDurableTemporaryName(QFileInfo(*chosen).fileName().toStdString())) {
+    if (isDurableTemporaryName(QFileInfo(file).fileName().toStdString())) {
         platform.inform(&from, app::kCheckTitle,
-                        QStringLiteral("Il file ") + quoted(*chosen) +
+                        QStringLiteral("Il file ") + quoted(file) +
                             QStringLiteral(" \u00e8 un file temporaneo lasciato da un salvataggio interrotto, non un "
                                            "archivio: non viene aperto."),
                         MessageIcon::exclamation);
         return;
     }
     ProjectData& project = links_.project();
-    project.currentFileName = chosen->toStdString();
+    project.currentFileName = file.toStdString();
 
     // Opened from the general window, the wall window starts afresh (with
     // its live calculation on).
@@ -62,11 +66,11 @@ void ArchiveCommands::open(WorkWindow& from) {
     // The texts of the project open before must not end up in this one's file.
     for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), {});
 
-    const ArchiveReadResult result = readArchiveFile(pathOf(*chosen), project);
+    const ArchiveReadResult result = readArchiveFile(pathOf(file), project);
     if (!result.complete) {
         const QString problem = QString::fromStdString(result.problem);
         const QString text = result.line > 0
-                                 ? QStringLiteral("Il file ") + quoted(*chosen) +
+                                 ? QStringLiteral("Il file ") + quoted(file) +
                                        QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
                                            .arg(result.line)
                                            .arg(result.field) +
@@ -74,22 +78,22 @@ void ArchiveCommands::open(WorkWindow& from) {
                                        QStringLiteral(
                                            ". I dati letti fino a quel punto sono stati caricati; il salvataggio "
                                            "chieder\u00e0 il nome del file.")
-                                 : QStringLiteral("Il file ") + quoted(*chosen) +
+                                 : QStringLiteral("Il file ") + quoted(file) +
                                        QStringLiteral(" non \u00e8 stato aperto: ") + problem + QStringLiteral(".");
         platform.inform(&from, app::kCheckTitle, text, MessageIcon::exclamation);
         // Saving the part read over the whole file would lose the rest of
         // it: Save asks for a name, proposing this one.
         project.currentFileName.clear();
-        links_.choices().lastSaveName = *chosen;
+        links_.choices().lastSaveName = file;
     } else if (result.misalignedLine > 0) {
         platform.inform(&from, app::kCheckTitle,
-                        QStringLiteral("Nel file ") + quoted(*chosen) + QStringLiteral(", ") +
+                        QStringLiteral("Nel file ") + quoted(file) + QStringLiteral(", ") +
                             QString::fromStdString(misalignedRecordWarning(result.misalignedLine)) +
                             QStringLiteral(". Controllare i dati; il salvataggio chieder\u00e0 il nome del file."),
                         MessageIcon::exclamation);
         // Saving would make the shift permanent in the user's file.
         project.currentFileName.clear();
-        links_.choices().lastSaveName = *chosen;
+        links_.choices().lastSaveName = file;
     }
     links_.showReadProject();
     if (!fromGeneral) {

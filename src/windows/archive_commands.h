@@ -12,7 +12,11 @@ class ArchiveCommands {
 public:
     explicit ArchiveCommands(WindowLinks& links) : links_(links) {}
 
+    // The open command: the dialog, then `openFile` on the file chosen.
     void open(WorkWindow& from);
+    // Reads the archive into the windows, as the open command does once a
+    // file is chosen (also for a file named on the command line).
+    void openFile(WorkWindow& from, const QString& file);
     void save(WorkWindow& from, bool saveAs);
     void deleteFile(WorkWindow& from);
 

@@ -75,7 +75,7 @@ TipWindow::TipWindow(WindowHost& host) {
     resize(twipsToPixels(platform, kWidth, kHeight));
 
     const QString fileName =
-        QDir::toNativeSeparators(QDir::cleanPath(host.settings().programFolder + QLatin1Char('/') + kTipsFileName));
+        QDir::toNativeSeparators(QDir::cleanPath(host.settings().dataFolder + QLatin1Char('/') + kTipsFileName));
     if (std::optional<QStringList> tips = readTipsFile(fileName)) {
         tips_ = std::move(*tips);
         showNextTip();

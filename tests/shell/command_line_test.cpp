@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 
+#include "shell/data_folder.h"
+
 namespace calvex::testing {
 namespace {
+
+const QString kProgram = QStringLiteral(CALVEX_BINARY_DIR "/bin/calvex");
 
 struct ProgramRun {
     QProcess::ExitStatus exitStatus = QProcess::CrashExit;
@@ -17,7 +23,7 @@ struct ProgramRun {
 // Runs the desktop program, which must end by itself within a few seconds.
 ProgramRun runProgram(const QStringList& arguments) {
     QProcess program;
-    program.start(QStringLiteral(CALVEX_BINARY_DIR "/bin/calvex"), arguments);
+    program.start(kProgram, arguments);
     if (!program.waitForFinished(10000)) {
         program.kill();
         program.waitForFinished();
@@ -26,19 +32,38 @@ ProgramRun runProgram(const QStringList& arguments) {
     return {program.exitStatus(), program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
 }
 
-// Qt's own options would end the program or hold up its start; every
-// argument is refused with the usage line instead.
-TEST(CommandLine, ArgumentsAreRefusedAndNeverReachQt) {
+// Qt's own options would end the program or hold up its start, and the
+// program opens one archive at most: all that is refused with the usage line.
+TEST(CommandLine, OptionsAndMoreThanOneNameAreRefusedAndNeverReachQt) {
     QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("stile"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    for (const QStringList& arguments :
-         {QStringList{"-platform", "bogus"}, QStringList{"-stylesheet", pipe}, QStringList{"Calvex-dati-casa"}}) {
+    const QString example = QStringLiteral(CALVEX_SOURCE_DIR "/examples/Calvex-dati-esempio");
+    for (const QStringList& arguments : {QStringList{"-platform", "bogus"}, QStringList{"-stylesheet", pipe},
+                                         QStringList{"-platform"}, QStringList{example, example}, QStringList{""}}) {
         const ProgramRun run = runProgram(arguments);
         EXPECT_EQ(run.exitStatus, QProcess::NormalExit) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("uso: calvex")) << run.err.toStdString();
     }
+}
+
+// One archive's name starts the program, which stays up with its windows.
+TEST(CommandLine, AnArchiveNameStartsTheProgram) {
+    QProcess program;
+    program.start(kProgram, {QStringLiteral(CALVEX_SOURCE_DIR "/examples/Calvex-dati-esempio")});
+    ASSERT_TRUE(program.waitForStarted());
+    EXPECT_FALSE(program.waitForFinished(2000)) << program.readAllStandardError().toStdString();
+    program.kill();
+    program.waitForFinished();
+}
+
+// The build puts the data files where the program looks for them, as the
+// installed tree does.
+TEST(CommandLine, TheBuildFolderHoldsTheDataWhereTheProgramLooks) {
+    const QDir data(dataFolderFor(QFileInfo(kProgram).absolutePath()));
+    for (const char* file : {"Internet.mid", "SuggerimentiCalvex.TXT", "translations/qt_it.qm"})
+        EXPECT_TRUE(QFileInfo(data.filePath(QString::fromLatin1(file))).isFile()) << data.path().toStdString() << file;
 }
 
 } // namespace

@@ -44,6 +44,38 @@ TEST_F(ShellTest, SplashClickExitAndClosingCredit) {
     EXPECT_EQ(shell.generalWindow().fieldTexts().np, "");
 }
 
+// An archive named on the command line: the splash, then the general window
+// as after a click, then the archive read as the open command reads it.
+TEST_F(ShellTest, ArchiveNamedAtStartOpensInTheGeneralWindow) {
+    const QString example = QStringLiteral(CALVEX_SOURCE_DIR "/examples/Calvex-dati-esempio");
+    shell.start();
+    shell.openAtStart(example);
+    EXPECT_EQ(platform.musicPlayer.commands, QStringList({"open ./Internet.mid", "play", "pause"}));
+    EXPECT_TRUE(platform.fileDialogs.empty());
+    EXPECT_TRUE(platform.messages.empty()) << lastMessage().toStdString();
+    GeneralDataWindow& general = shell.generalWindow();
+    EXPECT_TRUE(general.isVisible());
+    EXPECT_EQ(general.fieldTexts().np, "3");
+    EXPECT_EQ(project->currentFileName, example.toStdString());
+}
+
+TEST_F(ShellTest, ArchiveNamedAtStartThatCannotBeReadIsToldAsByTheOpenCommand) {
+    const QString missing = QStringLiteral(CALVEX_BINARY_DIR "/Calvex-dati-che-non-esiste");
+    shell.start();
+    shell.openAtStart(missing);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].parent, &shell.generalWindow());
+    const MessageRequest atStart = platform.messages[0].request;
+    EXPECT_TRUE(atStart.text.contains("non \u00e8 stato aperto")) << atStart.text.toStdString();
+
+    platform.clearRecords();
+    platform.files.push_back(missing);
+    shell.generalWindow().findChild<QAction*>("apri")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].request.text, atStart.text);
+    EXPECT_EQ(platform.messages[0].request.icon, atStart.icon);
+}
+
 TEST_F(ShellTest, AboutLineAndToolbar) {
     EXPECT_EQ(AboutWindow::editionLine(), "edizione professionale - versione 3.04.05   1999- 2011");
     const auto buttons = toolbarButtons(5);
