@@ -3,9 +3,11 @@
 #include "model/numeric_text.h"
 #include "model/results.h"
 #include "print/device/text_device.h"
-#include "print/tables/result_tables.h"
+#include "print/tables/table_columns.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,14 +17,57 @@ namespace {
 
 using Cells = std::vector<std::string>;
 
+using tables::TableColumn;
+
+// The document's legend of the columns.
+template <class Source>
+std::vector<Row2> legendRows(std::span<const TableColumn<Source>> columns) {
+    std::vector<Row2> rows;
+    for (const tables::LegendEntry& entry : tables::legendIn(columns, tables::TableForm::document))
+        rows.push_back({entry.symbol, entry.meaning});
+    return rows;
+}
+
+// The cells of a row: the storey and wall numbers, the direction joined to
+// the wall number (" 3-X"), and the values read by `valueOf(column)` in the
+// column's pattern.
+template <class Source, class ValueOf>
+Cells rowCells(std::span<const TableColumn<Source>> columns, tables::RowPlace place, const NumberSymbols& symbols,
+               const ValueOf& valueOf) {
+    const bool directed = std::ranges::any_of(
+        columns, [](const TableColumn<Source>& column) { return column.kind == tables::ColumnKind::direction; });
+    Cells cells;
+    for (const TableColumn<Source>& column : columns) {
+        switch (column.kind) {
+            case tables::ColumnKind::storey:
+                cells.push_back(std::to_string(place.storey));
+                break;
+            case tables::ColumnKind::wall:
+                cells.push_back(directed ? joined({" ", std::to_string(place.wall), place.xWall ? "-X" : "-Y"})
+                                         : std::to_string(place.wall));
+                break;
+            case tables::ColumnKind::direction:
+                break;
+            case tables::ColumnKind::value:
+                cells.push_back(formatPattern(valueOf(column), column.pattern, symbols));
+                break;
+        }
+    }
+    return cells;
+}
+
 // Headings, units and data rows, cell by cell.
-int addDataTable(WordDocument& document, std::span<const std::string_view> headings,
-                 std::span<const std::string_view> units, const std::vector<Cells>& rows) {
+template <class Source>
+int addDataTable(WordDocument& document, std::span<const TableColumn<Source>> columns, const std::vector<Cells>& rows) {
+    std::vector<const TableColumn<Source>*> shown;
+    for (const TableColumn<Source>& column : columns)
+        if (column.kind != tables::ColumnKind::direction) shown.push_back(&column);
     document.setFontSize(dataTableSize);
-    const int table = document.addTable(static_cast<int>(rows.size()) + 2, static_cast<int>(headings.size()));
-    for (std::size_t column = 0; column < headings.size(); ++column) {
-        document.setCell(table, 1, static_cast<int>(column) + 1, headings[column]);
-        document.setCell(table, 2, static_cast<int>(column) + 1, units[column]);
+    const int table = document.addTable(static_cast<int>(rows.size()) + 2, static_cast<int>(shown.size()));
+    for (std::size_t column = 0; column < shown.size(); ++column) {
+        document.setCell(table, 1, static_cast<int>(column) + 1,
+                         headingIn(*shown[column], tables::TableForm::document));
+        document.setCell(table, 2, static_cast<int>(column) + 1, shown[column]->unit);
     }
     document.setHeadingRows(table, 2);
     for (std::size_t row = 0; row < rows.size(); ++row)
@@ -39,102 +84,6 @@ std::string plainNumber(double value, const NumberSymbols& symbols) {
     if (point == std::string::npos) return text;
     const std::string_view digits = text;
     return joined({digits.substr(0, point), symbols.decimalPoint, digits.substr(point + 1)});
-}
-
-struct PatternCell {
-    ResultValue WallResult::*value;
-    NumberPattern pattern;
-};
-
-constexpr std::array<std::string_view, 7> storeyHeadings{
-    "piano", "peso sp.muro", "carichi solai", "sovracc.solai", "carichi sbalzi", "sovr.sbalzi", "altezza lorda"};
-constexpr std::array<std::string_view, 7> storeyUnits{"n.", "t/mc", "t/mq", "t/mq", "t/mq", "t/mq", "m"};
-constexpr std::array<FloorField, kFloorFieldCount> storeyFields{FloorField::specifico, FloorField::permsolai,
-                                                                FloorField::accsolai,  FloorField::permsbalzi,
-                                                                FloorField::accsbalzi, FloorField::hp};
-
-constexpr std::array<Row2, 12> wallLegend{{
-    {"piano", "numero del piano"},
-    {"setto", "numero del setto"},
-    {"dimx", "dimensione del setto nella direzione X"},
-    {"dimy", "dimensione del setto nella direzione Y"},
-    {"ascissa", "ascissa baricentro del setto rispetto assi di riferimento"},
-    {"ordin.", "ordinata baricentro del setto rispetto assi di riferimento"},
-    {"tir.v.", "forza dovuta ai tiranti verticali posti nel setto"},
-    {"tir.o.", "forza dovuta ai tiranti orizzontal posti nel setto"},
-    {"tauk", "tensione tangenziale ammissibile nella muratura"},
-    {"sigma", "sigma ammissibile a compressione nella muratura"},
-    {"solai", "superficie dei solai del piano gravanti sul setto"},
-    {"sbalzi", "superficie degli sbalzi del piano gravanti sul setto"},
-}};
-constexpr std::array<std::string_view, 12> wallHeadings{"piano",  "setto",  "dimx", "dimy",  "ascissa", "ordin.",
-                                                        "tir.v.", "tir.o.", "tauk", "sigma", "solai",   "sbalzi"};
-constexpr std::array<std::string_view, 12> wallUnits{"n", "n", "m",    "m",    "m",  "m",
-                                                     "t", "t", "t/mq", "t/mq", "mq", "mq"};
-
-constexpr std::array<Row2, 15> resultsLegend{{
-    {"pia", "numero del piano"},
-    {"se", "numero del setto e direzione"},
-    {"peso", "peso proprio del setto murario"},
-    {"car.", "carichi sismici gravanti sul setto"},
-    {"sn", "sforzo normale alla base del setto"},
-    {"sigma", "tensione di compressione alla base"},
-    {"rig.x", "rigidezza in direzione X"},
-    {"rig.y", "rigidezza in direzione Y"},
-    {"asc.", "ascissa dal baricentro delle rigidezze"},
-    {"ord.", "ordinata dal baricentro delle rigidezze"},
-    {"f.p.", "forza di piano"},
-    {"f.o.", "forza orizzontale agente sul setto"},
-    {"ultima", "forza ultima tagliante"},
-    {"t.max", "tensione massima nel setto"},
-    {"torc.", "forza dovuta al momento torcente"},
-}};
-constexpr std::array<std::string_view, 15> resultsHeadings{"pia",   "se",    "peso",   "car.",  "sn",
-                                                           "sigma", "rig.x", "rig.y",  "asc.",  "ord.",
-                                                           "f.p.",  "f.o.",  "ultima", "t.max", "torc."};
-constexpr std::array<std::string_view, 15> resultsUnits{"n", "n", "t", "t", "t", "t/mq", "t/m", "t/m",
-                                                        "m", "m", "t", "t", "t", "t/mq", "t"};
-
-constexpr std::array<PatternCell, 8> leadingResults{{
-    {&WallResult::selfWeightShare, NumberPattern::grouped2},
-    {&WallResult::slabLoad, NumberPattern::grouped2},
-    {&WallResult::normalForce, NumberPattern::grouped2},
-    {&WallResult::baseStress, NumberPattern::grouped2},
-    {&WallResult::stiffnessX, NumberPattern::grouped0},
-    {&WallResult::stiffnessY, NumberPattern::grouped0},
-    {&WallResult::armX, NumberPattern::grouped2},
-    {&WallResult::armY, NumberPattern::grouped2},
-}};
-constexpr std::array<PatternCell, 3> xResults{{
-    {&WallResult::storeyShareX, NumberPattern::grouped2},
-    {&WallResult::horizontalForceX, NumberPattern::grouped2},
-    {&WallResult::ultimateShearX, NumberPattern::grouped2},
-}};
-constexpr std::array<PatternCell, 3> yResults{{
-    {&WallResult::storeyShareY, NumberPattern::grouped2},
-    {&WallResult::horizontalForceY, NumberPattern::grouped2},
-    {&WallResult::ultimateShearY, NumberPattern::grouped2},
-}};
-constexpr std::array<PatternCell, 2> trailingResults{{
-    {&WallResult::maxStress, NumberPattern::grouped2},
-    {&WallResult::torsionForce, NumberPattern::grouped2},
-}};
-
-constexpr std::array<std::string_view, 15> storeyResultsHeadings{
-    "piano", "peso", "gamma", "fp", "xm", "ym", "xr", "yr", "ex", "ey", "mp", "mt", "ft", "cfx", "cfy"};
-constexpr std::array<std::string_view, 15> storeyResultsUnits{"n", "t", "",   "t",  "m", "m", "m", "m",
-                                                              "m", "m", "tm", "tm", "t", "",  ""};
-// Patterns of the fourteen storey values, in the order of their columns.
-constexpr std::array<NumberPattern, 14> storeyResultPatterns{
-    NumberPattern::grouped2, NumberPattern::plain2,   NumberPattern::plain2, NumberPattern::plain2,
-    NumberPattern::plain2,   NumberPattern::plain2,   NumberPattern::plain2, NumberPattern::plain2,
-    NumberPattern::plain2,   NumberPattern::grouped0, NumberPattern::plain2, NumberPattern::plain2,
-    NumberPattern::plain2,   NumberPattern::plain2};
-
-void appendResults(Cells& cells, const WallResult& result, std::span<const PatternCell> columns,
-                   const NumberSymbols& symbols) {
-    for (const PatternCell& column : columns)
-        cells.push_back(formatPattern((result.*column.value).number(), column.pattern, symbols));
 }
 
 } // namespace
@@ -160,50 +109,46 @@ GeneralDataTables addGeneralData(WordDocument& document, const ProjectData& proj
     addSectionHeading(document, "A) DATI GENERALI");
     const int general = addTwoColumnTable(document, "tipologia", "valore", rows);
 
+    const std::span<const tables::StoreyDataColumn> columns = tables::kStoreyDataColumns;
     std::vector<Cells> storeyRows;
-    for (int storey = 1; storey <= project.storeyCount(); ++storey) {
-        Cells& cells = storeyRows.emplace_back(Cells{std::to_string(storey)});
-        for (const FloorField field : storeyFields)
-            cells.push_back(
-                formatPattern(project.floor(storey, field).typedNumber(), NumberPattern::grouped2, symbols));
-    }
+    for (int storey = 1; storey <= project.storeyCount(); ++storey)
+        storeyRows.push_back(rowCells(columns, {storey}, symbols, [&](const tables::StoreyDataColumn& column) {
+            return project.floor(storey, column.source).typedNumber();
+        }));
     document.addParagraph("");
-    return {general, addDataTable(document, storeyHeadings, storeyUnits, storeyRows)};
+    return {general, addDataTable(document, columns, storeyRows)};
 }
 
 int addWallData(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
+    const std::span<const tables::WallDataColumn> columns = tables::kWallDataColumns;
     addSectionHeading(document, "B) DATI DEI SETTI");
-    addTwoColumnTable(document, "colonna", "significato", wallLegend);
+    addTwoColumnTable(document, "colonna", "significato", legendRows(columns));
     std::vector<Cells> rows;
-    for (int storey = 1; storey <= project.storeyCount(); ++storey) {
-        for (int wall = 1; wall <= project.wallCount(); ++wall) {
-            Cells& cells = rows.emplace_back(Cells{std::to_string(storey), std::to_string(wall)});
-            for (int field = 0; field < kWallFieldCount; ++field)
-                cells.push_back(formatPattern(project.wall(storey, wall, static_cast<WallField>(field)).typedNumber(),
-                                              NumberPattern::plain2, symbols));
-        }
-    }
+    for (int storey = 1; storey <= project.storeyCount(); ++storey)
+        for (int wall = 1; wall <= project.wallCount(); ++wall)
+            rows.push_back(rowCells(columns, {storey, wall}, symbols, [&](const tables::WallDataColumn& column) {
+                return project.wall(storey, wall, column.source).typedNumber();
+            }));
     document.addParagraph("");
-    return addDataTable(document, wallHeadings, wallUnits, rows);
+    return addDataTable(document, columns, rows);
 }
 
 int addWallResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
+    const std::span<const tables::WallResultColumn> columns = tables::kWallResultsColumns;
     addSectionHeading(document, "C) RISULTATI DELLA VERIFICA");
-    addTwoColumnTable(document, "colonna", "significato", resultsLegend);
+    addTwoColumnTable(document, "colonna", "significato", legendRows(columns));
     std::vector<Cells> rows;
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         for (int wall = 1; wall <= project.wallCount(); ++wall) {
             const bool xWall = wall <= project.xWallCount();
             const WallResult result = project.wallResult(storey, wall);
-            Cells& cells = rows.emplace_back(
-                Cells{std::to_string(storey), joined({" ", std::to_string(wall), xWall ? "-X" : "-Y"})});
-            appendResults(cells, result, leadingResults, symbols);
-            appendResults(cells, result, xWall ? std::span<const PatternCell>(xResults) : yResults, symbols);
-            appendResults(cells, result, trailingResults, symbols);
+            rows.push_back(rowCells(
+                columns, {storey, wall, xWall}, symbols,
+                [&](const tables::WallResultColumn& column) { return (result.*column.source.of(xWall)).number(); }));
         }
     }
     document.addParagraph("");
-    return addDataTable(document, resultsHeadings, resultsUnits, rows);
+    return addDataTable(document, columns, rows);
 }
 
 ResultTables addStoreyResults(WordDocument& document, const ProjectData& project, const NumberSymbols& symbols) {
@@ -214,42 +159,30 @@ ResultTables addStoreyResults(WordDocument& document, const ProjectData& project
         "efficaci, ad un terremoto come quello ipotizzato.");
     document.keepWithNext();
 
-    std::array<std::string, tables::kBuildingValueLines.size()> values;
-    std::array<Row2, tables::kBuildingValueLines.size()> rows;
-    constexpr std::array<std::string_view, tables::kBuildingValueLines.size()> captions{
-        "Peso totale dell'edificio", "Baricentro verticale delle masse",
-        "Totale forze orizzontali",  "Centro delle forze orizzontali",
-        "Dimensione maggiore D",     "Dimensione minore B",
-        "Valore di lambda"};
+    std::array<std::string, tables::kBuildingValues.size()> values;
+    std::array<Row2, tables::kBuildingValues.size()> rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        values[i] = formatPattern((project.building().*tables::kBuildingValueLines[i].value).number(),
-                                  NumberPattern::grouped2, symbols);
-        rows[i] = {captions[i], values[i]};
+        const tables::BuildingValue& line = tables::kBuildingValues[i];
+        values[i] = formatPattern((project.building().*line.value).number(), line.pattern, symbols);
+        rows[i] = {line.name, values[i]};
     }
     const int building = addTwoColumnTable(document, "tipologia", "valore", rows);
 
-    std::array<std::string, tables::kStoreyResultsLegend.size()> meanings;
-    std::array<Row2, tables::kStoreyResultsLegend.size()> legend;
-    for (std::size_t i = 0; i < legend.size(); ++i) {
-        // The printed legend's meanings, without their leading "= ".
-        meanings[i] = std::string(tables::kStoreyResultsLegend[i].meaning.substr(2));
-        legend[i] = {tables::kStoreyResultsLegend[i].symbol, meanings[i]};
-    }
+    const std::span<const tables::StoreyResultColumn> columns = tables::kStoreyResultsColumns;
     document.addParagraph("Legenda:");
     document.keepWithNext();
-    addTwoColumnTable(document, "colonna", "significato", legend);
+    addTwoColumnTable(document, "colonna", "significato", legendRows(columns));
 
     std::vector<Cells> storeyRows;
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
         const FloorResult& level = project.floorResult(storey);
-        Cells& cells = storeyRows.emplace_back(Cells{std::to_string(storey)});
-        for (std::size_t i = 0; i < tables::kStoreyResultCells.size(); ++i)
-            cells.push_back(
-                formatPattern((level.*tables::kStoreyResultCells[i].value).number(), storeyResultPatterns[i], symbols));
+        storeyRows.push_back(rowCells(columns, {storey}, symbols, [&](const tables::StoreyResultColumn& column) {
+            return (level.*column.source).number();
+        }));
     }
     document.addParagraph("Risultati dei piani:");
     document.keepWithNext();
-    return {building, addDataTable(document, storeyResultsHeadings, storeyResultsUnits, storeyRows)};
+    return {building, addDataTable(document, columns, storeyRows)};
 }
 
 } // namespace calvex::documents

@@ -2,8 +2,10 @@
 
 #include "model/numeric_text.h"
 #include "print/device/page_frame.h"
+#include "print/tables/column_printing.h"
 #include "print/tables/printout_lines.h"
-#include "print/tables/result_tables.h"
+#include "print/tables/storey_table_parts.h"
+#include "print/tables/table_columns.h"
 
 #include <string>
 #include <string_view>
@@ -17,9 +19,9 @@ using tables::headingLine;
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building) {
     constexpr int valueEnd = 51;
-    for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
+    for (const tables::BuildingValue& line : tables::kBuildingValues) {
         const std::string value = formatFixed2((building.*line.value).number(), 5);
-        device.printAtColumn(frameHeadingColumn, line.caption);
+        device.printAtColumn(frameHeadingColumn, tables::dottedCaption(line));
         device.printAtColumn(valueEnd + 1 - static_cast<int>(value.size()), value);
         device.endLine();
     }
@@ -28,23 +30,9 @@ void printBuildingLines(TextDevice& device, const BuildingResult& building) {
 void printLegend(TextDevice& device) {
     headingLine(device, "Legenda:");
     device.endLine();
-    for (const tables::LegendEntry& entry : tables::kStoreyResultsLegend) {
-        device.printAtColumn(frameHeadingColumn, entry.symbol);
-        device.printAtColumn(16, entry.meaning);
-        device.endLine();
-    }
-}
-
-void printStoreyHeadings(TextDevice& device) {
-    tables::printColumnLine(device, tables::kStoreyResultsHeadings);
-    tables::printColumnLine(device, tables::kStoreyResultsUnits);
-}
-
-// The row is left open: the next row's first column jump starts a new line.
-void printStoreyRow(TextDevice& device, const FloorResult& result, int storey) {
-    printNumberEndingAt(device, 7, storey);
-    for (const tables::StoreyResultCell& cell : tables::kStoreyResultCells)
-        device.printText(formatFixed2((result.*cell.value).number(), cell.width));
+    tables::printLegendLines(
+        device, tables::legendIn<ResultValue FloorResult::*>(tables::kStoreyResultsColumns, tables::TableForm::window),
+        16);
 }
 
 } // namespace
@@ -64,10 +52,11 @@ void printResultsTable(TextDevice& device, const ProjectData& project,
     emptyLines(device, 2);
 
     device.setFontSize(frameTableSize);
-    printStoreyHeadings(device);
+    tables::printStoreyResultsHeadings(device);
     device.endLine();
+    // Each row is left open: the next row's first column jump starts a new line.
     for (int storey = 1; storey <= project.storeyCount(); ++storey)
-        printStoreyRow(device, project.floorResult(storey), storey);
+        tables::printStoreyResultsCells(device, project.floorResult(storey), storey);
     device.endDocument();
 }
 

@@ -1,6 +1,7 @@
 #include "print/report/report_lines.h"
 
 #include "print/device/page_frame.h"
+#include "print/tables/column_printing.h"
 
 namespace calvex::report {
 
@@ -18,11 +19,7 @@ void printSectionHeading(TextDevice& device, std::string_view heading) {
 void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn) {
     printLineAt(device, frameHeadingColumn, "Legenda:");
     device.endLine();
-    for (const tables::LegendEntry& entry : legend) {
-        device.printAtColumn(frameHeadingColumn, entry.symbol);
-        device.printAtColumn(meaningColumn, entry.meaning);
-        device.endLine();
-    }
+    tables::printLegendLines(device, legend, meaningColumn);
 }
 
 void printLineAt(TextDevice& device, int column, std::string_view text) {

@@ -2,7 +2,7 @@
 // Line helpers shared by the sections of the printed calculation report.
 
 #include "print/device/text_device.h"
-#include "print/tables/wall_table_parts.h"
+#include "print/tables/table_column.h"
 
 #include <span>
 #include <string_view>
@@ -13,7 +13,7 @@ namespace calvex::report {
 void printSectionHeading(TextDevice& device, std::string_view heading);
 
 // "Legenda:", an empty line, then one line per entry with the symbol at
-// the heading column and the meaning at the given column.
+// the heading column and "= " and the meaning at the given column.
 void printLegend(TextDevice& device, std::span<const tables::LegendEntry> legend, int meaningColumn);
 
 // A text at the given column, as one line.

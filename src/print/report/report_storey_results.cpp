@@ -3,8 +3,8 @@
 #include "print/report/report_lines.h"
 #include "print/report/report_sections.h"
 #include "print/tables/printout_lines.h"
-#include "print/tables/result_tables.h"
-#include "print/tables/wall_table_parts.h"
+#include "print/tables/storey_table_parts.h"
+#include "print/tables/table_columns.h"
 
 #include <array>
 #include <string>
@@ -21,8 +21,8 @@ constexpr std::array<std::string_view, 4> introduction{
 };
 
 void printBuildingLines(TextDevice& device, const BuildingResult& building) {
-    for (const tables::BuildingValueLine& line : tables::kBuildingValueLines) {
-        std::string text(line.caption);
+    for (const tables::BuildingValue& line : tables::kBuildingValues) {
+        std::string text = tables::dottedCaption(line);
         text += formatFixed2((building.*line.value).number(), 5);
         printLineAt(device, frameHeadingColumn, text);
     }
@@ -36,18 +36,16 @@ void printStoreyResults(TextDevice& device, const ProjectData& project) {
     device.endLine();
     printBuildingLines(device, project.building());
     device.endLine();
-    printLegend(device, tables::kStoreyResultsLegend, 16);
+    printLegend(device,
+                tables::legendIn<ResultValue FloorResult::*>(tables::kStoreyResultsColumns, tables::TableForm::report),
+                16);
     tables::emptyLines(device, 2);
 
     device.setFontSize(frameTableSize);
-    tables::printColumnLine(device, tables::kStoreyResultsHeadings);
-    tables::printColumnLine(device, tables::kStoreyResultsUnits);
+    tables::printStoreyResultsHeadings(device);
     device.endLine();
     for (int storey = 1; storey <= project.storeyCount(); ++storey) {
-        const FloorResult& result = project.floorResult(storey);
-        printNumberEndingAt(device, 7, storey);
-        for (const tables::StoreyResultCell& cell : tables::kStoreyResultCells)
-            device.printText(formatFixed2((result.*cell.value).number(), cell.width));
+        tables::printStoreyResultsCells(device, project.floorResult(storey), storey);
         device.endLine();
     }
 }

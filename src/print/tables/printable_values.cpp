@@ -3,48 +3,22 @@
 #include <array>
 #include <cmath>
 #include <string_view>
-#include <utility>
 
 #include "model/numeric_text.h"
-#include "print/tables/result_tables.h"
+#include "print/tables/table_columns.h"
 
 namespace calvex::tables {
 
 namespace {
 
-// The printed wall results with the symbol of their legend entry.
-constexpr std::array<std::pair<ResultValue WallResult::*, std::string_view>, 16> kPrintedWallResults{{
-    {&WallResult::selfWeightShare, "peso"},
-    {&WallResult::slabLoad, "car."},
-    {&WallResult::normalForce, "sn"},
-    {&WallResult::baseStress, "sigma"},
-    {&WallResult::stiffnessX, "rig.x"},
-    {&WallResult::stiffnessY, "rig.y"},
-    {&WallResult::armX, "asc."},
-    {&WallResult::armY, "ord."},
-    {&WallResult::storeyShareX, "f.p."},
-    {&WallResult::storeyShareY, "f.p."},
-    {&WallResult::horizontalForceX, "f.o."},
-    {&WallResult::horizontalForceY, "f.o."},
-    {&WallResult::ultimateShearX, "ultima"},
-    {&WallResult::ultimateShearY, "ultima"},
-    {&WallResult::maxStress, "t.max"},
-    {&WallResult::torsionForce, "torc."},
-}};
-
 constexpr std::array<GeneralField, 4> kPrintedGeneralNumbers{GeneralField::grado, GeneralField::strutt,
                                                              GeneralField::riduz, GeneralField::protez};
 
 // "sigma (tensione di compressione alla base)": the symbol and what it means.
-std::string legendName(std::span<const LegendEntry> legend, std::string_view symbol) {
-    std::string name(symbol);
-    for (const LegendEntry& entry : legend) {
-        if (entry.symbol != symbol) continue;
-        std::string_view meaning = entry.meaning;
-        if (meaning.starts_with("= ")) meaning.remove_prefix(2);
-        name.append(" (").append(meaning).append(")");
-    }
-    return name;
+template <class Source>
+std::string legendName(const TableColumn<Source>& column) {
+    std::string name(column.symbol);
+    return name.append(" (").append(column.meaning).append(")");
 }
 
 bool resultPrintable(const ResultValue& value) { return !value.isNumber() || isPrintable(value.number()); }
@@ -91,25 +65,25 @@ std::optional<std::string> unprintableValueMessage(const ProjectData& project) {
                     return refusal(kWallFieldNames[f], wallPlace(s, w));
 
     const BuildingResult& building = project.building();
-    for (const BuildingValueLine& line : kBuildingValueLines) {
+    for (const BuildingValue& line : kBuildingValues) {
         if (resultPrintable(building.*line.value)) continue;
-        std::string caption = "\"";
-        caption.append(line.caption.substr(0, line.caption.find(".."))).append("\"");
-        return refusal(caption, "");
+        std::string quoted = "\"";
+        quoted.append(line.name).append("\"");
+        return refusal(quoted, "");
     }
     for (int level = 0; level <= storeys; ++level) {
         const FloorResult& floor = project.floorResult(level);
-        for (std::size_t i = 0; i < kStoreyResultCells.size(); ++i)
-            if (!resultPrintable(floor.*kStoreyResultCells[i].value))
-                return refusal(legendName(kStoreyResultsLegend, kStoreyResultsLegend[i + 1].symbol),
-                               storeyPlace(level));
+        for (const StoreyResultColumn& column : kStoreyResultsColumns)
+            if (column.kind == ColumnKind::value && !resultPrintable(floor.*column.source))
+                return refusal(legendName(column), storeyPlace(level));
     }
     for (int s = 1; s <= storeys; ++s)
         for (int w = 1; w <= walls; ++w) {
             const WallResult result = project.wallResult(s, w);
-            for (const auto& [member, symbol] : kPrintedWallResults)
-                if (!resultPrintable(result.*member))
-                    return refusal(legendName(kWallResultsLegend, symbol), wallPlace(s, w));
+            for (const WallResultColumn& column : kWallResultsColumns)
+                if (column.kind == ColumnKind::value &&
+                    !(resultPrintable(result.*column.source.x) && resultPrintable(result.*column.source.y)))
+                    return refusal(legendName(column), wallPlace(s, w));
         }
     return std::nullopt;
 }

@@ -1,28 +1,16 @@
 #pragma once
-// Pieces shared by the wall data and wall results tables.
+// The wall data and wall results tables as the wall printout and the report
+// print them.
 
 #include "model/project_data.h"
 #include "print/device/page_breaker.h"
 #include "print/device/text_device.h"
+#include "print/tables/table_column.h"
 
 #include <span>
 #include <string_view>
 
 namespace calvex::tables {
-
-// A text placed at a column of a heading line.
-struct ColumnText {
-    int column;
-    std::string_view text;
-};
-
-// The texts at their columns, then the line end.
-void printColumnLine(TextDevice& device, std::span<const ColumnText> texts);
-
-struct LegendEntry {
-    std::string_view symbol;
-    std::string_view meaning;
-};
 
 // The heading, an empty line, "Legenda:", an empty line, then one line per
 // entry with the symbol at the heading column and the meaning at column 18;
@@ -37,8 +25,11 @@ void printWallDataHeadings(TextDevice& device);
 // announced to the page breaker before it is printed.
 void printWallDataRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
+// The two column-heading lines of the wall results table in a printed form.
+void printWallResultsHeadings(TextDevice& device, TableForm form);
+
 // The rows of the wall results table: each wall prints the values of its
-// own direction's list, and is announced to the page breaker first.
+// own direction, and is announced to the page breaker first.
 void printWallResultsRows(TextDevice& device, const ProjectData& project, PageBreaker& breaker);
 
 } // namespace calvex::tables
