@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/numeric_text.h"
 #include "print/device/page_frame.h"
 #include "print/device/text_device.h"
 #include "print/tables/table_column.h"
