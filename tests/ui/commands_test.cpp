@@ -62,7 +62,7 @@ TEST(CommandTable, ReadOnlyWindowsTurnCopyAndClearButtonsIntoExit) {
     for (const WorkWindowInfo& info : kWorkWindows) {
         const std::vector<ToolbarButton> buttons = toolbarButtons(static_cast<int>(info.id));
         ASSERT_EQ(buttons.size(), general.size());
-        const bool readOnly = info.id == WorkWindowId::risultati || info.id == WorkWindowId::controllasetti;
+        const bool readOnly = info.readOnly;
         int copyOrClear = 0;
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             EXPECT_EQ(buttons[i].toolTip, general[i].toolTip);
