@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int field = 0; field < kTitleFieldCount; ++field)
             if (back->title(static_cast<TitleField>(field)) != read->title(static_cast<TitleField>(field))) fault();
 
-    if (!cli::handOverGeneralData(*read).passed) return 0;
+    if (cli::handOverGeneralData(*read).refusal) return 0;
     const RunOutcome run = runEngine(*read, RunContext{true, read->currentFloor, read->currentWall, false});
     if (first.complete && run.complete) checkEditableReport(*read, lastLine(bytes));
     return 0;

@@ -83,6 +83,8 @@ WallCheckWindow& Shell::recreateWallCheckWindow() {
 }
 
 WorkWindow* Shell::showWorkWindow(WorkWindowId id) {
+    // Where each window is made: a window without its case here is a
+    // compiler warning (-Wswitch).
     WorkWindow* window = nullptr;
     switch (id) {
         case WorkWindowId::dati:
@@ -121,9 +123,7 @@ void Shell::showAbout() { raise(ensure<AboutWindow>(about_)); }
 void Shell::showSupport() { raise(ensure<SupportWindow>(support_)); }
 
 void Shell::closeAllWindows() {
-    for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
-                            WorkWindowId::frontespizio, WorkWindowId::controllasetti})
-        dispose(workWindows_[id]);
+    for (auto& [id, window] : workWindows_) dispose(window);
     dispose(helpIndex_);
     for (auto& [page, window] : helpPages_) dispose(window);
     dispose(tips_);

@@ -7,7 +7,7 @@ namespace calvex {
 
 QIcon commandIcon(Command command) {
     const CommandRow& row = commandRow(command);
-    const QString glyph = QString::fromUtf8(row.glyph);
+    const QString& glyph = row.glyph;
     const QColor colour = QColor::fromRgb(row.colour);
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);

@@ -1,15 +1,17 @@
 #pragma once
 // The commands of the menu bar and toolbar common to every work window, in
-// one table: a row holds everything about one command, and the menus, the
-// toolbar, the enabling and the dispatch all read it.
+// one table: a row holds everything about one command, its action included,
+// and the menus, the toolbar, the enabling and the dispatch all read it.
 
 #include <QString>
-#include <initializer_list>
+#include <functional>
 #include <vector>
 
-#include "ui/window_ids.h"
+#include "ui/work_windows.h"
 
 namespace calvex {
+
+class WorkWindow;
 
 enum class Command {
     apri,
@@ -24,37 +26,22 @@ enum class Command {
     controllodat,
     copiadati,
     cancella,
-    fin1,
-    fin2,
-    fin3,
-    fin4,
-    fin5,
     guida,
     sugger,
     supporto,
     informazioni,
+    // The view commands "Finestra '...'" (fin1, fin2, ...), one per work
+    // window from here on, in the order of kWorkWindows: showWindowCommand.
+    showWindow,
 };
+
+// The view command that shows that window.
+constexpr Command showWindowCommand(WorkWindowId id) {
+    return static_cast<Command>(static_cast<int>(Command::showWindow) + static_cast<int>(id) - 1);
+}
 
 // The menus of the menu bar; `print` is the "S&tampa" submenu of "&File".
 enum class CommandMenu { file, print, modify, view, help };
-
-// A set of work windows.
-class WindowSet {
-public:
-    constexpr WindowSet(std::initializer_list<WorkWindowId> ids) {
-        for (WorkWindowId id : ids) bits_ |= 1u << static_cast<int>(id);
-    }
-    constexpr bool contains(WorkWindowId id) const { return bits_ & (1u << static_cast<int>(id)); }
-
-private:
-    unsigned bits_ = 0;
-};
-
-inline constexpr WindowSet kEveryWindow{WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
-                                        WorkWindowId::controllasetti, WorkWindowId::frontespizio};
-
-// The results and wall-check windows show data without editing it.
-bool isReadOnlyWindow(WorkWindowId id);
 
 // What a command does in a read-only window.
 enum class InReadOnlyWindow {
@@ -65,22 +52,24 @@ enum class InReadOnlyWindow {
 
 struct CommandRow {
     Command command;
-    const char* objectName;
+    QString objectName;
     CommandMenu menu;
-    const char* caption; // with its mnemonic
-    WindowSet inMenuOf;  // the windows whose menu lists it
-    WindowSet offeredBy; // where it is enabled
+    QString caption;                    // with its mnemonic
+    WindowSet inMenuOf = kEveryWindow;  // the windows whose menu lists it
+    WindowSet offeredBy = kEveryWindow; // where it is enabled
     // The toolbar button: its place (buttons of equal place stand for each
     // other in different windows), the windows that show it, its tip and a
     // separator before it. A negative place: no button of its own.
-    int toolbarPlace;
-    WindowSet onToolbarOf;
-    const char* toolTip;
-    bool separatorBefore;
+    int toolbarPlace = -1;
+    WindowSet onToolbarOf = kEveryWindow;
+    QString toolTip{};
+    bool separatorBefore = false;
     // The icon: a glyph on a rounded square of that colour (0xRRGGBB).
-    const char* glyph;
-    unsigned colour;
-    InReadOnlyWindow inReadOnlyWindow;
+    QString glyph;
+    unsigned colour = 0;
+    InReadOnlyWindow inReadOnlyWindow = InReadOnlyWindow::asElsewhere;
+    // What it does, given the window it runs in.
+    std::function<void(WorkWindow&)> run;
 };
 
 // Every command, in menu order.
@@ -93,7 +82,8 @@ struct ToolbarButton {
     bool separatorBefore;
 };
 
-// The nineteen toolbar buttons of a work window (1 to 5).
+// The toolbar buttons of a work window (numbered from 1), nineteen with
+// five windows.
 std::vector<ToolbarButton> toolbarButtons(int windowNumber);
 
 } // namespace calvex

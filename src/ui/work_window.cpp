@@ -32,21 +32,6 @@ constexpr MenuLook kMenus[] = {{CommandMenu::file, "file", "&File"},
                                {CommandMenu::view, "visu", "&Visualizza"},
                                {CommandMenu::help, "help", "&?"}};
 
-const QString kOwnWindowQuestions[] = {
-    QStringLiteral("E' questa la finestra 'Dati': si vuole la guida della finestra?"),
-    QStringLiteral("E' questa la finestra 'Verifica Sismica': si vuole la guida della finestra?"),
-    QStringLiteral("E' questa la finestra 'Risultati': si vuole la guida della finestra?"),
-    QStringLiteral("E' questa la finestra 'Controllo setti': si vuole la guida della finestra?"),
-    QStringLiteral("E' questa la finestra 'Frontespizio': si vuole la guida della finestra?"),
-};
-
-constexpr HelpPage kOwnHelpPage[] = {HelpPage::guidadati, HelpPage::guidasismica, HelpPage::guidarisultati,
-                                     HelpPage::guidacontrollo, HelpPage::guidafrontespizio};
-
-WorkWindowId windowOf(Command command) {
-    return static_cast<WorkWindowId>(static_cast<int>(command) - static_cast<int>(Command::fin1) + 1);
-}
-
 } // namespace
 
 WorkWindow::WorkWindow(WindowHost& shell, WorkWindowId id, const QString& caption)
@@ -78,19 +63,19 @@ void WorkWindow::buildMenus() {
     };
     for (const CommandRow& row : commandTable()) {
         if (!row.inMenuOf.contains(id_)) continue;
-        QAction* action = menuOf(row.menu)->addAction(QString::fromUtf8(row.caption));
-        action->setObjectName(QString::fromLatin1(row.objectName));
+        QAction* action = menuOf(row.menu)->addAction(row.caption);
+        action->setObjectName(row.objectName);
         action->setEnabled(row.offeredBy.contains(id_));
         actions_.emplace(row.command, action);
         connect(action, &QAction::triggered, this, [this, command = row.command] { run(command); });
     }
 
-    // "Finestra n.k di 5" stands at the right end of the menu bar and opens
+    // "Finestra n.k di N" stands at the right end of the menu bar and opens
     // the window's own help page.
     auto* corner = new QMenuBar(menuBar());
-    QAction* own = corner->addAction(QStringLiteral("Fi&nestra n.%1 di 5").arg(number()));
+    QAction* own = corner->addAction(QStringLiteral("Fi&nestra n.%1 di %2").arg(number()).arg(kWorkWindowCount));
     own->setObjectName(QStringLiteral("finestra"));
-    connect(own, &QAction::triggered, this, [this] { shell_.showHelpPage(kOwnHelpPage[number() - 1]); });
+    connect(own, &QAction::triggered, this, [this] { shell_.showHelpPage(workWindowInfo(id_).helpPage); });
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
@@ -113,67 +98,10 @@ void WorkWindow::buildToolbar() {
 QAction* WorkWindow::action(Command command) const { return actions_.at(command); }
 
 void WorkWindow::run(Command command) {
-    WorkWindow& owner =
-        isReadOnlyWindow(id_) && commandRow(command).inReadOnlyWindow == InReadOnlyWindow::runsInWallWindow
-            ? *shell_.showWorkWindow(WorkWindowId::sismica)
-            : *this;
-    switch (command) {
-        case Command::apri:
-            shell_.openArchive(*this);
-            break;
-        case Command::salva:
-            shell_.saveArchive(owner, false);
-            break;
-        case Command::salvanome:
-            shell_.saveArchive(owner, true);
-            break;
-        case Command::eliminare:
-            shell_.deleteArchive(owner);
-            break;
-        case Command::esci:
-            shell_.exitProgram(this);
-            break;
-        case Command::colorare:
-            chooseBackground();
-            break;
-        case Command::controllodat:
-            checkData();
-            break;
-        case Command::copiadati:
-            copyToNextStorey();
-            break;
-        case Command::cancella:
-            clearWindow();
-            break;
-        case Command::fin1:
-        case Command::fin2:
-        case Command::fin3:
-        case Command::fin4:
-        case Command::fin5:
-            showWindow(windowOf(command));
-            break;
-        case Command::guida:
-            shell_.showHelpIndex();
-            break;
-        case Command::sugger:
-            shell_.showTips();
-            break;
-        case Command::supporto:
-            shell_.showSupport();
-            break;
-        case Command::informazioni:
-            shell_.showAbout();
-            break;
-        case Command::stampaModello:
-            printTemplate();
-            break;
-        case Command::solodati:
-            printWindowData();
-            break;
-        case Command::stampatutto:
-            printAll();
-            break;
-    }
+    const CommandRow& row = commandRow(command);
+    const bool inWallWindow =
+        workWindowInfo(id_).readOnly && row.inReadOnlyWindow == InReadOnlyWindow::runsInWallWindow;
+    row.run(inWallWindow ? *shell_.showWorkWindow(WorkWindowId::sismica) : *this);
 }
 
 void WorkWindow::showWindow(WorkWindowId target) {
@@ -181,8 +109,10 @@ void WorkWindow::showWindow(WorkWindowId target) {
         shell_.showWorkWindow(target);
         return;
     }
-    if (shell_.platform().askYesNo(this, app::kProductName, kOwnWindowQuestions[number() - 1]))
-        shell_.showHelpPage(kOwnHelpPage[number() - 1]);
+    const WorkWindowInfo& own = workWindowInfo(id_);
+    const QString question = QStringLiteral("E' questa la finestra '%1': si vuole la guida della finestra?")
+                                 .arg(QString::fromUtf8(own.nameInOwnQuestion));
+    if (shell_.platform().askYesNo(this, app::kProductName, question)) shell_.showHelpPage(own.helpPage);
 }
 
 void WorkWindow::addBottomButtons(int top) {

@@ -1,5 +1,5 @@
 #pragma once
-// The common part of the five work windows: caption, menu bar, toolbar,
+// The common part of the work windows: caption, menu bar, toolbar,
 // background colour, the drawing area laid out in twips and scaled with
 // the window, and the dispatch of the common commands.
 

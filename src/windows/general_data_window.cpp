@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/app_texts.h"
+#include "ui/work_windows.h"
 #include "windows/captions.h"
 #include "windows/combo_accessibility.h"
 #include "windows/print_commands.h"
@@ -380,9 +381,8 @@ void GeneralDataWindow::chooseBackground() {
         platform.askYesNo(this, QStringLiteral("Calvex: colore di sfondo"),
                           QStringLiteral("Desideri colori uguali e riposanti (grigio) per tutte le finestre?"))) {
         shell().choices().sharedBackground = grey;
-        for (WorkWindowId id : {WorkWindowId::dati, WorkWindowId::sismica, WorkWindowId::risultati,
-                                WorkWindowId::controllasetti, WorkWindowId::frontespizio})
-            if (WorkWindow* window = shell().existingWorkWindow(id)) window->setBackground(grey);
+        for (const WorkWindowInfo& info : kWorkWindows)
+            if (WorkWindow* window = shell().existingWorkWindow(info.id)) window->setBackground(grey);
         return;
     }
     if (const auto colour = platform.chooseColor(this, shell().choices().lastChosenColour)) {
