@@ -25,20 +25,20 @@ void checkStorey(EngineRun& run, int s) {
     WallResultRows& r = run.results(s);
     for (int w = 1; w <= run.walls; ++w) {
         const bool xList = run.isXWall(w);
-        // Shear check: Tu >= H.
+        // Shear check: it fails where Tu < H.
         const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).number();
         const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).number();
         const bool shearFails = tu < h;
         r.shearCheckText[w].record(tu, h, shearFails);
 
-        // Stress check: sigma max <= the allowable sigma.
+        // Stress check: it fails where maxStress > sigma.
         run.zeroIfEmpty(s, w, WallField::sigma);
         const double sigma = run.in(s, w, WallField::sigma);
         const double maxStress = r.maxStress[w].number();
         const bool sigmaFails = maxStress > sigma;
         r.sigmaCheckText[w].record(sigma, maxStress, sigmaFails);
 
-        // Section check: the resultant inside the section.
+        // Section check: it fails where the resultant falls outside the section.
         const bool outside = r.minStressText[w].isOutside();
         r.sectionCheckText[w].clear();
         if (outside) {
@@ -51,8 +51,8 @@ void checkStorey(EngineRun& run, int s) {
 
 } // namespace
 
-// Every check uses the unrounded results. The failure lists are made from
-// the check texts when they are first asked for.
+// Every check uses the unrounded results; the failure lists are made from
+// the check texts.
 void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);

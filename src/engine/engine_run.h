@@ -88,8 +88,8 @@ private:
     std::array<WallResultRows, kStoreyRows>& results_;
 };
 
-// The loads of one storey per unit, with the live loads of slabs and
-// cantilevers reduced by riduz.
+// The loads of one storey per unit that make up the seismic load W of a
+// wall, the live loads of slabs and cantilevers reduced by riduz.
 struct StoreyLoads {
     double cantilever; // t/m of cantilever
     double slab;       // t/m of slab
@@ -100,7 +100,7 @@ struct StoreyLoads {
     // The weight of the wall itself over the storey height.
     double wallWeight(double area) const { return masonry * area; }
 };
-// Design load of slabs and cantilevers: riduz acc + perm.
+// Slab and cantilever loads: riduz acc + perm; masonry: hp specifico.
 inline StoreyLoads storeyLoads(const EngineRun& run, int s) {
     return {run.riduz * run.in(s, FloorField::accsbalzi) + run.in(s, FloorField::permsbalzi),
             run.riduz * run.in(s, FloorField::accsolai) + run.in(s, FloorField::permsolai),

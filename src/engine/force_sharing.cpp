@@ -43,10 +43,10 @@ void shareStoreyForce(EngineRun& run, int s, int firstWall, int lastWall, const 
     for (int w = firstWall; w <= lastWall; ++w) {
         run.wall = w;
         const double k = (r.*list.stiffness)[w].number();
-        // Direct share: K F / sum(K) over the list.
+        // Direct share: K F / the sum of K over the list.
         const double direct = run.divide(k * force, stiffnessSum);
         const double torsion = r.torsionForce[w].number();
-        // Storey share: arm K |e| F / Ip + the direct share + the torsion share.
+        // Storey share: arm K |ecc| F / polarMoment + the direct share + torsionForce.
         const double share =
             polar == 0 ? direct + torsion
                        : run.divide((r.*list.arm)[w].number() * k * eccentricity * force, polar) + direct + torsion;
@@ -66,11 +66,11 @@ void computeStaticStresses(EngineRun& run, int s) {
         const double area = r.area[w].number();
         double staticStress = r.staticStress[w].number();
         if (area != 0) {
-            // Full load: slabs and cantilevers with their whole live loads, and the wall's own weight.
+            // Full load: (permsbalzi + accsbalzi) sbalzi + ((accsolai + permsolai) solai + hp specifico area).
             const double fullLoad = run.put(
                 r.fullLoad[w], (permsbalzi + accsbalzi) * run.in(s, w, WallField::sbalzi) +
                                    ((accsolai + permsolai) * run.in(s, w, WallField::solai) + loads.wallWeight(area)));
-            // Static stress: full load / area, plus that of the wall above.
+            // Static stress: fullLoad / area, plus that of the wall above.
             staticStress = run.put(r.staticStress[w], run.divide(fullLoad, area));
         }
         run.put(r.staticStress[w], staticStress + run.above(s, w, &WallResultRows::staticStress));
@@ -82,7 +82,7 @@ void accumulateHorizontalForces(EngineRun& run, int s, int firstWall, int lastWa
     run.at(Phase::ForceSharing, s);
     for (int w = firstWall; w <= lastWall; ++w) {
         run.wall = w;
-        // Horizontal force: the storey share plus the horizontal force of the wall above.
+        // Horizontal force: the storey share plus that of the wall above.
         run.put((r.*list.horizontalForce)[w], (r.*list.share)[w].number() + run.above(s, w, list.horizontalForce));
     }
 }
@@ -129,7 +129,7 @@ void shareForces(EngineRun& run) {
         computeUltimateShears(run, s, lastX + 1, run.walls, kYList);
         run.at(Phase::ForceSharing, s);
         FloorResult& floor = run.result(s);
-        // Storey shear: the storey force plus the shear of the storey above.
+        // Storey shear: storeyForce + the storey shear above.
         run.put(floor.storeyShear, floor.storeyForce.number() + run.above(s, &FloorResult::storeyShear));
     }
 }

@@ -46,8 +46,7 @@ void computeSeismicForces(EngineRun& run) {
         run.grado = 2.001;
         project.setGeneral(GeneralField::grado, FieldValue::real(2.001));
     }
-    // Seismic coefficient: C = (S - 2) / 100; with the structure and
-    // protection coefficients, K = I R C.
+    // Seismic coefficient: C = (grado - 2) / 100, and K = protez strutt C.
     const double coefficient = (run.grado - 2) / 100;
     const double k = run.protez * run.strutt * coefficient;
 
@@ -55,7 +54,7 @@ void computeSeismicForces(EngineRun& run) {
         FloorResult& first = run.result(1);
         run.put(first.storeyHeight, first.storeyHeight.number() - 0.1);
     }
-    // Level heights from the ground up, and the sum of W h.
+    // Level heights from the ground up, and SWZ = sum(levelHeight storeyWeight).
     double weightedHeights = 0;
     for (int level = 0; level <= run.storeys; ++level) {
         FloorResult& floor = run.result(level);
@@ -64,7 +63,7 @@ void computeSeismicForces(EngineRun& run) {
         weightedHeights += floor.levelHeight.number() * floor.storeyWeight.number();
     }
     if (weightedHeights == 0) run.stop(StopReason::ZeroWeightedHeights);
-    // Height of the centre of the masses: sum(W h) / sum(W).
+    // Height of the centre of the weights: SWZ / totalWeight.
     run.put(building.massHeight, run.divide(weightedHeights, totalWeight));
 
     double totalForce = 0, forceMoment = 0;
@@ -72,16 +71,16 @@ void computeSeismicForces(EngineRun& run) {
         run.storey = level;
         FloorResult& floor = run.result(level);
         const double height = floor.levelHeight.number();
-        // Distribution coefficient: gamma = h sum(W) / sum(W h).
+        // Distribution coefficient: gamma = levelHeight totalWeight / SWZ.
         run.put(floor.distributionCoeff, run.divide(height * totalWeight, weightedHeights));
-        // Storey force: F = gamma K W.
+        // Storey force: gamma K storeyWeight.
         run.put(floor.storeyForce, floor.distributionCoeff.number() * k * floor.storeyWeight.number());
         totalForce += floor.storeyForce.number();
         forceMoment += height * floor.storeyForce.number();
     }
     run.put(building.totalForce, totalForce);
     run.storey = 0;
-    // Height of the resultant force: sum(F h) / sum(F).
+    // Height of the resultant force: SFZ / totalForce, SFZ = sum(levelHeight storeyForce).
     run.put(building.forceHeight, run.divide(forceMoment, totalForce));
 }
 

@@ -23,7 +23,7 @@ void computeStoreyStiffness(EngineRun& run, int s) {
             r.stiffnessX[w] = 0.0;
             r.stiffnessY[w] = 0.0;
         } else {
-            // Shear stiffness: K = (A G / 1.2 h) / (1 + (h / d)^2 / 6), d the wall's length in the direction.
+            // Shear stiffness: (area G / (1.2 h)) / (1 + (h / dimx)^2 / 6), and the same with dimy.
             const double shearTerm = run.divide(area * shearModulus, 1.2 * h);
             const double slenderX = run.divide(h, run.in(s, w, WallField::dimx));
             const double slenderY = run.divide(h, run.in(s, w, WallField::dimy));
@@ -37,7 +37,7 @@ void computeStoreyStiffness(EngineRun& run, int s) {
     }
     run.at(Phase::Stiffness, s);
     FloorResult& floor = run.result(s);
-    // Centre of stiffness: sum(x Ky) / sum(Ky) and sum(y Kx) / sum(Kx).
+    // Centre of stiffness: SXK / SKY and SYK / SKX.
     run.put(floor.stiffCentreX, run.divide(sumXKy, sumKy));
     run.put(floor.stiffCentreY, run.divide(sumYKx, sumKx));
     // Eccentricity: centre of mass minus centre of stiffness.
@@ -45,8 +45,8 @@ void computeStoreyStiffness(EngineRun& run, int s) {
     run.put(floor.eccY, floor.massCentreY.number() - floor.stiffCentreY.number());
 }
 
-// Lever arm: the distance of a coordinate from the centre of stiffness,
-// with its sign reversed when the eccentricity is negative.
+// Lever arm: the coordinate less the centre of stiffness, with its sign
+// reversed when the eccentricity is negative.
 double arm(double coordinate, double massCentre, double eccentricity) {
     return eccentricity >= 0 ? eccentricity + (coordinate - massCentre) : (massCentre - coordinate) - eccentricity;
 }
@@ -113,7 +113,7 @@ void computeAdditionalTorsion(EngineRun& run) {
         run.at(Phase::Torsion, s);
         FloorResult& floor = run.result(s);
         run.put(floor.torsionTotalForce, floor.storeyForce.number());
-        // Additional torsion: Mt = F lambda L, L the longer side of the plan.
+        // Additional torsion: torsionMoment = storeyForce sideLong lambda.
         run.put(floor.torsionMoment, floor.torsionTotalForce.number() * sideLong * lambda);
     }
     for (int s = 1; s <= run.storeys; ++s) {
@@ -125,7 +125,7 @@ void computeAdditionalTorsion(EngineRun& run) {
             run.wall = w;
             const double kx = r.stiffnessX[w].number();
             const double ky = r.stiffnessY[w].number();
-            // Torsion share of a wall, in its stiffer direction: arm K Mt / sum(K arm^2).
+            // Torsion share, by the wall's stiffer direction: arm K torsionMoment / sum(K arm^2).
             if (kx > ky)
                 run.put(r.torsionForce[w], run.divide(r.armY[w].number() * kx * moment, floor.sumKxArm2.number()));
             else if (ky > kx)

@@ -16,10 +16,10 @@ void computeTieStresses(EngineRun& run) {
                 run.stop(StopReason::EmptyDimension);
             const double dimx = run.in(s, w, WallField::dimx);
             const double dimy = run.in(s, w, WallField::dimy);
-            // Wall thickness: the lesser plan dimension.
+            // Thickness t: the smaller of dimx and dimy.
             const double thickness = dimy < dimx ? dimy : dimx;
             if (thickness == 0.0) continue;
-            // Horizontal tie stress: tirantiO / (hp thickness).
+            // Horizontal tie stress: tirantiO / (h t).
             const double horizontalTies = run.in(s, w, WallField::tirantiO);
             if (horizontalTies > 0)
                 run.put(r.tieStressH[w], run.divide(horizontalTies, h * thickness));
@@ -50,12 +50,12 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
         r.staticStress[w] = 0.0;
         run.zeroIfEmpty(s, w, WallField::solai);
         run.zeroIfEmpty(s, w, WallField::sbalzi);
-        // Wall load: slabs and cantilevers carried plus the wall's own weight.
+        // Seismic load of the storey on the wall: W = slabs and cantilevers + hp specifico area.
         const double load =
             loads.floorsOn(run.in(s, w, WallField::sbalzi), run.in(s, w, WallField::solai)) + loads.wallWeight(area);
-        // Normal force: the wall load plus the normal force of the wall above.
+        // Normal force: N(f) = N(f + 1) + W.
         const double normalForce = run.put(r.normalForce[w], run.above(s, w, &WallResultRows::normalForce) + load);
-        // Base stress: load / area plus the base stress of the wall above.
+        // Base stress: W / area + that of the wall above.
         const double ownStress = area > 0 ? run.put(r.baseStress[w], run.divide(load, area)) : 0.0;
         const double baseStress = run.put(r.baseStress[w], ownStress + run.above(s, w, &WallResultRows::baseStress));
         run.zeroIfEmpty(s, w, WallField::ascissa);
@@ -66,7 +66,7 @@ void computeStoreyWallLoads(EngineRun& run, int s) {
     }
     run.at(Phase::WallLoads, s);
     FloorResult& floor = run.result(s);
-    // Centre of mass: sum(x A sigma) / sum(N), and the same in y.
+    // Centre of mass: SX / SN and SY / SN, with SX = sum(x area baseStress), SN = sum(N).
     run.put(floor.massCentreX, run.divide(sumX, sumN));
     run.put(floor.massCentreY, run.divide(sumY, sumN));
 }
