@@ -42,12 +42,11 @@ BENCHMARK(BM_EngineRun_20x100)->Unit(benchmark::kMicrosecond);
 // untimed phases too; the time column is the phase's own.
 void BM_EnginePhase_20x100(benchmark::State& state, std::size_t phase) {
     const std::unique_ptr<ProjectData> building = computedLargeBuilding(state);
-    const WallLoops loops = fastestWallLoops();
     for (auto _ : state) {
         engine::EngineRun run(*building, kWallWindowRun);
-        for (std::size_t i = 0; i < phase; ++i) engine::kPhaseSteps[i].run(run, loops);
+        for (std::size_t i = 0; i < phase; ++i) engine::kPhaseSteps[i].run(run);
         const auto start = std::chrono::steady_clock::now();
-        engine::kPhaseSteps[phase].run(run, loops);
+        engine::kPhaseSteps[phase].run(run);
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }

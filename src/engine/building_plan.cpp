@@ -14,6 +14,7 @@ struct Extreme {
     int wall;
 };
 
+// Coefficient of the additional torsion, lambda, from D/B.
 double lambdaForRatio(double ratio) {
     if (ratio <= 2.5) return 0.0;
     if (ratio < 3.5) return 0.03 + 0.02 * (ratio - 2.5);
@@ -35,6 +36,7 @@ void computeBuildingPlan(EngineRun& run) {
     }
     auto dimx = [&](int w) { return run.in(1, w, WallField::dimx); };
     auto dimy = [&](int w) { return run.in(1, w, WallField::dimy); };
+    // Outer plan dimensions: the extreme coordinates plus half the end walls.
     double sideLong = (maxX.value - minX.value) + dimx(minX.wall) / 2 + dimx(maxX.wall) / 2;
     double sideShort = (maxY.value - minY.value) + dimy(minY.wall) / 2 + dimy(maxY.wall) / 2;
     if (sideLong < sideShort) std::swap(sideLong, sideShort);

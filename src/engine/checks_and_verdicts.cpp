@@ -1,6 +1,6 @@
 // The three checks of every wall (shear, stress, resultant inside the
-// section), their texts for the wall-check map and the failure lists, the
-// verdicts and the final rounding of each wall.
+// section), their texts for the wall-check map and the failure lists, and
+// the verdicts.
 
 #include "engine_run.h"
 
@@ -21,51 +21,42 @@ void clearUnusedCheckTexts(EngineRun& run) {
     }
 }
 
-template <bool zeroEmptyValues>
 void checkStorey(EngineRun& run, int s) {
-    const StoreyWalls row = run.storeyWalls(s);
-    WallResultRows& r = row.results;
-    const int count = row.count;
-    for (int w = 1; w <= count; ++w) {
+    WallResultRows& r = run.results(s);
+    for (int w = 1; w <= run.walls; ++w) {
         const bool xList = run.isXWall(w);
-        const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).writtenNumber();
-        const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).writtenNumber();
+        // Shear check: it fails where Tu < H.
+        const double tu = (xList ? r.ultimateShearX[w] : r.ultimateShearY[w]).number();
+        const double h = (xList ? r.horizontalForceX[w] : r.horizontalForceY[w]).number();
         const bool shearFails = tu < h;
         r.shearCheckText[w].record(tu, h, shearFails);
 
-        if constexpr (zeroEmptyValues) run.zeroIfEmpty(s, w, WallField::sigma);
-        const double sigma = row.in(w, WallField::sigma);
-        const double maxStress = r.maxStress[w].writtenNumber();
+        // Stress check: it fails where maxStress > sigma.
+        run.zeroIfEmpty(s, w, WallField::sigma);
+        const double sigma = run.in(s, w, WallField::sigma);
+        const double maxStress = r.maxStress[w].number();
         const bool sigmaFails = maxStress > sigma;
         r.sigmaCheckText[w].record(sigma, maxStress, sigmaFails);
 
-        // Rare: a branch.
+        // Section check: it fails where the resultant falls outside the section.
         const bool outside = r.minStressText[w].isOutside();
         r.sectionCheckText[w].clear();
         if (outside) {
             r.minStressText[w].setEmpty();
             r.sectionCheckText[w].setPartialised();
         }
-        r.verdict[w].set(!(shearFails | sigmaFails | outside));
+        r.verdict[w].set(!(shearFails || sigmaFails || outside));
     }
-    roundWallResults(r, count);
 }
 
 } // namespace
 
-// One pass over the walls, storey by storey. A wall's checks use only its
-// own values, so a storey is rounded right after its checks. The failure
-// lists are made from the check texts when they are first asked for.
+// Every check uses the unrounded results; the failure lists are made from
+// the check texts.
 void buildChecksAndVerdicts(EngineRun& run) {
     run.at(Phase::Checks);
     clearUnusedCheckTexts(run);
-    constexpr std::uint16_t zeroed = EngineRun::fieldBits({WallField::sigma});
-    for (int s = 1; s <= run.storeys; ++s) {
-        if (run.anyEmpty(s, zeroed))
-            checkStorey<true>(run, s);
-        else
-            checkStorey<false>(run, s);
-    }
+    for (int s = 1; s <= run.storeys; ++s) checkStorey(run, s);
     run.project.listFailuresOfChecks(run.xWalls);
 }
 

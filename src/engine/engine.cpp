@@ -1,5 +1,5 @@
-// runEngine: the phases of a run in their order (kPhaseSteps), in the fastest
-// build of the wall loops, and the outcome.
+// runEngine: the phases of a run in their order (kPhaseSteps), and the
+// outcome.
 
 #include "engine.h"
 
@@ -7,24 +7,10 @@
 
 namespace calvex {
 
-WallLoops fastestWallLoops() {
-#if defined(CALVEX_HAS_WALL_QUADS)
-    // Asked once, perhaps while the program's statics are set up, before the
-    // compiler's own reading of the processor: hence the explicit init.
-    static const WallLoops fastest = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") ? WallLoops::quads : WallLoops::pairs;
-    }();
-    return fastest;
-#else
-    return WallLoops::pairs;
-#endif
-}
-
-RunOutcome runEngine(ProjectData& project, const RunContext& context, WallLoops loops) {
+RunOutcome runEngine(ProjectData& project, const RunContext& context) {
     engine::EngineRun run(project, context);
     try {
-        for (const engine::PhaseStep& step : engine::kPhaseSteps) step.run(run, loops);
+        for (const engine::PhaseStep& step : engine::kPhaseSteps) step.run(run);
     } catch (const engine::RunStopped& stopped) {
         return stopped.outcome;
     }

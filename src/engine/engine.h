@@ -53,17 +53,10 @@ struct RunOutcome {
     std::string describe() const;
 };
 
-// How the loops over the walls go: two walls at a time, as every x86-64
-// processor can, or four where the processor has AVX2. Both give the same
-// results bit for bit.
-enum class WallLoops { pairs, quads };
-// The fastest that this processor runs.
-WallLoops fastestWallLoops();
-
 // Runs every phase in order on the project. A run that stops leaves every
 // result it did not reach as it was; a complete run records the input
 // revision it computed.
-RunOutcome runEngine(ProjectData& project, const RunContext& context, WallLoops loops = fastestWallLoops());
+RunOutcome runEngine(ProjectData& project, const RunContext& context);
 
 // A storey is verified when both safety coefficients are at least 1.
 bool storeyVerified(const ProjectData& project, int storey);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine_run.h"
+#include "model/numeric_text.h"
 
 namespace calvex::engine {
 
@@ -17,15 +18,40 @@ constexpr std::array kRoundedFloor{&FloorResult::storeyWeight,  &FloorResult::di
                                    &FloorResult::eccX,          &FloorResult::eccY,
                                    &FloorResult::polarMoment,   &FloorResult::storeyForce,
                                    &FloorResult::torsionMoment, &FloorResult::torsionTotalForce};
+constexpr std::array kRoundedWall{&WallResultRows::selfWeightShare,
+                                  &WallResultRows::slabLoad,
+                                  &WallResultRows::normalForce,
+                                  &WallResultRows::baseStress,
+                                  &WallResultRows::stiffnessX,
+                                  &WallResultRows::stiffnessY,
+                                  &WallResultRows::armX,
+                                  &WallResultRows::armY,
+                                  &WallResultRows::torsionForce,
+                                  &WallResultRows::storeyShareX,
+                                  &WallResultRows::storeyShareY,
+                                  &WallResultRows::horizontalForceX,
+                                  &WallResultRows::horizontalForceY,
+                                  &WallResultRows::ultimateShearX,
+                                  &WallResultRows::ultimateShearY,
+                                  &WallResultRows::maxStress};
+
+// A number is rounded; a value never written or cleared stays as it is.
+void roundResult(ResultValue& value) {
+    if (value.isNumber()) value = roundHundredth(value.number());
+}
 
 } // namespace
 
-// The walls of storeys 1 to np were rounded as the checks passed over them;
-// level 0 holds the shares of the walls of storey 1.
+// Level 0 holds the self-weight and slab shares of the walls of storey 1.
 void roundResults(EngineRun& run) {
-    roundFields(run.project.building(), kRoundedBuilding);
-    for (int level = 0; level <= run.storeys; ++level) roundFields(run.result(level), kRoundedFloor);
-    roundWallResults(run.results(0), run.walls);
+    for (ResultValue BuildingResult::*field : kRoundedBuilding) roundResult(run.project.building().*field);
+    for (int level = 0; level <= run.storeys; ++level) {
+        FloorResult& floor = run.result(level);
+        for (ResultValue FloorResult::*field : kRoundedFloor) roundResult(floor.*field);
+        WallResultRows& walls = run.results(level);
+        for (WallRow<ResultValue> WallResultRows::*field : kRoundedWall)
+            for (int w = 1; w <= run.walls; ++w) roundResult((walls.*field)[w]);
+    }
 }
 
 } // namespace calvex::engine

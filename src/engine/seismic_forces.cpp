@@ -3,53 +3,32 @@
 
 #include "engine_run.h"
 
-CALVEX_WALL_LOOPS_BEGIN
+namespace calvex::engine {
 
 void computeStoreyWeights(EngineRun& run) {
     for (int level = run.storeys; level >= 0; --level) {
         run.at(Phase::StoreyWeights, level);
         FloorResult& floor = run.result(level);
-        const double hp = run.in(level, FloorField::hp);
-        const double specifico = run.in(level, FloorField::specifico);
         const bool hasAbove = level + 1 <= run.storeys;
-        const double hpAbove = hasAbove ? run.in(level + 1, FloorField::hp) : 0.0;
-        const double specificoAbove = hasAbove ? run.in(level + 1, FloorField::specifico) : 0.0;
-        const double cantileverLoad =
-            run.riduz * run.in(level, FloorField::accsbalzi) + run.in(level, FloorField::permsbalzi);
-        const double slabLoad = run.riduz * run.in(level, FloorField::accsolai) + run.in(level, FloorField::permsolai);
-        run.put(floor.storeyHeight, hp);
-        const StoreyWalls row = run.storeyWalls(level);
-        // Above the top storey: a row that is never read.
-        const StoreyWalls rowAbove = hasAbove ? run.storeyWalls(level + 1) : row;
+        const StoreyLoads loads = storeyLoads(run, level);
+        const StoreyLoads loadsAbove = hasAbove ? storeyLoads(run, level + 1) : StoreyLoads{};
+        run.put(floor.storeyHeight, run.in(level, FloorField::hp));
+        WallResultRows& r = run.results(level);
         double weight = 0;
-        auto wallWeight = [&](int w) {
+        for (int w = 1; w <= run.walls; ++w) {
             run.wall = w;
-            WallResultRows& r = row.results;
-            const double own = level == 0 ? 0.0 : hp * specifico * r.area[w].writtenNumber() / 2;
+            // Self-weight share: half the wall below the level and half the wall above it.
+            const double own = level == 0 ? 0.0 : loads.wallWeight(r.area[w].number()) / 2;
             const double fromAbove =
-                hasAbove ? hpAbove * specificoAbove * rowAbove.results.area[w].writtenNumber() / 2 : 0.0;
+                hasAbove ? loadsAbove.wallWeight(run.results(level + 1).area[w].number()) / 2 : 0.0;
             const double selfWeight = run.put(r.selfWeightShare[w], own + fromAbove);
+            // Slab share: the slabs and cantilevers the wall carries at this level.
             const double slab = run.put(r.slabLoad[w], level == 0 ? 0.0
-                                                                  : cantileverLoad * row.in(w, WallField::sbalzi) +
-                                                                        slabLoad * row.in(w, WallField::solai));
+                                                                  : loads.floorsOn(run.in(level, w, WallField::sbalzi),
+                                                                                   run.in(level, w, WallField::solai)));
+            // Storey weight: the sum of both shares over the walls.
             weight += slab + selfWeight;
-        };
-        auto groupWeight = [&]<typename Lanes>(int w) {
-            WallResultRows& r = row.results;
-            const Lanes own = level == 0 ? 0.0 : hp * specifico * Lanes::written(r.area, w) / 2;
-            const Lanes fromAbove =
-                hasAbove ? hpAbove * specificoAbove * Lanes::written(rowAbove.results.area, w) / 2 : 0.0;
-            const Lanes selfWeight = own + fromAbove;
-            const Lanes slab = level == 0 ? 0.0
-                                          : cantileverLoad * Lanes::at(row.input(WallField::sbalzi), w) +
-                                                slabLoad * Lanes::at(row.input(WallField::solai), w);
-            if ((notFinite(selfWeight) | notFinite(slab)).any()) return false;
-            selfWeight.storeTo(r.selfWeightShare, w);
-            slab.storeTo(r.slabLoad, w);
-            addLanes(weight, slab + selfWeight);
-            return true;
-        };
-        forWallGroups<WallGroup>(1, run.walls, groupWeight, wallWeight);
+        }
         run.put(floor.storeyWeight, weight);
     }
 }
@@ -58,6 +37,7 @@ void computeSeismicForces(EngineRun& run) {
     run.at(Phase::SeismicForces);
     ProjectData& project = run.project;
     BuildingResult& building = project.building();
+    // Total weight: the sum of the storey weights.
     double totalWeight = 0;
     for (int level = run.storeys; level >= 0; --level) totalWeight += run.result(level).storeyWeight.number();
     run.put(building.totalWeight, totalWeight);
@@ -66,6 +46,7 @@ void computeSeismicForces(EngineRun& run) {
         run.grado = 2.001;
         project.setGeneral(GeneralField::grado, FieldValue::real(2.001));
     }
+    // Seismic coefficient: C = (grado - 2) / 100, and K = protez strutt C.
     const double coefficient = (run.grado - 2) / 100;
     const double k = run.protez * run.strutt * coefficient;
 
@@ -73,6 +54,7 @@ void computeSeismicForces(EngineRun& run) {
         FloorResult& first = run.result(1);
         run.put(first.storeyHeight, first.storeyHeight.number() - 0.1);
     }
+    // Level heights from the ground up, and SWZ = sum(levelHeight storeyWeight).
     double weightedHeights = 0;
     for (int level = 0; level <= run.storeys; ++level) {
         FloorResult& floor = run.result(level);
@@ -81,6 +63,7 @@ void computeSeismicForces(EngineRun& run) {
         weightedHeights += floor.levelHeight.number() * floor.storeyWeight.number();
     }
     if (weightedHeights == 0) run.stop(StopReason::ZeroWeightedHeights);
+    // Height of the centre of the weights: SWZ / totalWeight.
     run.put(building.massHeight, run.divide(weightedHeights, totalWeight));
 
     double totalForce = 0, forceMoment = 0;
@@ -88,14 +71,17 @@ void computeSeismicForces(EngineRun& run) {
         run.storey = level;
         FloorResult& floor = run.result(level);
         const double height = floor.levelHeight.number();
+        // Distribution coefficient: gamma = levelHeight totalWeight / SWZ.
         run.put(floor.distributionCoeff, run.divide(height * totalWeight, weightedHeights));
+        // Storey force: gamma K storeyWeight.
         run.put(floor.storeyForce, floor.distributionCoeff.number() * k * floor.storeyWeight.number());
         totalForce += floor.storeyForce.number();
         forceMoment += height * floor.storeyForce.number();
     }
     run.put(building.totalForce, totalForce);
     run.storey = 0;
+    // Height of the resultant force: SFZ / totalForce, SFZ = sum(levelHeight storeyForce).
     run.put(building.forceHeight, run.divide(forceMoment, totalForce));
 }
 
-CALVEX_WALL_LOOPS_END
+} // namespace calvex::engine

@@ -142,7 +142,6 @@ void ProjectData::resetGeneral(int previousStoreyCount) {
 }
 
 void ProjectData::resetWalls() {
-    makePendingFailureLists();
     const int storeys = storeyCount();
     const int walls = wallCount();
     for (int s = 1; s <= storeys; ++s) {
@@ -194,7 +193,6 @@ void ProjectData::swapWalls(int a, int b) {
 }
 
 void ProjectData::prepareWallEntry() {
-    makePendingFailureLists();
     if (storeyCount() == 0) setGeneral(GeneralField::np, FieldValue::integer(1));
     if (wallCount() == 0) setGeneral(GeneralField::wallCount, FieldValue::integer(1));
     const int storeys = storeyCount();

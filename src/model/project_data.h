@@ -120,14 +120,11 @@ public:
     const FloorResult& floorResult(int level) const { return floorResults_[checkedStorey(level)]; }
     BuildingResult& building() { return building_; }
     const BuildingResult& building() const { return building_; }
-    // The failure lists of the last checks. A run records only the checks'
-    // texts of every wall; a list is made from them the first time it is
-    // asked for after the run, so that a run spends nothing on lists that
-    // nobody shows, prints or saves.
+    // The failure lists of the last checks.
     const FailureList& failureList(FailureKind kind) const;
     // For the engine, once every wall in use has been checked and the texts
-    // of the others cleared: the lists are now those of the check texts, the
-    // walls after xWalls in the Y list.
+    // of the others cleared: makes the lists from the check texts, the walls
+    // after xWalls in the Y list.
     void listFailuresOfChecks(int xWalls);
 
     // Counts as the loops use them: the whole part of the stored value,
@@ -198,14 +195,8 @@ private:
     std::array<WallResultRows, kStoreyRows> wallResults_;
     std::array<FloorResult, kStoreyRows> floorResults_;
     BuildingResult building_;
-    // Made when first asked for after a run's checks, and until then
-    // pending: the clear commands make them before they clear the check
-    // texts, and the next run's checks leave new ones pending.
-    mutable std::array<FailureList, 3> failureLists_{FailureList(FailureKind::shear), FailureList(FailureKind::sigma),
-                                                     FailureList(FailureKind::section)};
-    mutable bool failureListsPending_ = false;
-    int failureListsXWalls_ = 0;
-    void makePendingFailureLists() const;
+    std::array<FailureList, 3> failureLists_{FailureList(FailureKind::shear), FailureList(FailureKind::sigma),
+                                             FailureList(FailureKind::section)};
 
     std::uint64_t inputRevision_ = 1;
     std::uint64_t computedRevision_ = 0;

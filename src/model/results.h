@@ -26,9 +26,6 @@ public:
     constexpr bool isNeverWritten() const { return bits_ == kNeverWritten; }
     constexpr bool isEmptyText() const { return bits_ == kEmptyText; }
     constexpr double number() const { return isNumber() ? std::bit_cast<double>(bits_) : 0.0; }
-    // The number of a value known to hold one, as a result the engine has
-    // written in the same run: number() without its test.
-    constexpr double writtenNumber() const { return std::bit_cast<double>(bits_); }
 
     constexpr bool operator==(const ResultValue&) const = default;
 
@@ -38,9 +35,6 @@ private:
     constexpr ResultValue(std::uint64_t bits, int) : bits_(bits) {}
     std::uint64_t bits_;
 };
-
-// The engine reads and writes rows of results as rows of doubles.
-static_assert(sizeof(ResultValue) == sizeof(double));
 
 // The minimum stress of a wall as a text: Str of the stress for a fully
 // compressed section, the empty text for a partialised one, "T" when the

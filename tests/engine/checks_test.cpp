@@ -49,8 +49,8 @@ TEST(WallChecks, ShearAndStressFailuresAreListed) {
     EXPECT_FALSE(buildingVerified(*b.project));
 }
 
-// The lists are made from the check texts when first asked for: the clear
-// commands, which empty those texts, leave the lists of the run as they were.
+// The lists are made from the check texts by the run: the clear commands,
+// which empty those texts, leave the lists of the run as they were.
 TEST(WallChecks, ClearingTheWallsLeavesTheListsOfTheRun) {
     TestBuilding b = singleWall("5", "0.5", "1.0");
     ASSERT_TRUE(b.run().complete);
