@@ -31,7 +31,7 @@ toolchain_file="$repo/cmake/mingw-w64-x86_64.cmake"
 cc=$CALVEX_MINGW_TRIPLET-gcc-posix
 cxx=$CALVEX_MINGW_TRIPLET-g++-posix
 
-packages=(g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build make pkgconf perl xz-utils
+packages=(g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build make m4 pkgconf perl xz-utils
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libboost-dev googletest nlohmann-json3-dev)
 
 say() { echo "toolchain: $*" >&2; }
@@ -238,9 +238,19 @@ install_extras() {
 }
 
 started=$SECONDS
+mkdir -p "$work" "$prefix"
+# One build at a time: a second one waits for the first and then finds it done.
+exec 9>"$work/.lock"
+if ! flock -n 9; then
+    say "waiting for the build already running"
+    flock 9
+fi
+if [[ -e $CALVEX_WINDOWS_COMPLETE ]]; then
+    echo "$prefix"
+    exit 0
+fi
 install_packages
 enable_source_packages
-mkdir -p "$work" "$prefix"
 export PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH=
 step zlib build_zlib
 step libzip build_libzip
