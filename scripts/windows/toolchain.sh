@@ -3,8 +3,8 @@
 # Windows, with Debian's MinGW-w64 cross-compiler (posix threads): Qt's qtbase
 # (Core, Gui, Widgets, PrintSupport, Test; no SQL, network, D-Bus or OpenGL),
 # zlib, libzip, librevenge, libxml2 and libodfgen (which needs both), and
-# GoogleTest, plus the header-only
-# nlohmann-json, Qt's Italian translations and the MinGW runtime DLLs.
+# GoogleTest; it adds the header-only nlohmann-json, Qt's Italian translations
+# and the MinGW runtime DLLs.
 #
 # Everything is installed into one folder outside the work tree, named after
 # the versions (scripts/windows/versions.sh; CALVEX_WINDOWS_CACHE moves it).
