@@ -1,0 +1,24 @@
+# shellcheck shell=bash disable=SC2034
+# Sourced by toolchain.sh and windows.sh: the versions of the Windows
+# libraries and the folder they are installed in, named after them, so that
+# a change of version builds a new folder beside the old one.
+
+CALVEX_WIN_QT_VERSION=6.4.2
+CALVEX_WIN_ZLIB_VERSION=1.2.13
+CALVEX_WIN_LIBZIP_VERSION=1.7.3
+CALVEX_WIN_REVENGE_VERSION=0.0.5
+CALVEX_WIN_ODFGEN_VERSION=0.1.8
+CALVEX_WIN_XML2_VERSION=2.9.14
+CALVEX_WIN_GTEST_VERSION=1.12.1
+CALVEX_WIN_GCC_MAJOR=12
+
+# The cache lies outside the work tree; CALVEX_WINDOWS_CACHE moves it.
+CALVEX_WINDOWS_CACHE=${CALVEX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/calvex-windows}
+CALVEX_WINDOWS_NAME="qt${CALVEX_WIN_QT_VERSION}-zlib${CALVEX_WIN_ZLIB_VERSION}-libzip${CALVEX_WIN_LIBZIP_VERSION}"
+CALVEX_WINDOWS_NAME+="-revenge${CALVEX_WIN_REVENGE_VERSION}-odfgen${CALVEX_WIN_ODFGEN_VERSION}-xml${CALVEX_WIN_XML2_VERSION}"
+CALVEX_WINDOWS_NAME+="-gtest${CALVEX_WIN_GTEST_VERSION}-mingw-gcc${CALVEX_WIN_GCC_MAJOR}"
+CALVEX_WINDOWS_PREFIX="$CALVEX_WINDOWS_CACHE/$CALVEX_WINDOWS_NAME"
+# Written last, when every library is installed.
+CALVEX_WINDOWS_COMPLETE="$CALVEX_WINDOWS_PREFIX/.complete"
+
+CALVEX_MINGW_TRIPLET=x86_64-w64-mingw32
