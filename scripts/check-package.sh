@@ -115,9 +115,9 @@ kill "$pid"
 sleep 1
 
 step "an archive opened as by a double click"
-mkdir -p /root/progetti
-cp /usr/share/doc/calvex/examples/Calvex-dati-esempio /root/progetti/Calvex-dati-prova
-archive=/root/progetti/Calvex-dati-prova
+mkdir -p "$HOME/progetti"
+archive="$HOME/progetti/Calvex-dati-prova"
+cp /usr/share/doc/calvex/examples/Calvex-dati-esempio "$archive"
 export XDG_CURRENT_DESKTOP=GNOME
 echo "xdg-mime query filetype: $(xdg-mime query filetype "$archive")"
 echo "xdg-mime query default application/x-calvex-dati: $(xdg-mime query default application/x-calvex-dati)"

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
+#include <optional>
 
 #include "model/archive.h"
 #include "model/durable_file.h"
@@ -38,6 +39,30 @@ bool moveToTrash(const QString& file) {
 
 QString quoted(const QString& file) { return QStringLiteral("\"") + QFileInfo(file).fileName() + QStringLiteral("\""); }
 
+// What the user is told after reading an archive that stopped early or
+// whose records do not end with their lines; nothing for a clean read.
+std::optional<QString> readProblemText(const QString& file, const ArchiveReadResult& result) {
+    if (!result.complete) {
+        const QString problem = QString::fromStdString(result.problem);
+        if (result.line == 0)
+            return QStringLiteral("Il file ") + quoted(file) + QStringLiteral(" non \u00e8 stato aperto: ") + problem +
+                   QStringLiteral(".");
+        return QStringLiteral("Il file ") + quoted(file) +
+               QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
+                   .arg(result.line)
+                   .arg(result.field) +
+               problem +
+               QStringLiteral(
+                   ". I dati letti fino a quel punto sono stati caricati; il salvataggio chieder\u00e0 il "
+                   "nome del file.");
+    }
+    if (result.misalignedLine > 0)
+        return QStringLiteral("Nel file ") + quoted(file) + QStringLiteral(", ") +
+               QString::fromStdString(misalignedRecordWarning(result.misalignedLine)) +
+               QStringLiteral(". Controllare i dati; il salvataggio chieder\u00e0 il nome del file.");
+    return std::nullopt;
+}
+
 } // namespace
 
 void ArchiveCommands::open(WorkWindow& from) {
@@ -67,31 +92,11 @@ void ArchiveCommands::openFile(WorkWindow& from, const QString& file) {
     for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), {});
 
     const ArchiveReadResult result = readArchiveFile(pathOf(file), project);
-    if (!result.complete) {
-        const QString problem = QString::fromStdString(result.problem);
-        const QString text = result.line > 0
-                                 ? QStringLiteral("Il file ") + quoted(file) +
-                                       QStringLiteral(" non \u00e8 stato letto per intero (riga %1, campo %2): ")
-                                           .arg(result.line)
-                                           .arg(result.field) +
-                                       problem +
-                                       QStringLiteral(
-                                           ". I dati letti fino a quel punto sono stati caricati; il salvataggio "
-                                           "chieder\u00e0 il nome del file.")
-                                 : QStringLiteral("Il file ") + quoted(file) +
-                                       QStringLiteral(" non \u00e8 stato aperto: ") + problem + QStringLiteral(".");
-        platform.inform(&from, app::kCheckTitle, text, MessageIcon::exclamation);
-        // Saving the part read over the whole file would lose the rest of
-        // it: Save asks for a name, proposing this one.
-        project.currentFileName.clear();
-        links_.choices().lastSaveName = file;
-    } else if (result.misalignedLine > 0) {
-        platform.inform(&from, app::kCheckTitle,
-                        QStringLiteral("Nel file ") + quoted(file) + QStringLiteral(", ") +
-                            QString::fromStdString(misalignedRecordWarning(result.misalignedLine)) +
-                            QStringLiteral(". Controllare i dati; il salvataggio chieder\u00e0 il nome del file."),
-                        MessageIcon::exclamation);
-        // Saving would make the shift permanent in the user's file.
+    if (const std::optional<QString> problem = readProblemText(file, result)) {
+        platform.inform(&from, app::kCheckTitle, *problem, MessageIcon::exclamation);
+        // Saving what was read over the file would lose the rest of it, or
+        // make a shift of its values permanent: Save asks for a name,
+        // proposing this one.
         project.currentFileName.clear();
         links_.choices().lastSaveName = file;
     }
