@@ -56,7 +56,7 @@ inline double intPart(double value) {
     return truncated > value ? truncated - 1.0 : truncated;
 }
 
-// Rounding of results to the hundredth: floor(100 x + 0.5) / 100.
-inline double roundHundredth(double value) { return intPart(100.0 * value + 0.5) / 100.0; }
+// Rounding of results to the hundredth: Int(100 x + 0.5) / 100.
+inline double roundHundredth(double value) { return std::floor(100.0 * value + 0.5) / 100.0; }
 
 } // namespace calvex
