@@ -137,6 +137,20 @@ std::string indexText(int index) { return index == 0 ? "-" : std::to_string(inde
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
 
+// A long text at the table size, cut into pieces as wide as the line
+// leaves (the blanks of a text are kept, so it is cut between characters).
+void printLongText(TextDevice& device, std::string_view label, std::string_view text) {
+    constexpr int kTextColumn = kWallEnd + 2;
+    const std::size_t room = static_cast<std::size_t>(pageBoxWidth / device.characterWidth() - kTextColumn -
+                                                      static_cast<int>(label.size()) - 2);
+    for (std::size_t start = 0; start == 0 || start < text.size(); start += room) {
+        keepRoom(device, 1);
+        device.printAtColumn(kTextColumn, start == 0 ? label : std::string(label.size(), ' '));
+        device.printText(text.substr(start, room));
+        device.endLine();
+    }
+}
+
 void printRow(TextDevice& device, const CheckedValue& value) {
     const std::string expected = value.expected.isText ? quoted(value.expected.text) : value.expected.text;
     const std::string obtained =
@@ -154,12 +168,8 @@ void printRow(TextDevice& device, const CheckedValue& value) {
     device.printAtColumn(kOutcomeColumn, value.passed ? "ok" : "ERRATO");
     device.endLine();
     if (inColumns) return;
-    device.printAtColumn(kWallEnd + 2, "atteso:   ");
-    device.printFittingText(expected);
-    device.endLine();
-    device.printAtColumn(kWallEnd + 2, "ottenuto: ");
-    device.printFittingText(obtained);
-    device.endLine();
+    printLongText(device, "atteso:   ", expected);
+    printLongText(device, "ottenuto: ", obtained);
 }
 
 void printCase(TextDevice& device, const CaseOutcome& outcome) {
