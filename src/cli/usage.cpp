@@ -12,7 +12,11 @@ void printUsage(std::ostream& out) {
            "      la relazione modificabile\n"
            "  calvex-batch copia IN OUT\n"
            "      legge l'archivio IN e lo riscrive in OUT\n"
-           "stato di uscita: 0 edificio verificato (o copia o relazione riuscita), 1 edificio non verificato,\n"
+           "  calvex-batch validazione -o OUT.pdf\n"
+           "      calcola i casi prova della validazione e ne stampa in OUT.pdf i valori attesi e\n"
+           "      quelli ottenuti\n"
+           "stato di uscita: 0 edificio verificato (o copia, relazione o validazione riuscita), 1 edificio non\n"
+           "  verificato (o un caso prova non superato),\n"
            "  2 argomenti errati, archivio illeggibile, dati incompleti o calcolo interrotto\n";
 }
 
