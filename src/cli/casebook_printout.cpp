@@ -1,9 +1,12 @@
 #include "casebook_printout.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <string_view>
+#include <utility>
 
+#include "model/results.h"
 #include "print/device/page_frame.h"
 
 namespace calvex::cli {
@@ -15,11 +18,11 @@ constexpr int kLeftColumn = frameHeadingColumn;
 // Table columns at the table size: the number columns are right-aligned
 // and end on the column given.
 constexpr int kSetColumn = kLeftColumn;
-constexpr int kStoreyEnd = 36;
-constexpr int kWallEnd = 42;
-constexpr int kExpectedEnd = 60;
-constexpr int kObtainedEnd = 78;
-constexpr int kDifferenceEnd = 92;
+constexpr int kStoreyEnd = 42;
+constexpr int kWallEnd = 48;
+constexpr int kExpectedEnd = 64;
+constexpr int kObtainedEnd = 80;
+constexpr int kDifferenceEnd = 93;
 constexpr int kOutcomeColumn = 96;
 constexpr std::size_t kShortText = 16;
 
@@ -133,7 +136,62 @@ void printTableHeadings(TextDevice& device) {
     device.endLine();
 }
 
+// What each quantity of the case texts is, in the words of the printouts.
+// clang-format off
+constexpr std::array<std::pair<std::string_view, std::string_view>, 65> kQuantityLabels{{
+    {"area", "area del setto (mq)"},          {"normalForce", "sforzo normale N (t)"},
+    {"baseStress", "tensione alla base"},      {"tieStressV", "tensione tiranti vert."},
+    {"tieStressH", "tensione tiranti orizz."}, {"selfWeightShare", "peso proprio (t)"},
+    {"slabLoad", "carichi sismici (t)"},       {"shearModulus", "modulo G (t/mq)"},
+    {"stiffnessX", "rigidezza Kx"},            {"stiffnessY", "rigidezza Ky"},
+    {"armX", "braccio in X (m)"},              {"armY", "braccio in Y (m)"},
+    {"torsionForce", "forza da torsione (t)"}, {"storeyShareX", "quota forza X (t)"},
+    {"storeyShareY", "quota forza Y (t)"},     {"horizontalForceX", "forza orizzontale X (t)"},
+    {"horizontalForceY", "forza orizzontale Y (t)"}, {"fullLoad", "carico pieno (t)"},
+    {"staticStress", "tensione statica so"},   {"ultimateShearX", "taglio ultimo Tu X (t)"},
+    {"ultimateShearY", "taglio ultimo Tu Y (t)"}, {"eccentricity", "eccentricità di N (m)"},
+    {"maxStress", "sigma massima (t/mq)"},     {"minStressText", "sigma minima"},
+    {"verdict", "esito del setto"},            {"shearCheckText", "verifica a taglio"},
+    {"sigmaCheckText", "verifica a compressione"}, {"sectionCheckText", "verifica della sezione"},
+    {"massCentreX", "baricentro masse xm (m)"}, {"massCentreY", "baricentro masse ym (m)"},
+    {"storeyHeight", "altezza del piano (m)"}, {"storeyWeight", "peso del piano (t)"},
+    {"levelHeight", "quota del livello (m)"},  {"distributionCoeff", "coeff. di distribuzione"},
+    {"storeyForce", "forza di piano (t)"},     {"storeyShear", "taglio di piano (t)"},
+    {"stiffCentreX", "centro rigidezze xr (m)"}, {"stiffCentreY", "centro rigidezze yr (m)"},
+    {"eccX", "eccentricità ex (m)"},           {"eccY", "eccentricità ey (m)"},
+    {"sumKxArm2", "somma Kx braccio²"},        {"sumKxList", "somma Kx"},
+    {"sumKyArm2", "somma Ky braccio²"},        {"sumKyList", "somma Ky"},
+    {"polarMoment", "momento polare Jp"},      {"torsionTotalForce", "forza torsione agg. (t)"},
+    {"torsionMoment", "momento torsione agg."}, {"sumShareX", "somma quote X (t)"},
+    {"sumShareY", "somma quote Y (t)"},        {"sumTuX", "somma Tu X (t)"},
+    {"sumTuY", "somma Tu Y (t)"},              {"safetyX", "coeff. sicurezza X"},
+    {"safetyY", "coeff. sicurezza Y"},         {"totalWeight", "peso totale (t)"},
+    {"massHeight", "quota baricentro (m)"},    {"totalForce", "forza totale (t)"},
+    {"forceHeight", "quota della risultante"}, {"sideLong", "lato D della pianta (m)"},
+    {"sideShort", "lato B della pianta (m)"},  {"lambda", "coefficiente lambda"},
+    {"shearFailList", "setti non verif. taglio"}, {"sigmaFailList", "setti non verif. sigma"},
+    {"sectionFailList", "setti sez. parzializzata"}, {"storeyVerdict", "esito del piano"},
+    {"buildingVerdict", "esito dell'edificio"},
+}};
+// clang-format on
+
+// The quantity in the printouts' words; a name the list lacks as the case
+// text writes it.
+std::string_view quantityLabel(std::string_view quantity) {
+    for (const auto& [name, label] : kQuantityLabels)
+        if (name == quantity) return label;
+    return quantity;
+}
+
 std::string indexText(int index) { return index == 0 ? "-" : std::to_string(index); }
+
+// Level 0 is a storey of its own for the storey quantities (the weight at
+// the foot of the walls of storey 1).
+std::string storeyText(const ExpectedValue& expected) {
+    const bool storeyQuantity = std::any_of(kFloorResultNumbers.begin(), kFloorResultNumbers.end(),
+                                            [&](const auto& field) { return field.name == expected.quantity; });
+    return storeyQuantity && expected.wall == 0 ? std::to_string(expected.storey) : indexText(expected.storey);
+}
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
 
@@ -157,8 +215,8 @@ void printRow(TextDevice& device, const CheckedValue& value) {
         value.obtained && value.obtained->isText ? quoted(value.obtainedText()) : value.obtainedText();
     const bool inColumns = expected.size() <= kShortText && obtained.size() <= kShortText;
     keepRoom(device, inColumns ? 1 : 3);
-    device.printAtColumn(kSetColumn, value.expected.quantity);
-    rightAligned(device, kStoreyEnd, indexText(value.expected.storey));
+    device.printAtColumn(kSetColumn, quantityLabel(value.expected.quantity));
+    rightAligned(device, kStoreyEnd, storeyText(value.expected));
     rightAligned(device, kWallEnd, indexText(value.expected.wall));
     if (inColumns) {
         rightAligned(device, kExpectedEnd, expected);
