@@ -10,9 +10,11 @@ void printUsage(std::ostream& out) {
            "  calvex-batch relazione FILE -o OUT.pdf | OUT.odt\n"
            "      scrive in OUT.pdf la relazione di calcolo stampata dell'edificio, in OUT.odt\n"
            "      la relazione modificabile\n"
+           "  calvex-batch pianta FILE -o OUT.pdf\n"
+           "      scrive in OUT.pdf la pianta di ogni piano dell'edificio, una pagina per piano\n"
            "  calvex-batch copia IN OUT\n"
            "      legge l'archivio IN e lo riscrive in OUT\n"
-           "stato di uscita: 0 edificio verificato (o copia o relazione riuscita), 1 edificio non verificato,\n"
+           "stato di uscita: 0 edificio verificato (o copia, relazione o pianta riuscita), 1 edificio non verificato,\n"
            "  2 argomenti errati, archivio illeggibile, dati incompleti o calcolo interrotto\n";
 }
 
