@@ -1,11 +1,13 @@
 // pianta FILE -o OUT.pdf: the plan of every storey of an archive, one A4
-// page each, printed to a PDF without a display and without questions.
+// page each, printed to a PDF without a display and without questions; the
+// numbers as the program shows them, with a decimal point.
 
 #include <QDate>
 
 #include "commands.h"
 #include "exit_codes.h"
 #include "loaded_project.h"
+#include "model/numeric_text.h"
 #include "output_file.h"
 #include "print/device/text_device.h"
 #include "print/printouts/plan_printout.h"
@@ -33,7 +35,7 @@ int planCommand(std::span<const std::string> args, std::ostream& err) {
     const std::string date = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
     return writePdf(
         parsed->output, QStringLiteral("PIANTE DEI PIANI"),
-        [&](TextDevice& device) { printouts::printBuildingPlans(device, *loaded.project, date, shortestNumberText); },
+        [&](TextDevice& device) { printouts::printBuildingPlans(device, *loaded.project, date, numberFieldText); },
         err);
 }
 
