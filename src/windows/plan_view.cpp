@@ -14,7 +14,7 @@ namespace {
 // Room for the tick labels left of and below the drawing, in pixels.
 constexpr int kLabelRoom = 44;
 constexpr int kMargin = 8;
-constexpr double kTickGap = 56;
+constexpr double kTickGap = 40;
 constexpr double kTickLength = 4;
 constexpr double kMarkerHalf = 6;
 // Thin walls are easier to hit with a little room around them.

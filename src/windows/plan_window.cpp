@@ -30,9 +30,9 @@ const QStringList kHelpLines{
 
 // Layout of the drawing area, in twips.
 constexpr int kLeft = 120, kTitleTop = 100, kTitleHeight = 280;
-constexpr int kViewTop = 420, kViewWidth = 8800, kViewHeight = 3700;
+constexpr int kViewTop = 400, kViewWidth = 8800, kViewHeight = 3850;
 constexpr int kSelectorLeft = kLeft + kViewWidth + 60, kSelectorWidth = 255;
-constexpr int kLineTop = kViewTop + kViewHeight + 30, kLineStep = 240, kLineHeight = 230;
+constexpr int kLineTop = kViewTop + kViewHeight + 30, kLineStep = 230, kLineHeight = 220;
 constexpr int kBottomButtonsTop = 5220;
 
 std::string localeNumber(double value) { return utf8(displayNumber(value)); }
@@ -101,7 +101,8 @@ PlanWindow::PlanWindow(WindowLinks& links)
 
 void PlanWindow::followWall(int storey, int wall) {
     highlightedWall_ = wall;
-    setStoreySelector(storey);
+    // A storey above the top one (the general window lowered np) is not refused here: nobody moved this selector.
+    setStoreySelector(std::min(storey, std::max(1, shell().project().storeyCount())));
 }
 
 void PlanWindow::refresh() { showStorey(selector_->value()); }
