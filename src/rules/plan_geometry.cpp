@@ -75,7 +75,8 @@ PlanDrawing drawStoreyPlan(const StoreyPlan& plan, const PlanBox& area, int high
                                  .fill = fillOf(wall, plan.resultsCurrent),
                                  .highlighted = wall.number == highlightedWall});
     }
-    const double step = roundStep(std::max(tickGap, 1e-9) / scale.unitsPerMetre);
+    // At most about fifty ticks an axis, whatever the coordinates typed.
+    const double step = roundStep(std::max({tickGap / scale.unitsPerMetre, spanX / 50, spanY / 50, 1e-9}));
     drawing.xTicks = ticks(extent.minX, extent.maxX, step, &PlanScale::x, scale);
     drawing.yTicks = ticks(extent.minY, extent.maxY, step, &PlanScale::y, scale);
     const auto inUnits = [&scale](const std::optional<PlanPoint>& point) -> std::optional<PlanPoint> {
