@@ -9,8 +9,9 @@ namespace {
 // drawing with a few ticks, and a click finds the wall under it.
 TEST(PlanGeometry, HugeCoordinatesGiveFewTicksAndThinWallsAreFound) {
     StoreyPlan plan;
-    plan.walls.push_back({.number = 1, .centre = {3, 2}, .sizeX = 6, .sizeY = 0.3});
-    plan.walls.push_back({.number = 2, .xDirection = false, .centre = {1e300, -1e300}, .sizeX = 0.3, .sizeY = 5});
+    plan.walls.push_back({.number = 1, .centre = {3, 2}, .sizeX = 6, .sizeY = 0.3, .failedChecks = {}});
+    plan.walls.push_back(
+        {.number = 2, .xDirection = false, .centre = {1e300, -1e300}, .sizeX = 0.3, .sizeY = 5, .failedChecks = {}});
     const PlanDrawing far = drawStoreyPlan(plan, {0, 0, 800, 600}, 0, 40);
     EXPECT_LE(far.xTicks.size(), 60u);
     EXPECT_LE(far.yTicks.size(), 60u);
