@@ -27,7 +27,7 @@ TEST(BatchPlan, RefusesAnOutputThatIsNotAPdfOrIsTheArchive) {
     std::filesystem::copy_file(examplePath("Calvex-dati-esempio"), archive);
     const std::string before = readBytes(archive);
     std::filesystem::create_symlink(archive, dir / "link.pdf");
-    for (const std::string output : {(dir / "piante.odt").string(), (dir / "link.pdf").string()}) {
+    for (const std::string& output : {(dir / "piante.odt").string(), (dir / "link.pdf").string()}) {
         const BatchRun run = runBatch({"pianta", archive.string(), "-o", output});
         EXPECT_EQ(run.status, 2) << output;
         EXPECT_NE(run.err.find("uso:"), std::string::npos) << run.err;
