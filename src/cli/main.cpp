@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     if (args[0] == "copia") return copyCommand(rest, std::cerr);
     if (args[0] == "relazione") return reportCommand(rest, std::cerr);
     if (args[0] == "validazione") return validateCommand(rest, std::cerr);
+    if (args[0] == "pianta") return planCommand(rest, std::cerr);
     printUsage(std::cerr);
     return kExitFailure;
 }

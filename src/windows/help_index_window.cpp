@@ -24,9 +24,10 @@ constexpr std::array<const char*, HelpIndexWindow::kEntryCount> kEntryCaptions{
     " Finestra 'Risultati dei piani'",
     " Finestra 'Controllo dei setti'",
     " Finestra Frontespizio",
+    " Finestra 'Pianta del piano'",
     "  Suggerimento del giorno",
 };
-constexpr int kTipsEntry = 10;
+constexpr int kTipsEntry = 11;
 
 // Layout in twips.
 constexpr int kWidth = 3975;

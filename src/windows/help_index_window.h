@@ -14,7 +14,7 @@ class WindowHost;
 
 class HelpIndexWindow : public QWidget {
 public:
-    static constexpr int kEntryCount = 10;
+    static constexpr int kEntryCount = 11;
 
     explicit HelpIndexWindow(WindowHost& host);
 

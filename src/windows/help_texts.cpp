@@ -131,7 +131,9 @@ HelpText helpText(HelpPage page) {
                                "DELLA VERIFICA' permette di scollegare temporanemante il calcolo per poter "
                                "modificare velocemente i setti in edifici con notevoli elementi da elaborare, "
                                "ricliccando su di esso si riabiliterà la fase di calcolo. Si visualizzano i "
-                               "rimanenti risultati cliccando sul tasto 'Risultati dei piani'.")};
+                               "rimanenti risultati cliccando sul tasto 'Risultati dei piani'. Il tasto 'Pianta' "
+                               "apre la finestra 'Pianta del piano', che disegna in scala i setti del piano con il "
+                               "setto visualizzato in evidenza.")};
         case HelpPage::guidarisultati:
             return {
                 QStringLiteral("FINESTRA RISULTATI DEI PIANI"),
@@ -190,6 +192,25 @@ HelpText helpText(HelpPage page) {
                                "tasto Stampa in basso, o sull'icona della stampante nella barra degli strumenti: "
                                "prima di stampare il programma controlla che i dati siano stati immessi "
                                "correttamente e avvisa se qualche setto non risulta verificato.")};
+        case HelpPage::guidapianta:
+            return {QStringLiteral("FINESTRA PIANTA DEL PIANO"),
+                    QStringLiteral("La finestra 'Pianta del piano' è di sola lettura e disegna in scala, con la stessa "
+                                   "scala sui due assi, la pianta di un piano: ogni setto è il rettangolo delle sue "
+                                   "misure in direzione X e Y, centrato nel suo baricentro, con il suo numero. I setti "
+                                   "in direzione X sono azzurri, quelli in direzione Y color ocra; i setti che non "
+                                   "superano una verifica sono rossi e, fermando il puntatore del mouse su di essi, "
+                                   "si leggono le verifiche non superate, come nella finestra 'Controllo dei setti'. "
+                                   "Il segno + indica il baricentro delle masse, il segno x il baricentro delle "
+                                   "rigidezze; sotto il disegno sono riportate le dimensioni D e B dell'edificio, i "
+                                   "coefficienti di sicurezza del piano nelle direzioni X e Y e l'elenco dei setti "
+                                   "privi delle misure, che non vengono disegnati. Gli assi riportano le distanze in "
+                                   "metri dall'origine. La finestra segue la finestra 'Verifica sismica': mostra il "
+                                   "piano che vi è visualizzato, mette in evidenza il setto corrente e si aggiorna ad "
+                                   "ogni calcolo; quando i risultati non corrispondono ai dati i setti non verificati "
+                                   "sono grigi e appare la scritta 'risultati non aggiornati'. Con la barra di "
+                                   "scorrimento verticale si passa agli altri piani, e cliccando su un setto lo si "
+                                   "visualizza nella finestra 'Verifica sismica'. La pianta del piano visualizzato si "
+                                   "stampa su un foglio A4 dal menu 'Stampa' o con l'icona della stampante.")};
     }
     return {};
 }
