@@ -17,6 +17,7 @@ enum class HelpPage {
     guidacontrollo,
     guidafrontespizio,
     guidapianta,
+    guidavalidazione,
 };
 
 } // namespace calvex

@@ -211,6 +211,26 @@ HelpText helpText(HelpPage page) {
                                    "scorrimento verticale si passa agli altri piani, e cliccando su un setto lo si "
                                    "visualizza nella finestra 'Verifica sismica'. La pianta del piano visualizzato si "
                                    "stampa su un foglio A4 dal menu 'Stampa' o con l'icona della stampante.")};
+        case HelpPage::guidavalidazione:
+            return {
+                QStringLiteral("VALIDAZIONE DEL PROGRAMMA"),
+                QStringLiteral("Insieme al programma è installata una raccolta di casi prova, la cartella "
+                               "'validation': ogni caso è un archivio di dati e un testo che ricava a mano, passo "
+                               "per passo e dalle formule del metodo, i valori che il calcolo deve dare, citando "
+                               "per ogni formula il punto della norma o del metodo da cui è presa. I casi coprono "
+                               "un piano con un solo setto per direzione, la pianta simmetrica e quella eccentrica, "
+                               "le piante allungate con la torsione aggiuntiva, i tiranti verticali e orizzontali, "
+                               "i setti che non resistono a taglio o a compressione e la risultante fuori della "
+                               "sezione, due e cinque piani, i gradi di sismicità 2, 6, 9 e 12, i coefficienti di "
+                               "riduzione, di struttura e di protezione e i valori scritti con la virgola. Il "
+                               "comando 'calvex-batch validazione -o FILE.pdf', dato da una finestra di comandi, "
+                               "calcola ogni caso con il programma installato e stampa nel file PDF una pagina di "
+                               "riepilogo, con la versione del programma, la data e l'esito, e per ogni caso lo "
+                               "scopo, la fonte, i dati e la tabella delle grandezze con il valore atteso, quello "
+                               "ottenuto, la differenza e l'esito: i numeri sono confrontati al centesimo, i testi "
+                               "carattere per carattere. Il documento può essere allegato alla relazione di "
+                               "calcolo per mostrare che il programma dà, sui casi calcolati a mano, i valori "
+                               "attesi.")};
     }
     return {};
 }

@@ -49,6 +49,7 @@ TEST_F(HelpWindowsTest, PagesShowTheirTitleAtTheirSize) {
         {HelpPage::guidacontrollo, "FINESTRA CONTROLLO DEI SETTI"},
         {HelpPage::guidafrontespizio, "FINESTRA FRONTESPIZIO"},
         {HelpPage::guidapianta, "FINESTRA PIANTA DEL PIANO"},
+        {HelpPage::guidavalidazione, "VALIDAZIONE DEL PROGRAMMA"},
     };
     for (const auto& [page, title] : pages) {
         HelpPageWindow window(shell, page);
@@ -129,6 +130,12 @@ TEST_F(HelpWindowsTest, IndexEntriesOpenTheirWindows) {
     page->close();
 
     button(index, "puls11")->click();
+    page = shownWindow<HelpPageWindow>();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page(), HelpPage::guidavalidazione);
+    page->close();
+
+    button(index, "puls12")->click();
     EXPECT_NE(shownWindow<TipWindow>(), nullptr);
 
     // Pressing on a caption shows it flat and opens the entry; releasing
