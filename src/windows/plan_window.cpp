@@ -108,11 +108,7 @@ void PlanWindow::followWall(int storey, int wall) {
 void PlanWindow::refresh() { showStorey(selector_->value()); }
 
 void PlanWindow::setStoreySelector(int storey) {
-    const int position = std::clamp(storey, selector_->minimum(), selector_->maximum());
-    if (position == selector_->value())
-        showStorey(position);
-    else
-        selector_->setValue(position);
+    selector_->moveTo(storey, [this] { showStorey(selector_->value()); });
 }
 
 int PlanWindow::storeySelector() const { return selector_->value(); }

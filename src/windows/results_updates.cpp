@@ -1,8 +1,6 @@
 // What changes the results window: the engine's runs, the wall window's
 // clear, the storey selector and the two verdicts.
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QLocale>
 
@@ -63,11 +61,7 @@ void ResultsWindow::refreshCurrency() {
 }
 
 void ResultsWindow::setStoreySelector(int storey) {
-    const int position = std::clamp(storey, selector_->minimum(), selector_->maximum());
-    if (position == selector_->value())
-        showStorey(position);
-    else
-        selector_->setValue(position);
+    selector_->moveTo(storey, [this] { showStorey(selector_->value()); });
 }
 
 int ResultsWindow::storeySelector() const { return selector_->value(); }

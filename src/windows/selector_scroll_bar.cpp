@@ -1,6 +1,7 @@
 #include "windows/selector_scroll_bar.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <utility>
 
 namespace calvex {
@@ -34,6 +35,14 @@ void SelectorScrollBar::showPending() {
     showing_ = true;
     message();
     showing_ = false;
+}
+
+void SelectorScrollBar::moveTo(int position, const std::function<void()>& show) {
+    const int clamped = std::clamp(position, minimum(), maximum());
+    if (clamped == value())
+        show();
+    else
+        setValue(clamped);
 }
 
 } // namespace calvex

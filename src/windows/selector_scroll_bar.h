@@ -19,6 +19,10 @@ public:
     // been shown are the same gesture and show nothing.
     void refuseStep(std::function<void()> message);
 
+    // Moves to the position, kept within the range; when the selector
+    // already stands there, `show` runs as the move would have run it.
+    void moveTo(int position, const std::function<void()>& show);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

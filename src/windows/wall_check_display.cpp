@@ -1,8 +1,6 @@
 // What the wall-check map shows as its two selectors move: the wall's
 // three check texts over ten storeys and whether the wall must change.
 
-#include <algorithm>
-
 #include <QLabel>
 
 #include "model/numeric_text.h"
@@ -25,16 +23,6 @@ void report(WallCheckWindow& window, const QString& text, MessageIcon icon) {
     window.shell().platform().inform(&window, app::kCheckTitle, text, icon);
 }
 
-// Moves a selector; when it already stands there, `show` runs as a move would.
-template <typename Show>
-void moveSelector(QScrollBar* selector, int position, Show show) {
-    const int clamped = std::clamp(position, selector->minimum(), selector->maximum());
-    if (clamped == selector->value())
-        show();
-    else
-        selector->setValue(clamped);
-}
-
 } // namespace
 
 void WallCheckWindow::setSelectors(int storey, int wall) {
@@ -44,11 +32,11 @@ void WallCheckWindow::setSelectors(int storey, int wall) {
 }
 
 void WallCheckWindow::setStoreySelector(int storey) {
-    moveSelector(storeySelector_, storey, [this] { showStoreys(); });
+    storeySelector_->moveTo(storey, [this] { showStoreys(); });
 }
 
 void WallCheckWindow::setWallSelector(int wall) {
-    moveSelector(wallSelector_, wall, [this] { showWall(); });
+    wallSelector_->moveTo(wall, [this] { showWall(); });
 }
 
 void WallCheckWindow::showStoreys() {
