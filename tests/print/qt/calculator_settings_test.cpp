@@ -6,10 +6,9 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include <sys/stat.h>
-
 #include "print/qt/calculator_settings.h"
 #include "support/hang_guard.h"
+#include "support/special_files.h"
 
 namespace calvex {
 namespace {
@@ -73,8 +72,8 @@ TEST_F(CalculatorSettingsTest, EachValueComesFromTheFirstFileThatHoldsIt) {
 
 TEST_F(CalculatorSettingsTest, AFileThatCannotBeReadGivesThePlaceholdersAtOnceAndAWarning) {
     const testing::HangGuard guard;
-    const QString pipe = dir.filePath(QStringLiteral("tubo.conf"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString pipe = QString::fromStdString(testing::idlePipe(dir.path().toStdString()).string());
+    ASSERT_FALSE(pipe.isEmpty());
     const QString huge = put(QStringLiteral("grande.conf"), "[calcolatore]\nnome=Ing. Rossi\n");
     ASSERT_TRUE(QFile::resize(huge, qint64{1} << 30));
 
