@@ -49,8 +49,10 @@ test_start=$SECONDS
 for program in "$win"/tests/*.exe; do
     name=$(basename "$program" .exe)
     log=$out/$name.log
+    # Wine's Recycle Bin is the trash of the Linux user's data folder: the
+    # tests get one of their own.
     if ! WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" QT_PLUGIN_PATH="$CALVEX_WINDOWS_PREFIX/plugins" \
-        QT_QPA_PLATFORM=offscreen wine "$program" >"$log" 2>&1; then
+        QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$out/data" wine "$program" >"$log" 2>&1; then
         fail "$name under Wine (see $log)"
     fi
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log")
@@ -85,10 +87,15 @@ example=examples/Calvex-dati-esempio
 "$linux/bin/calvex-batch" relazione "$example" -o "$out/linux.odt"
 batch relazione "$example" -o "$out/windows.pdf"
 batch relazione "$example" -o "$out/windows.odt"
+# The same pages with the same words; the spaces pdftotext puts between
+# columns follow the fonts' hinting, which differs between the systems.
+words() { pdftotext -layout "$1" - | tr -s ' '; }
 if [[ $(pages "$out/windows.pdf") != "$(pages "$out/linux.pdf")" ]]; then
     fail "the PDF report has $(pages "$out/windows.pdf") pages on Windows, $(pages "$out/linux.pdf") on Linux"
+elif ! cmp -s <(words "$out/windows.pdf") <(words "$out/linux.pdf"); then
+    fail "the PDF report's text differs from the Linux build's"
 else
-    echo "relazione -o x.pdf: $(pages "$out/windows.pdf") pages, as on Linux"
+    echo "relazione -o x.pdf: $(pages "$out/windows.pdf") pages, the same text as on Linux"
 fi
 if ! cmp -s <(unzip -p "$out/windows.odt" content.xml) <(unzip -p "$out/linux.odt" content.xml); then
     fail "the editable report's text differs from the Linux build's"
@@ -122,7 +129,83 @@ done
 [[ -f "$menu/Calvex - verifica sismica edifici in muratura.lnk" ]] || fail "no Start menu entry"
 echo "setup program $(basename "$setup"): $(du -k "$setup" | cut -f1) kB; installed folder: $(du -sk "$installed" | cut -f1) kB"
 
-scripts/windows/try-installed-program.sh "$installed" "$out" || fail "the installed program, see $out"
+# The installed batch tool, with the DLLs installed beside it.
+wine "$installed/calvex-batch.exe" verifica --json "$installed/examples/Calvex-dati-esempio" \
+    >"$out/installed.json" || true
+cmp -s "$out/installed.json" "$out/Calvex-dati-esempio.linux.json" ||
+    fail "the installed calvex-batch.exe prints other JSON than the Linux build"
+
+# The fault cases of the README's "Files" section, on the installed tool:
+# a read-only archive is not replaced, and a failing write (a name under a
+# file) leaves the earlier file whole.
+cp examples/Calvex-dati-verificato "$out/Calvex-dati-bloccato"
+chmod a-w "$out/Calvex-dati-bloccato"
+status=0
+wine "$installed/calvex-batch.exe" copia examples/Calvex-dati-esempio "$out/Calvex-dati-bloccato" 2>"$out/copia.err" ||
+    status=$?
+if [[ $status -ne 2 ]] || ! cmp -s "$out/Calvex-dati-bloccato" examples/Calvex-dati-verificato; then
+    fail "a read-only archive was replaced (status $status)"
+fi
+cp "$out/linux.pdf" "$out/kept.pdf"
+status=0
+wine "$installed/calvex-batch.exe" relazione examples/Calvex-dati-esempio -o "$out/kept.pdf/x.pdf" 2>>"$out/copia.err" ||
+    status=$?
+[[ $status -eq 2 ]] && cmp -s "$out/kept.pdf" "$out/linux.pdf" || fail "a failing write spoiled the earlier file"
+
+# The program as a user starts it, from its Start menu entry: the splash,
+# a click, the general data window, the example opened through the program's
+# own dialog, AVANTI, and the wall window with the results.
+window() {
+    local id
+    for _ in $(seq 90); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        if [[ -n $id ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 1
+    done
+    return 1
+}
+gone() {
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 1
+    done
+    return 1
+}
+shot() { sleep 3 && import -window root "$out/$1.png"; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+try_program() {
+    wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Calvex\\Calvex - verifica sismica edifici in muratura.lnk"
+    local splash general dialog
+    splash=$(window '^Calvex$') || return 1
+    shot 1-splash
+    click "$splash" 260 200
+    general=$(window '^Calvex: dati generali$') || return 1
+    shot 2-dati-generali
+    # The toolbar's first button, then the file name field of the dialog.
+    click "$general" 15 34
+    dialog=$(window '^Apri file$') || return 1
+    shot 3-apri-file
+    click "$dialog" 320 356
+    xdotool type --delay 30 'C:\Program Files\Calvex\examples\Calvex-dati-esempio'
+    xdotool key Return
+    gone '^Apri file$' || return 1
+    shot 4-archivio-aperto
+    # AVANTI checks the data and leads to the wall window.
+    click "$general" 513 338
+    window '^Calvex: verifica sismica$' >/dev/null || return 1
+    shot 5-verifica-sismica
+}
+try_program || fail "the installed program did not get through its windows; screenshots in $out"
+wineserver --kill
+
+# The uninstaller, silently.
+wine "$installed/Uninstall.exe" /S
+wineserver --wait
+sleep 3
+[[ ! -e "$installed/calvex.exe" ]] || fail "the uninstaller left calvex.exe"
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures checks under Wine failed" >&2

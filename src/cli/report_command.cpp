@@ -107,8 +107,11 @@ int reportCommand(std::span<const std::string> args, std::ostream& err) {
     const ProjectData& project = *loaded.project;
     if (isEditableReport(parsed->output)) return writeEditableReport(project, parsed->output, err);
 
-    // The PDF is drawn without a display.
+#ifndef _WIN32
+    // The PDF is drawn without a display on Linux; Windows always has its
+    // desktop, whose platform finds the system's fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     int argc = 1;
     char name[] = "calvex-batch";
     char* argv[] = {name, nullptr};

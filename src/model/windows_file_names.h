@@ -13,12 +13,15 @@ namespace calvex::windows_files {
 // The UTF-16 name the system calls take; a long one is given in the form
 // that lifts the 260-character limit of the classic calls.
 inline std::wstring systemName(const std::filesystem::path& file) {
+    std::filesystem::path name = file;
+    name.make_preferred();
+    // Network names (\\server\...) and the system's own (\\.\pipe\...) stay as given.
+    if (name.native().starts_with(L"\\\\")) return name.native();
     std::error_code failure;
-    std::filesystem::path absolute = std::filesystem::absolute(file, failure);
-    if (failure) absolute = file;
-    std::wstring name = absolute.make_preferred().native();
-    if (name.size() < MAX_PATH || name.starts_with(L"\\\\")) return name;
-    return L"\\\\?\\" + name;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, failure);
+    if (failure) return name.native();
+    if (absolute.native().size() < MAX_PATH) return absolute.native();
+    return L"\\\\?\\" + absolute.native();
 }
 
 // The errno value of a system error, where the program names the reason;

@@ -27,17 +27,19 @@ TEST_F(DurableFileWindows, WhatMustNotBeReplacedIsRefusedAndLeftAlone) {
 
     EXPECT_EQ(writeFileDurably(folder_, "new").error,
               "impossibile salvare il file: il nome scelto indica una cartella");
-    for (const fs::path special : {testing::idlePipe(folder_), fs::path("NUL")}) {
+    for (const fs::path& special : {testing::idlePipe(folder_), fs::path("NUL")}) {
         result = writeFileDurably(special, "new");
         EXPECT_EQ(result.error, "impossibile salvare il file: il nome scelto non indica un file ordinario")
             << special.string();
     }
     EXPECT_FALSE(writeFileDurably(locked / "sotto", "new").ok);
     EXPECT_EQ(names(), std::vector<std::string>{"Calvex-dati-bloccato"});
+    // Windows removes no read-only file, the test folder's neither.
+    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(DurableFileWindows, NamesWithAccentsAndLongNamesAreWrittenAndReadBack) {
-    for (const fs::path name : {fs::path(u8"Calvex-dati-citt\u00e0-\u00e8"), fs::path(std::string(200, 'n'))}) {
+    for (const fs::path& name : {fs::path(u8"Calvex-dati-citt\u00e0-\u00e8"), fs::path(std::string(200, 'n'))}) {
         const fs::path target = folder_ / name;
         put(target, "old");
         const DurableWriteResult written = writeFileDurably(target, "new");

@@ -19,17 +19,21 @@ namespace calvex::testing {
 // Windows keeps its pipes in a namespace of their own, apart from folders.
 inline constexpr bool kPipesLiveInFolders = false;
 
-// A named pipe of this process, listening until the process ends.
+// A named pipe of this process, waiting for a writer until the process ends.
 inline std::filesystem::path idlePipe(const std::filesystem::path&) {
     static int made = 0;
     const std::wstring name =
         L"\\\\.\\pipe\\calvex-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
-    const HANDLE pipe =
-        CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
-    return pipe == INVALID_HANDLE_VALUE ? std::filesystem::path() : std::filesystem::path(name);
+    const HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE,
+                                         PIPE_UNLIMITED_INSTANCES, 0, 0, 0, nullptr);
+    if (pipe == INVALID_HANDLE_VALUE) return {};
+    // Listening, as a server does; the wait is never finished, and its
+    // record lives as long as the process.
+    ConnectNamedPipe(pipe, new OVERLAPPED{});
+    return std::filesystem::path(name);
 }
 
-inline std::vector<std::string> endlessDevices() { return {"NUL", "CON"}; }
+inline std::vector<std::string> endlessDevices() { return {"NUL"}; }
 #else
 inline constexpr bool kPipesLiveInFolders = true;
 

@@ -94,9 +94,12 @@ TEST_F(CalculatorSettingsTest, AFileThatCannotBeReadGivesThePlaceholdersAtOnceAn
 TEST(CalculatorSettingsFiles, FirstTheOneQSettingsWritesForCalvex) {
     const QStringList files = qt::calculatorSettingsFiles();
     ASSERT_GE(files.size(), 2);
-    EXPECT_EQ(files[0], QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Calvex"),
-                                  QStringLiteral("Calvex"))
-                            .fileName());
+    const QString nativeFile =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Calvex"), QStringLiteral("Calvex"))
+            .fileName();
+    if (nativeFile.startsWith(QStringLiteral("\\HKEY_")))
+        GTEST_SKIP() << "QSettings keeps its settings in the registry here: no file to be the same as";
+    EXPECT_EQ(files[0], nativeFile);
     EXPECT_EQ(files[1], QFileInfo(files[0]).dir().path() + ".conf");
 }
 
