@@ -33,6 +33,8 @@ endforeach()
 add_custom_target(calvex_windows_runtime ALL DEPENDS ${calvex_runtime_files})
 
 set(CPACK_GENERATOR NSIS)
+# A 64-bit setup program, as the program it installs.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_FILE_NAME Calvex-${PROJECT_VERSION}-setup)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Calvex)

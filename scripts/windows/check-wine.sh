@@ -55,10 +55,11 @@ for program in "$win"/tests/*.exe; do
         QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$out/data" wine "$program" >"$log" 2>&1; then
         fail "$name under Wine (see $log)"
     fi
-    passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log")
+    tr -d '\r' <"$log" >"$log.txt"
+    passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log.txt")
     echo "$name: ${passed:-0} passed"
-    sed -n 's/^\[  SKIPPED \] \([A-Za-z].*\)/  skipped: \1/p' "$log" | sort -u
-    grep '^\[  FAILED  \] [A-Za-z]' "$log" | sort -u || true
+    sed -n 's/^\[  SKIPPED \] \([A-Za-z][^ ]*\).*/  skipped: \1/p' "$log.txt" | sort -u
+    sed -n 's/^\[  FAILED  \] \([A-Za-z][^ ]*\).*/  failed: \1/p' "$log.txt" | sort -u
 done
 echo "test programs under Wine: $((SECONDS - test_start)) s"
 
@@ -68,7 +69,7 @@ if [[ ! -x $linux/bin/calvex-batch || ! -x $linux/bin/calvex-write-large-buildin
     nice -n 10 cmake --build "$linux" -j2 --target calvex-batch calvex-write-large-building >/dev/null
 fi
 "$linux/bin/calvex-write-large-building" "$out/Calvex-dati-grande"
-batch() { WINEPATH="$win/bin" wine "$win/bin/calvex-batch.exe" "$@"; }
+batch() { WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" wine "$win/bin/calvex-batch.exe" "$@"; }
 for archive in examples/Calvex-dati-esempio examples/Calvex-dati-verificato "$out/Calvex-dati-grande"; do
     name=$(basename "$archive")
     linux_status=0 windows_status=0
@@ -83,8 +84,8 @@ done
 
 pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
 example=examples/Calvex-dati-esempio
-"$linux/bin/calvex-batch" relazione "$example" -o "$out/linux.pdf"
-"$linux/bin/calvex-batch" relazione "$example" -o "$out/linux.odt"
+"$linux/bin/calvex-batch" relazione "$example" -o "$out/linux.pdf" 2>>"$out/batch.log"
+"$linux/bin/calvex-batch" relazione "$example" -o "$out/linux.odt" 2>>"$out/batch.log"
 batch relazione "$example" -o "$out/windows.pdf"
 batch relazione "$example" -o "$out/windows.odt"
 # The same pages with the same words; the spaces pdftotext puts between
@@ -177,7 +178,8 @@ gone() {
 shot() { sleep 3 && import -window root "$out/$1.png"; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 try_program() {
-    wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Calvex\\Calvex - verifica sismica edifici in muratura.lnk"
+    wine start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Calvex\\Calvex - verifica sismica edifici in muratura.lnk" \
+        >>"$out/calvex.log" 2>&1
     local splash general dialog
     splash=$(window '^Calvex$') || return 1
     shot 1-splash
