@@ -19,6 +19,8 @@
 #include "print/report/report_printout.h"
 #include "shell/shell.h"
 #include "windows/general_data_window.h"
+#include "windows/plan_view.h"
+#include "windows/plan_window.h"
 #include "windows/results_window.h"
 #include "windows/wall_data_window.h"
 
@@ -112,6 +114,18 @@ void BM_OpenArchiveAndAvantiAllWindowsShown_20x100(benchmark::State& state) {
     if (session.project->storeyCount() != 20) state.SkipWithError("the archive was not read");
 }
 BENCHMARK(BM_OpenArchiveAndAvantiAllWindowsShown_20x100)->Unit(benchmark::kMillisecond);
+
+// The plan window drawing a storey of the largest building, 100 walls,
+// at its design size: the layout and the painting of one frame.
+void BM_PlanDraw_100Walls(benchmark::State& state) {
+    LargeBuildingSession session;
+    session.openAndGoAhead();
+    auto& plan = *static_cast<PlanWindow*>(session.shell.showWorkWindow(WorkWindowId::pianta));
+    QApplication::processEvents();
+    if (plan.view().plan().walls.size() != 100) state.SkipWithError("the storey does not have 100 walls drawn");
+    for (auto _ : state) plan.view().repaint();
+}
+BENCHMARK(BM_PlanDraw_100Walls)->Unit(benchmark::kMillisecond);
 
 // The printed report of the largest building written to a PDF file.
 void BM_ReportPdf_20x100(benchmark::State& state) {

@@ -14,6 +14,11 @@ int verifyCommand(std::span<const std::string> args, std::ostream& out, std::ost
 // relazione FILE -o OUT.pdf
 int reportCommand(std::span<const std::string> args, std::ostream& err);
 
+// validazione -o OUT.pdf
+int validateCommand(std::span<const std::string> args, std::ostream& err);
+// pianta FILE -o OUT.pdf
+int planCommand(std::span<const std::string> args, std::ostream& err);
+
 // copia IN OUT
 int copyCommand(std::span<const std::string> args, std::ostream& err);
 

@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
     if (args[0] == "verifica") return verifyCommand(rest, std::cout, std::cerr);
     if (args[0] == "copia") return copyCommand(rest, std::cerr);
     if (args[0] == "relazione") return reportCommand(rest, std::cerr);
+    if (args[0] == "validazione") return validateCommand(rest, std::cerr);
+    if (args[0] == "pianta") return planCommand(rest, std::cerr);
     printUsage(std::cerr);
     return kExitFailure;
 }

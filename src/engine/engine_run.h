@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "engine.h"
 
@@ -122,6 +123,9 @@ void computeSafetyCoefficients(EngineRun& run);
 void computeMaxStresses(EngineRun& run);
 void buildChecksAndVerdicts(EngineRun& run);
 void roundResults(EngineRun& run);
+
+// Rounds every number of the values to the hundredth (roundHundredth).
+void roundHundredths(std::span<ResultValue> values);
 
 // The phases of a run in their order, named for the benchmark that times
 // each on its own.

@@ -2,9 +2,9 @@
 // used the unrounded values.
 
 #include <array>
+#include <span>
 
 #include "engine_run.h"
-#include "model/numeric_text.h"
 
 namespace calvex::engine {
 
@@ -36,9 +36,7 @@ constexpr std::array kRoundedWall{&WallResultRows::selfWeightShare,
                                   &WallResultRows::maxStress};
 
 // A number is rounded; a value never written or cleared stays as it is.
-void roundResult(ResultValue& value) {
-    if (value.isNumber()) value = roundHundredth(value.number());
-}
+void roundResult(ResultValue& value) { roundHundredths(std::span(&value, 1)); }
 
 } // namespace
 
@@ -50,7 +48,7 @@ void roundResults(EngineRun& run) {
         for (ResultValue FloorResult::*field : kRoundedFloor) roundResult(floor.*field);
         WallResultRows& walls = run.results(level);
         for (WallRow<ResultValue> WallResultRows::*field : kRoundedWall)
-            for (int w = 1; w <= run.walls; ++w) roundResult((walls.*field)[w]);
+            roundHundredths(std::span((walls.*field).data() + 1, run.walls));
     }
 }
 

@@ -86,7 +86,7 @@ bool isNumericText(std::string_view text) {
 }
 
 std::string formatFixed2(double value, int width) {
-    const double hundredths = std::fabs(std::floor(100.0 * value + 0.5));
+    const double hundredths = std::fabs(wholeHundredths(value));
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.0f", hundredths);
     std::string digits(buffer);

@@ -56,7 +56,11 @@ inline double intPart(double value) {
     return truncated > value ? truncated - 1.0 : truncated;
 }
 
-// Rounding of results to the hundredth: floor(100 x + 0.5) / 100.
-inline double roundHundredth(double value) { return intPart(100.0 * value + 0.5) / 100.0; }
+// The whole number of hundredths nearest to the value, halves upward:
+// Int(100 x + 0.5). Results are rounded by it and two-decimal texts written.
+inline double wholeHundredths(double value) { return std::floor(100.0 * value + 0.5); }
+
+// Rounding of results to the hundredth.
+inline double roundHundredth(double value) { return wholeHundredths(value) / 100.0; }
 
 } // namespace calvex

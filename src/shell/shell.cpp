@@ -7,6 +7,7 @@
 #include "windows/general_data_window.h"
 #include "windows/help_index_window.h"
 #include "windows/help_page_window.h"
+#include "windows/plan_window.h"
 #include "windows/results_window.h"
 #include "windows/tip_window.h"
 #include "windows/title_page_window.h"
@@ -60,6 +61,16 @@ WallDataWindow& Shell::wallWindow() { return ensure<WallDataWindow>(workWindows_
 
 ResultsWindow& Shell::resultsWindow() { return ensure<ResultsWindow>(workWindows_[WorkWindowId::risultati]); }
 
+PlanWindow& Shell::planWindow() {
+    QPointer<QWidget>& slot = workWindows_[WorkWindowId::pianta];
+    const bool made = !slot;
+    PlanWindow& plan = ensure<PlanWindow>(slot);
+    if (made)
+        if (auto* walls = static_cast<WallDataWindow*>(existingWorkWindow(WorkWindowId::sismica)))
+            plan.followWall(walls->shownStorey(), walls->shownWall());
+    return plan;
+}
+
 namespace {
 
 void dispose(QPointer<QWidget>& window) {
@@ -101,6 +112,9 @@ WorkWindow* Shell::showWorkWindow(WorkWindowId id) {
             break;
         case WorkWindowId::frontespizio:
             window = &titlePageWindow();
+            break;
+        case WorkWindowId::pianta:
+            window = &planWindow();
             break;
     }
     raise(*window);
@@ -170,9 +184,16 @@ void Shell::publishRun() { resultsWindow().publishRun(); }
 
 void Shell::refreshResultsCurrency() { resultsWindow().refreshCurrency(); }
 
-void Shell::clearResults() { resultsWindow().clearResults(); }
+void Shell::clearResults() {
+    resultsWindow().clearResults();
+    if (auto* plan = static_cast<PlanWindow*>(existingWorkWindow(WorkWindowId::pianta))) plan->refresh();
+}
 
 void Shell::setResultsStorey(int storey) { resultsWindow().setStoreySelector(storey); }
+
+void Shell::followWallInPlan(int storey, int wall) {
+    if (auto* plan = static_cast<PlanWindow*>(existingWorkWindow(WorkWindowId::pianta))) plan->followWall(storey, wall);
+}
 
 void Shell::makeFreshWallCheck(int storey, int wall) {
     WallCheckWindow& map = recreateWallCheckWindow();

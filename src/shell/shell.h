@@ -20,6 +20,7 @@ class TitlePageWindow;
 class WallDataWindow;
 class ResultsWindow;
 class WallCheckWindow;
+class PlanWindow;
 class SplashWindow;
 
 class Shell : public QObject, public WindowLinks {
@@ -50,6 +51,8 @@ public:
     TitlePageWindow& titlePageWindow();
     WallDataWindow& wallWindow();
     ResultsWindow& resultsWindow();
+    // Made on the storey and wall the wall window shows, when it exists.
+    PlanWindow& planWindow();
     // Closes the window and creates it anew (hidden), with fresh fields.
     WallDataWindow& recreateWallWindow();
     WallCheckWindow& recreateWallCheckWindow();
@@ -78,6 +81,7 @@ public:
     void refreshResultsCurrency() override;
     void clearResults() override;
     void setResultsStorey(int storey) override;
+    void followWallInPlan(int storey, int wall) override;
     void makeFreshWallCheck(int storey, int wall) override;
     void clearDataWindows(bool freshWallWindow) override;
     void showReadProject() override;

@@ -30,7 +30,8 @@ CommandRow showWindowRow(const WorkWindowInfo& window) {
     return {.command = showWindowCommand(window.id),
             .objectName = QStringLiteral("fin%1").arg(number),
             .menu = view,
-            .caption = QStringLiteral("Finestra '%1'").arg(name),
+            .caption =
+                window.viewCaption ? QString::fromUtf8(window.viewCaption) : QStringLiteral("Finestra '%1'").arg(name),
             .toolbarPlace = kFirstWindowButton + number - 1,
             .toolTip = QStringLiteral("visualizza finestra '%1'").arg(name),
             .separatorBefore = number == 1,

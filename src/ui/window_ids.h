@@ -2,8 +2,8 @@
 
 namespace calvex {
 
-// The five work windows, numbered as in their "Finestra n.k di 5" menu.
-enum class WorkWindowId { dati = 1, sismica = 2, risultati = 3, controllasetti = 4, frontespizio = 5 };
+// The six work windows, numbered as in their "Finestra n.k di 6" menu.
+enum class WorkWindowId { dati = 1, sismica = 2, risultati = 3, controllasetti = 4, frontespizio = 5, pianta = 6 };
 
 // The help pages, in the order of the help index.
 enum class HelpPage {
@@ -16,6 +16,8 @@ enum class HelpPage {
     guidarisultati,
     guidacontrollo,
     guidafrontespizio,
+    guidapianta,
+    guidavalidazione,
 };
 
 } // namespace calvex

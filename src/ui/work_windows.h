@@ -18,6 +18,8 @@ struct WorkWindowInfo {
     // As the question of its own view command names it ("E' questa la
     // finestra '...': si vuole la guida della finestra?").
     const char* nameInOwnQuestion;
+    // Its view command's caption in the menu when it is not "Finestra '<name>'".
+    const char* viewCaption = nullptr;
     // Its help page, offered by its own view command and "Finestra n.k di N".
     HelpPage helpPage;
     // Shows data without editing it: saving and deleting run from the wall
@@ -58,6 +60,12 @@ inline constexpr WorkWindowInfo kWorkWindows[] = {
      .nameInOwnQuestion = "Frontespizio",
      .helpPage = HelpPage::guidafrontespizio,
      .printsReport = true},
+    {.id = WorkWindowId::pianta,
+     .name = "Pianta del piano",
+     .nameInOwnQuestion = "Pianta del piano",
+     .viewCaption = "&Pianta del piano",
+     .helpPage = HelpPage::guidapianta,
+     .readOnly = true},
 };
 
 inline constexpr int kWorkWindowCount = static_cast<int>(std::size(kWorkWindows));

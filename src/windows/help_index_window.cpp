@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/app_texts.h"
 #include "ui/cls_resize.h"
@@ -24,16 +25,17 @@ constexpr std::array<const char*, HelpIndexWindow::kEntryCount> kEntryCaptions{
     " Finestra 'Risultati dei piani'",
     " Finestra 'Controllo dei setti'",
     " Finestra Frontespizio",
+    " Finestra 'Pianta del piano'",
+    " Validazione: casi prova",
     "  Suggerimento del giorno",
 };
-constexpr int kTipsEntry = 10;
+constexpr int kTipsEntry = HelpIndexWindow::kEntryCount;
 
 // Layout in twips.
 constexpr int kWidth = 3975;
 constexpr int kHeight = 6825;
 constexpr int kMargin = 120;
 constexpr int kFirstEntryTop = 600;
-constexpr int kEntryPitch = 480;
 constexpr int kEntryHeight = 360;
 constexpr int kArrowWidth = 720;
 constexpr int kArrowLeft = kWidth - kMargin - kArrowWidth;
@@ -41,6 +43,8 @@ constexpr int kLabelWidth = kArrowLeft - kMargin - 60;
 constexpr int kButtonWidth = 1125;
 constexpr int kButtonHeight = 390;
 constexpr int kButtonTop = 6000;
+// Eleven entries stand 480 twips apart; more share the same room.
+constexpr int kEntryPitch = std::min(480, (kButtonTop - kMargin - kFirstEntryTop) / HelpIndexWindow::kEntryCount);
 
 void showRaised(QLabel* label) { label->setFrameStyle(QFrame::Box | QFrame::Plain); }
 

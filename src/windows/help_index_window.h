@@ -14,11 +14,11 @@ class WindowHost;
 
 class HelpIndexWindow : public QWidget {
 public:
-    static constexpr int kEntryCount = 10;
+    static constexpr int kEntryCount = 12;
 
     explicit HelpIndexWindow(WindowHost& host);
 
-    // The caption label of entry 1 to 10.
+    // The caption label of entry 1 to kEntryCount.
     QLabel* entryLabel(int entry) const { return labels_.at(entry - 1); }
 
 protected:
@@ -29,7 +29,7 @@ private:
     void buildEntries();
     void buildButtons();
     void openEntry(int entry);
-    // Entry 1 to 10 in bold and every other in normal weight; 0 for none.
+    // Entry 1 to kEntryCount in bold and every other in normal weight; 0 for none.
     void highlight(int entry);
     // The entry a label or arrow button belongs to, 0 for any other object.
     int entryOf(const QObject* object) const;

@@ -131,7 +131,9 @@ HelpText helpText(HelpPage page) {
                                "DELLA VERIFICA' permette di scollegare temporanemante il calcolo per poter "
                                "modificare velocemente i setti in edifici con notevoli elementi da elaborare, "
                                "ricliccando su di esso si riabiliterà la fase di calcolo. Si visualizzano i "
-                               "rimanenti risultati cliccando sul tasto 'Risultati dei piani'.")};
+                               "rimanenti risultati cliccando sul tasto 'Risultati dei piani'. Il tasto 'Pianta' "
+                               "apre la finestra 'Pianta del piano', che disegna in scala i setti del piano con il "
+                               "setto visualizzato in evidenza.")};
         case HelpPage::guidarisultati:
             return {
                 QStringLiteral("FINESTRA RISULTATI DEI PIANI"),
@@ -190,6 +192,45 @@ HelpText helpText(HelpPage page) {
                                "tasto Stampa in basso, o sull'icona della stampante nella barra degli strumenti: "
                                "prima di stampare il programma controlla che i dati siano stati immessi "
                                "correttamente e avvisa se qualche setto non risulta verificato.")};
+        case HelpPage::guidapianta:
+            return {QStringLiteral("FINESTRA PIANTA DEL PIANO"),
+                    QStringLiteral("La finestra 'Pianta del piano' è di sola lettura e disegna in scala, con la stessa "
+                                   "scala sui due assi, la pianta di un piano: ogni setto è il rettangolo delle sue "
+                                   "misure in direzione X e Y, centrato nel suo baricentro, con il suo numero. I setti "
+                                   "in direzione X sono azzurri, quelli in direzione Y color ocra; i setti che non "
+                                   "superano una verifica sono rossi e, fermando il puntatore del mouse su di essi, "
+                                   "si leggono le verifiche non superate, come nella finestra 'Controllo dei setti'. "
+                                   "Il segno + indica il baricentro delle masse, il segno x il baricentro delle "
+                                   "rigidezze; sotto il disegno sono riportate le dimensioni D e B dell'edificio, i "
+                                   "coefficienti di sicurezza del piano nelle direzioni X e Y e l'elenco dei setti "
+                                   "privi delle misure, che non vengono disegnati. Gli assi riportano le distanze in "
+                                   "metri dall'origine. La finestra segue la finestra 'Verifica sismica': mostra il "
+                                   "piano che vi è visualizzato, mette in evidenza il setto corrente e si aggiorna ad "
+                                   "ogni calcolo; quando i risultati non corrispondono ai dati i setti non verificati "
+                                   "sono grigi e appare la scritta 'risultati non aggiornati'. Con la barra di "
+                                   "scorrimento verticale si passa agli altri piani, e cliccando su un setto lo si "
+                                   "visualizza nella finestra 'Verifica sismica'. La pianta del piano visualizzato si "
+                                   "stampa su un foglio A4 dal menu 'Stampa' o con l'icona della stampante.")};
+        case HelpPage::guidavalidazione:
+            return {
+                QStringLiteral("VALIDAZIONE DEL PROGRAMMA"),
+                QStringLiteral("Insieme al programma è installata una raccolta di casi prova, la cartella "
+                               "'validation': ogni caso è un archivio di dati e un testo che ricava a mano, passo "
+                               "per passo e dalle formule del metodo, i valori che il calcolo deve dare, citando "
+                               "per ogni formula il punto della norma o del metodo da cui è presa. I casi coprono "
+                               "un piano con un solo setto per direzione, la pianta simmetrica e quella eccentrica, "
+                               "le piante allungate con la torsione aggiuntiva, i tiranti verticali e orizzontali, "
+                               "i setti che non resistono a taglio o a compressione e la risultante fuori della "
+                               "sezione, due e cinque piani, i gradi di sismicità 2, 6, 9 e 12, i coefficienti di "
+                               "riduzione, di struttura e di protezione e i valori scritti con la virgola. Il "
+                               "comando 'calvex-batch validazione -o FILE.pdf', dato da una finestra di comandi, "
+                               "calcola ogni caso con il programma installato e stampa nel file PDF una pagina di "
+                               "riepilogo, con la versione del programma, la data e l'esito, e per ogni caso lo "
+                               "scopo, la fonte, i dati e la tabella delle grandezze con il valore atteso, quello "
+                               "ottenuto, la differenza e l'esito: i numeri sono confrontati al centesimo, i testi "
+                               "carattere per carattere. Il documento può essere allegato alla relazione di "
+                               "calcolo per mostrare che il programma dà, sui casi calcolati a mano, i valori "
+                               "attesi.")};
     }
     return {};
 }

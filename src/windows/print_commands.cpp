@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "print/documents/report_document.h"
 #include "print/printouts/general_printouts.h"
+#include "print/printouts/plan_printout.h"
 #include "print/printouts/results_printouts.h"
 #include "print/printouts/title_page_printout.h"
 #include "print/printouts/wall_printouts.h"
@@ -95,6 +96,15 @@ void PrintCommands::wallDataAndResults(WorkWindow& from) {
     if (!links_.wallDataValid() || !resultsCurrent(from) || !valuesPrintable(from)) return;
     print(from,
           [&](TextDevice& device) { printouts::printWallDataAndResults(device, links_.project(), localeNumber); });
+}
+
+void PrintCommands::storeyPlan(WorkWindow& from, int storey) {
+    if (!wallDataChecked(from) || !resultsCurrent(from) || !valuesPrintable(from)) return;
+    const std::string date = links_.platform().currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    print(from, [&](TextDevice& device) {
+        printouts::printStoreyPlan(device, links_.project(), storey, date, localeNumber);
+        device.endDocument();
+    });
 }
 
 bool PrintCommands::reportMayStart(WorkWindow& from) {

@@ -19,6 +19,8 @@ public:
     void wallsToModify(WorkWindow& from);
     void wallTemplate(WorkWindow& from);
     void wallDataAndResults(WorkWindow& from);
+    // The plan of one storey on one page, dated today.
+    void storeyPlan(WorkWindow& from, int storey);
     // The complete report, printed on the printer.
     void calculationReport(WorkWindow& from);
     // The complete report as a document opened in the word processor.

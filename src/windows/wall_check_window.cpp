@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "rules/wall_check_rules.h"
 #include "ui/app_texts.h"
 #include "windows/print_commands.h"
 #include "windows/results_data_check.h"
 #include "windows/results_fields.h"
+#include "windows/rule_texts.h"
 #include "windows/selector_scroll_bar.h"
 #include "windows/window_links.h"
 
@@ -22,14 +24,14 @@ struct CheckColumn {
 };
 
 const std::array<CheckColumn, 3> kColumns{{
-    {"cmdtaglio", QStringLiteral("forza ultima tagliante < forza orizz.agente"),
+    {"cmdtaglio", qtText(kCheckCaptions[0]),
      QStringLiteral("Aumentare il tau del setto, con interventi di consolidamento (iniezioni di cemento o rete e "
                     "betoncino), modificare le dimensioni in pianta soprattutto degli altri setti in modo che possano "
                     "assorbire una maggiore quota di forza orizzontale sgravando il setto critico.")},
-    {"cmdsigma", QStringLiteral("sigma ammissibile < sigma di lavoro"),
+    {"cmdsigma", qtText(kCheckCaptions[1]),
      QStringLiteral("Biosogna aumentare la capacit\u00e0 portante del setto o diminuire i carichi gravanti: il "
                     "problema si verifica anche quando il setto \u00e8 troppo alto.")},
-    {"cmdsez", QStringLiteral("sezione parzializzata"),
+    {"cmdsez", qtText(kCheckCaptions[2]),
      QStringLiteral("E' necessario inserire dei tiranti verticali o modificare i carichi sul setto: il problema si "
                     "verifica quando il setto \u00e8 di minori dimensioni rispetto al corrispondente del piano "
                     "superiore.")},

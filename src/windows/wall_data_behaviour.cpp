@@ -38,6 +38,7 @@ const QStringList kHelpLines{
                    "tutti i dati;"),
     QStringLiteral("- controllare i risultati anche apportando eventuali modifiche ai dati;"),
     QStringLiteral("- archiviare i dati, eventualmente, in un file di tipo Calvex-dati...;"),
+    QStringLiteral("- visualizzare la pianta del piano, con il setto in evidenza, cliccando sul tasto 'Pianta';"),
     QStringLiteral("- visualizzare i risultati dei piani cliccando sull'apposito tasto."),
 };
 
@@ -185,6 +186,7 @@ RunOutcome WallDataWindow::run(bool live) {
         links_.refreshResultsCurrency();
     }
     if (!project.resultsCurrent()) verdict_->setText(qtText(kResultsNotCurrent));
+    links_.followWallInPlan(shownStorey(), shownWall());
     return outcome;
 }
 

@@ -93,11 +93,15 @@ WallDataWindow::WallDataWindow(WindowLinks& links)
     buildResultFields();
 
     const int bottom = kEntryTop + kWallFieldCount * kEntryStep + 300;
-    auto* order = place(new QPushButton(QStringLiteral("Ordi&na"), form()), 120, bottom, 1200, 380);
+    auto* order = place(new QPushButton(QStringLiteral("Ordi&na"), form()), 120, bottom, 900, 380);
     order->setObjectName(QStringLiteral("ordino"));
     order->setToolTip(QStringLiteral("cliccare per ordinare i dati (prima i setti in direzione X)"));
     connect(order, &QPushButton::clicked, this, &WallDataWindow::orderWalls);
-    liveButton_ = place(new QPushButton(QStringLiteral("RISULTATI DELLA VERIFICA"), form()), 1400, bottom, 3300, 380);
+    auto* plan = place(new QPushButton(QStringLiteral("&Pianta"), form()), 1080, bottom, 900, 380);
+    plan->setObjectName(QStringLiteral("pianta"));
+    plan->setToolTip(QStringLiteral("cliccare per visualizzare la pianta del piano con il setto in evidenza"));
+    connect(plan, &QPushButton::clicked, this, &WallDataWindow::showPlan);
+    liveButton_ = place(new QPushButton(QStringLiteral("RISULTATI DELLA VERIFICA"), form()), 2040, bottom, 2660, 380);
     liveButton_->setObjectName(QStringLiteral("risulta"));
     showLiveState();
     connect(liveButton_, &QPushButton::clicked, this, &WallDataWindow::toggleLiveCalculation);
@@ -164,6 +168,12 @@ void WallDataWindow::buildResultFields() {
 void WallDataWindow::printTemplate() { PrintCommands(links_).wallTemplate(*this); }
 
 void WallDataWindow::printWindowData() { PrintCommands(links_).wallDataAndResults(*this); }
+
+int WallDataWindow::shownStorey() const { return storeyScroll_->value(); }
+
+int WallDataWindow::shownWall() const { return wallScroll_->value(); }
+
+void WallDataWindow::showPlan() { showWindow(WorkWindowId::pianta); }
 
 QString WallDataWindow::resultField(int field) const { return results_[field - 1]->text(); }
 

@@ -35,10 +35,16 @@ public:
     // Runs it even with the live calculation off (before a printout).
     RunOutcome computeNow() { return run(true); }
 
+    // The storey and wall the selectors stand on.
+    int shownStorey() const;
+    int shownWall() const;
+
     bool liveCalculation() const { return live_; }
     void toggleLiveCalculation();
     // Wall ordering: the X walls first ("Ordi&na").
     void orderWalls();
+    // "&Pianta": the plan window, on this window's storey and wall.
+    void showPlan();
 
     QString resultField(int field) const; // 1 to 14
     QString verdictText() const;

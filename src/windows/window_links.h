@@ -33,6 +33,10 @@ public:
     virtual void clearResults() = 0;
     virtual void setResultsStorey(int storey) = 0;
 
+    // The plan window, when it is open: the wall window shows that storey
+    // and wall after a run, or its results were cleared.
+    virtual void followWallInPlan(int storey, int wall) = 0;
+
     // The wall-check map, made anew (hidden) on that storey and wall.
     virtual void makeFreshWallCheck(int storey, int wall) = 0;
 

@@ -17,7 +17,9 @@ for file in bin/calvex bin/calvex-batch \
     share/applications/calvex.desktop share/metainfo/it.selvarin.calvex.metainfo.xml \
     share/mime/packages/calvex.xml share/icons/hicolor/scalable/apps/calvex.svg \
     share/icons/hicolor/16x16/apps/calvex.png share/icons/hicolor/256x256/apps/calvex.png \
-    share/fontconfig/conf.avail/30-calvex-century-gothic.conf share/doc/calvex/examples/Calvex-dati-esempio; do
+    share/fontconfig/conf.avail/30-calvex-century-gothic.conf share/doc/calvex/examples/Calvex-dati-esempio \
+    share/calvex/validation/01-un-setto-per-direzione/caso.md \
+    share/calvex/validation/01-un-setto-per-direzione/Calvex-dati-caso; do
     if [[ ! -f $prefix/$file ]]; then
         echo "missing: $file" >&2
         status=1

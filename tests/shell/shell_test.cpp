@@ -79,15 +79,15 @@ TEST_F(ShellTest, ArchiveNamedAtStartThatCannotBeReadIsToldAsByTheOpenCommand) {
 TEST_F(ShellTest, AboutLineAndToolbar) {
     EXPECT_EQ(AboutWindow::editionLine(), "edizione professionale - versione 3.04.05   1999- 2011");
     const auto buttons = toolbarButtons(5);
-    ASSERT_EQ(buttons.size(), 19u);
+    ASSERT_EQ(buttons.size(), 20u);
     EXPECT_EQ(buttons[4].command, Command::stampatutto);
     EXPECT_EQ(toolbarButtons(1)[4].command, Command::solodati);
-    EXPECT_EQ(toolbarButtons(3)[16].command, Command::esci);
     EXPECT_EQ(toolbarButtons(3)[17].command, Command::esci);
+    EXPECT_EQ(toolbarButtons(3)[18].command, Command::esci);
     int separators = 0;
     for (const ToolbarButton& button : buttons) separators += button.separatorBefore;
     EXPECT_EQ(separators, 5);
-    EXPECT_EQ(buttons[18].toolTip, "uscita da Calvex");
+    EXPECT_EQ(buttons[19].toolTip, "uscita da Calvex");
 }
 
 TEST_F(ShellTest, AboutWindowShowsItsEditionLineOnOneLine) {

@@ -36,6 +36,11 @@ void RecordingDevice::drawStraightLine(int x1, int y1, int x2, int y2, int width
     items_.push_back({Kind::Line, pageNumber(), x1, y1, 0, fontName(), fontSize(), "", x2, y2, widthTwips});
 }
 
+void RecordingDevice::drawFilledRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) {
+    items_.push_back({Kind::Rectangle, pageNumber(), x, y, 0, fontName(), fontSize(), "", x + width, y + height,
+                      outlineTwips, fillRgb, landscape()});
+}
+
 void RecordingDevice::record(Kind kind, std::string text) {
     items_.push_back({kind, pageNumber(), currentX(), currentY(), 0, fontName(), fontSize(), std::move(text)});
 }
@@ -44,10 +49,12 @@ void RecordingDevice::pageEnded() { record(Kind::PageEnd, ""); }
 
 void RecordingDevice::documentEnded() { record(Kind::DocumentEnd, ""); }
 
-std::vector<RecordingDevice::Item> RecordingDevice::texts() const {
+std::vector<RecordingDevice::Item> RecordingDevice::texts() const { return itemsOf(Kind::Text); }
+
+std::vector<RecordingDevice::Item> RecordingDevice::itemsOf(Kind kind) const {
     std::vector<Item> result;
     std::copy_if(items_.begin(), items_.end(), std::back_inserter(result),
-                 [](const Item& item) { return item.kind == Kind::Text; });
+                 [kind](const Item& item) { return item.kind == kind; });
     return result;
 }
 

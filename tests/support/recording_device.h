@@ -20,7 +20,7 @@ public:
     explicit RecordingDevice(int pageHeight = pageBoxHeight, double linePitchPerPoint = linePitchTwipsPerPoint)
         : pageHeight_(pageHeight), linePitchPerPoint_(linePitchPerPoint) {}
 
-    enum class Kind { Text, Line, PageEnd, DocumentEnd };
+    enum class Kind { Text, Line, Rectangle, PageEnd, DocumentEnd };
 
     struct Item {
         Kind kind;
@@ -31,9 +31,11 @@ public:
         std::string font;
         double size;
         std::string text;
-        int x2 = 0; // lines only
+        int x2 = 0; // lines and rectangles (the bottom right corner) only
         int y2 = 0;
-        int width = 0;
+        int width = 0; // of the line or the outline
+        unsigned fill = 0;
+        bool landscape = false;
     };
 
     int characterWidth() const override;
@@ -43,6 +45,7 @@ public:
 
     const std::vector<Item>& items() const { return items_; }
     std::vector<Item> texts() const;
+    std::vector<Item> itemsOf(Kind kind) const;
     std::vector<Item> textsOnPage(int page) const;
     // The texts of one line (same page and y), joined in order of x with the
     // gaps filled by blanks, one character width per blank.
@@ -54,6 +57,8 @@ protected:
     void fontChanged() override {}
     void drawText(int x, int y, std::string_view text) override;
     void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) override;
+    void drawFilledRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) override;
+    void orientationChanged() override {}
     void pageEnded() override;
     void documentEnded() override;
 

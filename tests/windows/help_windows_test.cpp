@@ -48,6 +48,8 @@ TEST_F(HelpWindowsTest, PagesShowTheirTitleAtTheirSize) {
         {HelpPage::guidarisultati, "FINESTRA RISULTATI DEI PIANI"},
         {HelpPage::guidacontrollo, "FINESTRA CONTROLLO DEI SETTI"},
         {HelpPage::guidafrontespizio, "FINESTRA FRONTESPIZIO"},
+        {HelpPage::guidapianta, "FINESTRA PIANTA DEL PIANO"},
+        {HelpPage::guidavalidazione, "VALIDAZIONE DEL PROGRAMMA"},
     };
     for (const auto& [page, title] : pages) {
         HelpPageWindow window(shell, page);
@@ -122,6 +124,18 @@ TEST_F(HelpWindowsTest, IndexEntriesOpenTheirWindows) {
     page->close();
 
     button(index, "puls10")->click();
+    page = shownWindow<HelpPageWindow>();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page(), HelpPage::guidapianta);
+    page->close();
+
+    button(index, "puls11")->click();
+    page = shownWindow<HelpPageWindow>();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page(), HelpPage::guidavalidazione);
+    page->close();
+
+    button(index, "puls12")->click();
     EXPECT_NE(shownWindow<TipWindow>(), nullptr);
 
     // Pressing on a caption shows it flat and opens the entry; releasing

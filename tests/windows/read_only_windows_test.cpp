@@ -25,7 +25,7 @@ TEST_F(ReadOnlyWindowsTest, ArchiveCommandsMoveToTheWallWindowAndCopyAndClearExi
     type(general, "np", "1");
     type(general, "numsetx", "1");
     type(general, "numsety", "1");
-    for (WorkWindowId id : {WorkWindowId::risultati, WorkWindowId::controllasetti}) {
+    for (WorkWindowId id : {WorkWindowId::risultati, WorkWindowId::controllasetti, WorkWindowId::pianta}) {
         WorkWindow& window = *shell.showWorkWindow(id);
         platform.messages.clear();
         window.findChild<QAction*>("salva")->trigger();
@@ -35,7 +35,7 @@ TEST_F(ReadOnlyWindowsTest, ArchiveCommandsMoveToTheWallWindowAndCopyAndClearExi
         EXPECT_EQ(platform.messages.back().parent, shell.existingWorkWindow(WorkWindowId::sismica));
         EXPECT_TRUE(shell.existingWorkWindow(WorkWindowId::sismica)->isVisible());
 
-        for (int place : {16, 17}) {
+        for (int place : {17, 18}) {
             platform.messages.clear();
             platform.answers.push_back(MessageAnswer::no);
             ASSERT_TRUE(button(window, place)->isEnabled());

@@ -19,7 +19,7 @@ bool helpPageShown(HelpPage page) {
 }
 
 // Each window's own view command asks its question and offers its own help
-// page, and the menu "Finestra n.k di 5" names it; both come from the one
+// page, and the menu "Finestra n.k di 6" names it; both come from the one
 // list of the windows.
 TEST_F(WindowTest, OwnViewCommandAndMenuOfEveryWindowNameIt) {
     const struct {
@@ -31,6 +31,7 @@ TEST_F(WindowTest, OwnViewCommandAndMenuOfEveryWindowNameIt) {
         {"E' questa la finestra 'Risultati': si vuole la guida della finestra?", HelpPage::guidarisultati},
         {"E' questa la finestra 'Controllo setti': si vuole la guida della finestra?", HelpPage::guidacontrollo},
         {"E' questa la finestra 'Frontespizio': si vuole la guida della finestra?", HelpPage::guidafrontespizio},
+        {"E' questa la finestra 'Pianta del piano': si vuole la guida della finestra?", HelpPage::guidapianta},
     };
     ASSERT_EQ(std::size(expected), std::size(kWorkWindows));
     for (int number = 1; number <= kWorkWindowCount; ++number) {
@@ -42,7 +43,7 @@ TEST_F(WindowTest, OwnViewCommandAndMenuOfEveryWindowNameIt) {
         EXPECT_TRUE(helpPageShown(page)) << number;
 
         auto* own = window.menuBar()->cornerWidget()->findChild<QAction*>("finestra");
-        EXPECT_EQ(own->text(), QStringLiteral("Fi&nestra n.%1 di 5").arg(number));
+        EXPECT_EQ(own->text(), QStringLiteral("Fi&nestra n.%1 di 6").arg(number));
     }
 }
 

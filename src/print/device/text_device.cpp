@@ -126,6 +126,16 @@ void TextDevice::drawLine(int x1, int y1, int x2, int y2, int widthTwips) {
     y_ = y2;
 }
 
+void TextDevice::drawRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) {
+    drawFilledRectangle(x, y, width, height, fillRgb, outlineTwips);
+}
+
+void TextDevice::setLandscape(bool landscape) {
+    if (landscape == landscape_) return;
+    landscape_ = landscape;
+    orientationChanged();
+}
+
 void TextDevice::newPage() {
     pageEnded();
     ++page_;

@@ -88,6 +88,15 @@ public:
     // next line of text starts below a rule drawn across the page.
     void drawLine(int x1, int y1, int x2, int y2, int widthTwips);
 
+    // Draws a rectangle filled with a colour (0xRRGGBB) and outlined in black
+    // by a pen `outlineTwips` wide (none when 0). The position stays.
+    void drawRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips);
+
+    // Turns the page box of the pages drawn from now on: landscape, it is
+    // pageBoxHeight wide and pageBoxWidth tall. Call it at the top of a page.
+    void setLandscape(bool landscape);
+    bool landscape() const { return landscape_; }
+
     // Pages are counted from 1 within a document.
     int pageNumber() const { return page_; }
     // Ends the current page; the position goes to the top left corner.
@@ -99,6 +108,8 @@ protected:
     virtual void fontChanged() = 0;
     virtual void drawText(int x, int y, std::string_view text) = 0;
     virtual void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) = 0;
+    virtual void drawFilledRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) = 0;
+    virtual void orientationChanged() = 0;
     virtual void pageEnded() = 0;
     virtual void documentEnded() = 0;
 
@@ -112,6 +123,7 @@ private:
     int x_ = 0;
     int y_ = 0;
     int page_ = 1;
+    bool landscape_ = false;
     NumberFormatter formatNumber_ = shortestNumberText;
 };
 

@@ -47,9 +47,16 @@ void QtTextDevice::placePageBox() {
     const double margin = sheetMarginTwips * resolution / twipsPerInch;
     const QRectF room = paintable.intersected(sheet.adjusted(margin, margin, -margin, -margin));
     scale_ = std::min(room.width() / pageBoxWidth, room.height() / pageBoxHeight);
-    const QPointF boxCorner = room.center() - QPointF(pageBoxWidth * scale_ / 2, pageBoxHeight * scale_ / 2);
-    painter_.translate(boxCorner - paintable.topLeft());
+    painter_.resetTransform();
+    painter_.translate(room.center() - paintable.topLeft());
+    if (landscape()) painter_.rotate(-90);
     painter_.scale(scale_, scale_);
+    // The box's centre on the room's centre; a landscape box is the
+    // portrait one turned, so the same scale fits it.
+    if (landscape())
+        painter_.translate(-pageBoxHeight / 2.0, -pageBoxWidth / 2.0);
+    else
+        painter_.translate(-pageBoxWidth / 2.0, -pageBoxHeight / 2.0);
 }
 
 QtTextDevice::~QtTextDevice() {
@@ -97,6 +104,14 @@ void QtTextDevice::drawStraightLine(int x1, int y1, int x2, int y2, int widthTwi
     if (!readyToDraw()) return;
     painter_.setPen(QPen(Qt::black, widthTwips));
     painter_.drawLine(x1, y1, x2, y2);
+}
+
+void QtTextDevice::drawFilledRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) {
+    if (!readyToDraw()) return;
+    painter_.setPen(outlineTwips > 0 ? QPen(Qt::black, outlineTwips) : QPen(Qt::NoPen));
+    painter_.setBrush(QColor::fromRgb(fillRgb));
+    painter_.drawRect(x, y, width, height);
+    painter_.setBrush(Qt::NoBrush);
 }
 
 void QtTextDevice::pageEnded() {

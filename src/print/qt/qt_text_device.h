@@ -39,6 +39,12 @@ protected:
     void fontChanged() override;
     void drawText(int x, int y, std::string_view text) override;
     void drawStraightLine(int x1, int y1, int x2, int y2, int widthTwips) override;
+    void drawFilledRectangle(int x, int y, int width, int height, unsigned fillRgb, int outlineTwips) override;
+    // A landscape page box is drawn turned a quarter to the left on the
+    // sheet, its top along the sheet's left edge, as a printer prints it.
+    void orientationChanged() override {
+        if (painter_.isActive()) placePageBox();
+    }
     void pageEnded() override;
     void documentEnded() override;
 
