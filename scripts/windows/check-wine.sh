@@ -65,8 +65,10 @@ echo "test programs under Wine: $((SECONDS - test_start)) s"
 
 # 2. The batch tool against the Linux build's.
 if [[ ! -x $linux/bin/calvex-batch || ! -x $linux/bin/calvex-write-large-building ]]; then
-    [[ -f $linux/CMakeCache.txt ]] || cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    nice -n 10 cmake --build "$linux" -j2 --target calvex-batch calvex-write-large-building >/dev/null
+    # With the Linux libraries, not those that scripts/windows.sh points to.
+    linux_env=(env -u PKG_CONFIG_LIBDIR -u PKG_CONFIG_PATH -u CALVEX_WINDOWS_PREFIX)
+    [[ -f $linux/CMakeCache.txt ]] || "${linux_env[@]}" cmake -S . -B "$linux" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    "${linux_env[@]}" nice -n 10 cmake --build "$linux" -j2 --target calvex-batch calvex-write-large-building >/dev/null
 fi
 "$linux/bin/calvex-write-large-building" "$out/Calvex-dati-grande"
 batch() { WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" wine "$win/bin/calvex-batch.exe" "$@"; }
