@@ -5,11 +5,20 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "commands.h"
 #include "exit_codes.h"
 
 int main(int argc, char** argv) {
     using namespace calvex::cli;
+#ifdef _WIN32
+    // What is printed is the same bytes as on Linux, lines ending in "\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         printUsage(std::cerr);

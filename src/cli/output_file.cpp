@@ -44,7 +44,11 @@ int writeOutput(const std::string& output, std::string_view bytes, std::ostream&
 
 int inOffscreenApplication(const std::function<int()>& command) {
     if (QCoreApplication::instance()) return command();
+#ifndef _WIN32
+    // Without a display on Linux; Windows always has its desktop, whose
+    // platform finds the system's fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     int argc = 1;
     char name[] = "calvex-batch";
     char* argv[] = {name, nullptr};

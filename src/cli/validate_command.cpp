@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
@@ -11,22 +10,21 @@
 #include <optional>
 #include <sstream>
 
+#include "casebook_folder.h"
 #include "casebook_printout.h"
 #include "commands.h"
 #include "exit_codes.h"
 #include "output_file.h"
 #include "print/device/text_device.h"
+#include "print/qt/local_path.h"
 
 namespace calvex::cli {
 
 namespace {
 
-// share/calvex/validation beside the program's folder, where the build
-// copies the casebook and the package installs it.
+// Where the build copies the casebook and the package installs it.
 std::filesystem::path casebookFolder() {
-    const QString folder =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/calvex/validation"));
-    return std::filesystem::path(folder.toStdString());
+    return qt::localPath(casebookFolderFor(QCoreApplication::applicationDirPath()));
 }
 
 std::string today() {

@@ -6,17 +6,14 @@
 // command is then harmless; nothing is ever reported.
 
 #include <QString>
-#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/system_music.h"
 
 namespace calvex {
-
-// The largest MIDI file played; a tune of some minutes takes tens of kB.
-inline constexpr std::size_t kMaxMidiFileBytes = 512 * 1024;
 
 class FluidMusicPlayer : public MusicPlayer {
 public:

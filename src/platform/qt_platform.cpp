@@ -20,6 +20,7 @@
 
 #include "model/durable_file.h"
 #include "print/documents/odt_word_document.h"
+#include "print/qt/local_path.h"
 #include "print/qt/qt_text_device.h"
 
 namespace calvex {
@@ -164,7 +165,7 @@ std::optional<QString> deliverPrintedPdf(bool complete, const QString& printed, 
         return failed(QStringLiteral("il PDF non \u00e8 stato completato"));
     const QByteArray bytes = file.readAll();
     const DurableWriteResult written = writeFileDurably(
-        target.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        qt::localPath(target), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!written.ok) return failed(QString::fromStdString(written.error));
     return std::nullopt;
 }
@@ -203,7 +204,7 @@ std::optional<QString> QtPlatform::openWordDocument(QWidget*, const QString& nam
     const QString file = unusedFileName(folder, name, QStringLiteral(".odt"));
     if (!bytes)
         return QStringLiteral("Impossibile scrivere il documento nel file %1.").arg(QDir::toNativeSeparators(file));
-    const DurableWriteResult written = writeFileDurably(QFile::encodeName(file).toStdString(), *bytes);
+    const DurableWriteResult written = writeFileDurably(qt::localPath(file), *bytes);
     if (!written.ok)
         return QStringLiteral("Impossibile scrivere il documento nel file %1 (%2).")
             .arg(QDir::toNativeSeparators(file), QString::fromStdString(written.error));

@@ -6,9 +6,10 @@
 
 namespace calvex {
 
-// share/calvex beside the executable's folder: bin/calvex finds them in
-// share/calvex of the build folder, of /usr and of an install folder on
-// Windows alike (the install rules of CMakeLists.txt keep that layout).
+// On Linux share/calvex beside the executable's folder: bin/calvex finds
+// them in share/calvex of the build folder and of /usr alike. On Windows the
+// executable's folder itself, as the installer lays it out. The install
+// rules of CMakeLists.txt keep these layouts.
 QString dataFolderFor(const QString& programFolder);
 
 } // namespace calvex

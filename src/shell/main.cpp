@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "model/project_data.h"
-#include "platform/fluid_music_player.h"
 #include "platform/qt_platform.h"
+#include "platform/system_music.h"
 #include "print/qt/calculator_settings.h"
 #include "shell/command_line.h"
 #include "shell/data_folder.h"
@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Calvex"));
     // A face with the metrics of the classic sans serif: the layouts in
     // twips are drawn for it.
+    // Windows has Arial, of the same widths, in its place.
+    QFont::insertSubstitution(QStringLiteral("Liberation Sans"), QStringLiteral("Arial"));
     QFont font(QStringLiteral("Liberation Sans"), 8);
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
     const QString dataFolder = calvex::dataFolderFor(QApplication::applicationDirPath());
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, dataFolder};
 
-    calvex::QtPlatform platform(std::make_unique<calvex::FluidMusicPlayer>(), calvex::app::kCheckTitle,
+    calvex::QtPlatform platform(calvex::makeSystemMusicPlayer(), calvex::app::kCheckTitle,
                                 dataFolder + QStringLiteral("/translations"));
     auto project = std::make_unique<calvex::ProjectData>();
     calvex::Shell shell(platform, *project, shellSettings);

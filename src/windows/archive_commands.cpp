@@ -1,9 +1,7 @@
 #include "windows/archive_commands.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QString>
 #include <optional>
 
@@ -11,6 +9,8 @@
 #include "model/durable_file.h"
 #include "model/project_data.h"
 #include "platform/platform.h"
+#include "platform/trash.h"
+#include "print/qt/local_path.h"
 #include "ui/app_texts.h"
 #include "ui/work_window.h"
 #include "windows/window_links.h"
@@ -22,20 +22,6 @@ const QString ArchiveCommands::kOpenFilters =
 const QString ArchiveCommands::kSaveFilters = QStringLiteral("File Calvex-dati- | Calvex-dati-*");
 
 namespace {
-
-std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
-
-bool moveToTrash(const QString& file) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // The desktop trash of the user's data folder is used only when it can
-    // be there: without it the move would go astray.
-    const QString trash =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
-    if (!QDir().mkpath(trash + QStringLiteral("/files")) || !QDir().mkpath(trash + QStringLiteral("/info")))
-        return false;
-#endif
-    return QFile::moveToTrash(file);
-}
 
 QString quoted(const QString& file) { return QStringLiteral("\"") + QFileInfo(file).fileName() + QStringLiteral("\""); }
 
@@ -91,7 +77,7 @@ void ArchiveCommands::openFile(WorkWindow& from, const QString& file) {
     // The texts of the project open before must not end up in this one's file.
     for (int field = 0; field < kTitleFieldCount; ++field) project.setTitle(static_cast<TitleField>(field), {});
 
-    const ArchiveReadResult result = readArchiveFile(pathOf(file), project);
+    const ArchiveReadResult result = readArchiveFile(qt::localPath(file), project);
     if (const std::optional<QString> problem = readProblemText(file, result)) {
         platform.inform(&from, app::kCheckTitle, *problem, MessageIcon::exclamation);
         // Saving what was read over the file would lose the rest of it, or
@@ -127,7 +113,7 @@ void ArchiveCommands::save(WorkWindow& from, bool saveAs) {
         project.currentFileName = chosen->toStdString();
     }
     const QString file = QString::fromStdString(project.currentFileName);
-    const ArchiveWriteResult result = writeArchiveFile(pathOf(file), project);
+    const ArchiveWriteResult result = writeArchiveFile(qt::localPath(file), project);
     if (!result.ok) {
         platform.inform(&from, app::kCheckTitle,
                         QStringLiteral("Il file ") + quoted(file) + QStringLiteral(" non \u00e8 stato salvato: ") +
@@ -157,7 +143,7 @@ void ArchiveCommands::deleteFile(WorkWindow& from) {
     links_.choices().lastDeleteName = *chosen;
     // The trash keeps a wrong click undoable; where there is none the file
     // goes for good, and the user is told so.
-    if (moveToTrash(*chosen)) return;
+    if (moveFileToTrash(*chosen)) return;
     if (QFile::remove(*chosen)) {
         platform.inform(&from, app::kCheckTitle,
                         QStringLiteral("Non \u00e8 stato possibile spostare il file ") + quoted(*chosen) +

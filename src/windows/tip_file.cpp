@@ -1,9 +1,8 @@
 #include "tip_file.h"
 
-#include <QFile>
-
 #include "model/bounded_file.h"
 #include "model/cp1252.h"
+#include "print/qt/local_path.h"
 
 namespace calvex {
 
@@ -23,7 +22,7 @@ QStringList splitTipLines(const QString& text) {
 
 std::optional<QStringList> readTipsFile(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
-    const BoundedFile read = readBoundedFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes);
+    const BoundedFile read = readBoundedFile(qt::localPath(path), kMaxTipsFileBytes);
     if (!read.isRead()) return std::nullopt;
     return splitTipLines(QString::fromStdString(cp1252ToUtf8(read.bytes)));
 }

@@ -5,7 +5,9 @@
 
 #include <unistd.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,6 +47,22 @@ inline std::filesystem::path scratchDir(const std::string& purpose) {
     return dir;
 }
 
+#ifdef _WIN32
+// The command interpreter's quoting; no argument of the tests holds a quote.
+inline std::string quoted(const std::string& arg) { return "\"" + arg + "\""; }
+
+inline BatchRun runBatch(std::initializer_list<std::string> args) {
+    const std::filesystem::path dir = scratchDir("run");
+    std::filesystem::path program = std::filesystem::path(CALVEX_BINARY_DIR) / "bin" / "calvex-batch.exe";
+    std::string command = quoted(program.make_preferred().string());
+    for (const std::string& arg : args) command.append(" ").append(quoted(arg));
+    command.append(" >").append(quoted((dir / "out").string()));
+    command.append(" 2>").append(quoted((dir / "err").string())).append(" <NUL");
+    // The interpreter drops the first and the last quote of the line.
+    const int status = std::system(("\"" + command + "\"").c_str());
+    return {status, readBytes(dir / "out"), readBytes(dir / "err")};
+}
+#else
 inline std::string quoted(const std::string& arg) {
     std::string text = "'";
     for (char c : arg) {
@@ -70,5 +88,6 @@ inline BatchRun runBatch(std::initializer_list<std::string> args) {
     run.err = readBytes(dir / "err");
     return run;
 }
+#endif
 
 } // namespace calvex::testing

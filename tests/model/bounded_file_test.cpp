@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 
 #include "model/bounded_file.h"
 #include "support/hang_guard.h"
+#include "support/special_files.h"
 #include "support/temporary_folder.h"
 
 namespace calvex {
@@ -51,14 +50,16 @@ TEST_F(BoundedFileTest, RefusesFoldersPipesAndDevicesAtOnce) {
     EXPECT_EQ(read.problem, "il nome indica una cartella");
 
     // A pipe nobody writes to would block an ordinary open for ever.
-    const fs::path pipe = folder_ / "tubo";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path pipe = testing::idlePipe(folder_);
+    ASSERT_FALSE(pipe.empty());
     read = readBoundedFile(pipe, 100);
     EXPECT_EQ(read.status, BoundedFile::Status::unreadable);
     EXPECT_EQ(read.problem, "il nome non indica un file ordinario");
 
-    read = readBoundedFile("/dev/zero", 100);
-    EXPECT_EQ(read.problem, "il nome non indica un file ordinario");
+    for (const std::string& device : testing::endlessDevices()) {
+        read = readBoundedFile(device, 100);
+        EXPECT_EQ(read.problem, "il nome non indica un file ordinario") << device;
+    }
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-
 #include "shell/data_folder.h"
+#include "support/special_files.h"
 
 namespace calvex::testing {
 namespace {
@@ -36,8 +34,8 @@ ProgramRun runProgram(const QStringList& arguments) {
 // program opens one archive at most: all that is refused with the usage line.
 TEST(CommandLine, OptionsAndMoreThanOneNameAreRefusedAndNeverReachQt) {
     QTemporaryDir folder;
-    const QString pipe = folder.filePath(QStringLiteral("stile"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString pipe = QString::fromStdString(testing::idlePipe(folder.path().toStdString()).string());
+    ASSERT_FALSE(pipe.isEmpty());
     const QString example = QStringLiteral(CALVEX_SOURCE_DIR "/examples/Calvex-dati-esempio");
     for (const QStringList& arguments : {QStringList{"-platform", "bogus"}, QStringList{"-stylesheet", pipe},
                                          QStringList{"-platform"}, QStringList{example, example}, QStringList{""}}) {

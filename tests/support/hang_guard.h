@@ -3,34 +3,41 @@
 // blocks ends the test program with a failure after a few seconds instead
 // of hanging the test run.
 
-#include <signal.h>
-#include <unistd.h>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
 
 namespace calvex::testing {
 
 class HangGuard {
 public:
-    explicit HangGuard(unsigned seconds = 10) {
-        struct sigaction action {};
-        action.sa_handler = fail;
-        ::sigaction(SIGALRM, &action, &previous_);
-        ::alarm(seconds);
-    }
+    explicit HangGuard(unsigned seconds = 10)
+        : watchdog_([this, seconds] {
+              std::unique_lock lock(mutex_);
+              if (ended_.wait_for(lock, std::chrono::seconds(seconds), [this] { return done_; })) return;
+              std::fputs("\nFAILED: a read that must not wait is blocked\n", stderr);
+              std::_Exit(1);
+          }) {}
     ~HangGuard() {
-        ::alarm(0);
-        ::sigaction(SIGALRM, &previous_, nullptr);
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        ended_.notify_one();
+        watchdog_.join();
     }
     HangGuard(const HangGuard&) = delete;
     HangGuard& operator=(const HangGuard&) = delete;
 
 private:
-    static void fail(int) {
-        static const char message[] = "\nFAILED: a read that must not wait is blocked\n";
-        (void)!::write(STDERR_FILENO, message, sizeof message - 1);
-        ::_exit(1);
-    }
-
-    struct sigaction previous_ {};
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool done_ = false;
+    // Last, so that it starts when the rest is ready.
+    std::thread watchdog_;
 };
 
 } // namespace calvex::testing

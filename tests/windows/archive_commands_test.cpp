@@ -135,7 +135,12 @@ TEST_F(ArchiveCommandsTest, IncompleteOpenIsToldAndDeleteUsesItsDialog) {
     EXPECT_EQ(platform.fileDialogs.back().request.title,
               "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
     EXPECT_FALSE(QFile::exists(cut));
+    // Into the trash, with no word of a deletion for good; on Linux the trash
+    // is the one of the tests' own data folder.
+    EXPECT_FALSE(lastMessage().contains("definitivamente")) << lastMessage().toStdString();
+#ifndef _WIN32
     EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/Calvex-dati-tronco"));
+#endif
     EXPECT_EQ(project->currentFileName, "Calvex-dati-in-memoria"); // the name stays
 }
 
@@ -155,7 +160,10 @@ TEST_F(ArchiveCommandsTest, FilesThatAreNoArchivesAreNotOpenedAndDeletingForGood
     EXPECT_TRUE(lastMessage().contains("temporaneo")) << lastMessage().toStdString();
     EXPECT_TRUE(textOf(window, "np").isEmpty());
 
-    // Without a trash the file goes for good, and the message says so.
+    // Without a trash the file goes for good, and the message says so. A
+    // drive without a Recycle Bin is a network share, which a test on
+    // Windows cannot make.
+#ifndef _WIN32
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", stale.toUtf8());
     platform.files.push_back(stale);
@@ -163,6 +171,7 @@ TEST_F(ArchiveCommandsTest, FilesThatAreNoArchivesAreNotOpenedAndDeletingForGood
     qputenv("XDG_DATA_HOME", dataHome);
     EXPECT_FALSE(QFile::exists(stale));
     EXPECT_TRUE(lastMessage().contains("eliminato definitivamente")) << lastMessage().toStdString();
+#endif
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "print/qt/calculator_settings.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
 #include "model/bounded_file.h"
 #include "model/cp1252.h"
+#include "print/qt/local_path.h"
 
 namespace calvex::qt {
 
@@ -67,7 +67,7 @@ QStringList calculatorSettingsFiles() {
 CalculatorSettings readCalculatorSettings(const QStringList& files, std::ostream& warnings, std::string_view program) {
     SettingsMap values;
     for (const QString& file : files) {
-        const BoundedFile read = readBoundedFile(QFile::encodeName(file).toStdString(), kMaxSettingsFileBytes);
+        const BoundedFile read = readBoundedFile(localPath(file), kMaxSettingsFileBytes);
         if (read.status == BoundedFile::Status::missing) continue;
         if (!read.isRead()) {
             warnings << program << ": attenzione: impostazioni del calcolatore non lette da "

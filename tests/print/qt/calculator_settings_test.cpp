@@ -6,10 +6,9 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include <sys/stat.h>
-
 #include "print/qt/calculator_settings.h"
 #include "support/hang_guard.h"
+#include "support/special_files.h"
 
 namespace calvex {
 namespace {
@@ -73,8 +72,8 @@ TEST_F(CalculatorSettingsTest, EachValueComesFromTheFirstFileThatHoldsIt) {
 
 TEST_F(CalculatorSettingsTest, AFileThatCannotBeReadGivesThePlaceholdersAtOnceAndAWarning) {
     const testing::HangGuard guard;
-    const QString pipe = dir.filePath(QStringLiteral("tubo.conf"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString pipe = QString::fromStdString(testing::idlePipe(dir.path().toStdString()).string());
+    ASSERT_FALSE(pipe.isEmpty());
     const QString huge = put(QStringLiteral("grande.conf"), "[calcolatore]\nnome=Ing. Rossi\n");
     ASSERT_TRUE(QFile::resize(huge, qint64{1} << 30));
 
@@ -95,9 +94,12 @@ TEST_F(CalculatorSettingsTest, AFileThatCannotBeReadGivesThePlaceholdersAtOnceAn
 TEST(CalculatorSettingsFiles, FirstTheOneQSettingsWritesForCalvex) {
     const QStringList files = qt::calculatorSettingsFiles();
     ASSERT_GE(files.size(), 2);
-    EXPECT_EQ(files[0], QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Calvex"),
-                                  QStringLiteral("Calvex"))
-                            .fileName());
+    const QString nativeFile =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Calvex"), QStringLiteral("Calvex"))
+            .fileName();
+    if (nativeFile.startsWith(QStringLiteral("\\HKEY_")))
+        GTEST_SKIP() << "QSettings keeps its settings in the registry here: no file to be the same as";
+    EXPECT_EQ(files[0], nativeFile);
     EXPECT_EQ(files[1], QFileInfo(files[0]).dir().path() + ".conf");
 }
 

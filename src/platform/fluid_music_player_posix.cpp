@@ -2,7 +2,6 @@
 
 #include <fluidsynth.h>
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <string>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "model/bounded_file.h"
+#include "print/qt/local_path.h"
 
 namespace calvex {
 
@@ -95,7 +95,7 @@ void FluidMusicPlayer::open(const QString& midiFile) {
     silenceSoundLibraries();
     // Read here, bounded, so that FluidSynth never opens the file itself:
     // a pipe or a huge file in the tune's place must not hold up the splash.
-    BoundedFile tune = readBoundedFile(QFile::encodeName(midiFile).toStdString(), kMaxMidiFileBytes);
+    BoundedFile tune = readBoundedFile(qt::localPath(midiFile), kMaxMidiFileBytes);
     if (!tune.isRead() || !tune.bytes.starts_with("MThd")) return;
     const QByteArray soundFont = generalMidiSoundFont();
     if (soundFont.isEmpty()) return;
@@ -140,5 +140,7 @@ void FluidMusicPlayer::close() { session_.reset(); }
 bool FluidMusicPlayer::isSounding() const {
     return session_ && fluid_player_get_status(session_->current()) == FLUID_PLAYER_PLAYING;
 }
+
+std::unique_ptr<MusicPlayer> makeSystemMusicPlayer() { return std::make_unique<FluidMusicPlayer>(); }
 
 } // namespace calvex

@@ -1,0 +1,11 @@
+#include "casebook_folder.h"
+
+#include <QDir>
+
+namespace calvex::cli {
+
+QString casebookFolderFor(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/calvex/validation"));
+}
+
+} // namespace calvex::cli
