@@ -16,4 +16,10 @@ std::optional<StartRequest> readCommandLine(int argc, const char* const* argv) {
     return StartRequest{QFileInfo(name).absoluteFilePath()};
 }
 
+QString workingFolderAtStart(const QString& current, const QString& programFolder, const QString& documents) {
+    const QString here = QFileInfo(current).canonicalFilePath();
+    const bool inProgramFolder = !here.isEmpty() && here == QFileInfo(programFolder).canonicalFilePath();
+    return inProgramFolder && !documents.isEmpty() ? documents : current;
+}
+
 } // namespace calvex

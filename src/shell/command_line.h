@@ -20,4 +20,10 @@ inline constexpr const char* kUsageLine =
 // (an option, or more than one name).
 std::optional<StartRequest> readCommandLine(int argc, const char* const* argv);
 
+// The folder to work in. Started in its own folder (as the Windows Start menu
+// starts it: a folder under Program Files the user cannot write to), the
+// program works in the user's documents, where its file dialogs then start;
+// started anywhere else, it stays there.
+QString workingFolderAtStart(const QString& current, const QString& programFolder, const QString& documents);
+
 } // namespace calvex

@@ -1,7 +1,9 @@
 // Calvex: starts the splash and hands over to the windows.
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QStandardPaths>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -40,6 +42,10 @@ int main(int argc, char** argv) {
 
     // The calculator's name and address are set by whoever installs the
     // program; the user cannot change them from the windows.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir::setCurrent(calvex::workingFolderAtStart(QDir::currentPath(), QApplication::applicationDirPath(),
+                                                  QDir(documents).exists() ? documents : QDir::homePath()));
+
     const calvex::qt::CalculatorSettings calculator = calvex::qt::readCalculatorSettings(std::cerr, "calvex");
     const QString dataFolder = calvex::dataFolderFor(QApplication::applicationDirPath());
     calvex::ShellSettings shellSettings{calculator.name, calculator.address, dataFolder};

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "shell/command_line.h"
 #include "shell/data_folder.h"
 #include "support/special_files.h"
 
@@ -62,6 +63,21 @@ TEST(CommandLine, TheBuildFolderHoldsTheDataWhereTheProgramLooks) {
     const QDir data(dataFolderFor(QFileInfo(kProgram).absolutePath()));
     for (const char* file : {"Internet.mid", "SuggerimentiCalvex.TXT", "translations/qt_it.qm"})
         EXPECT_TRUE(QFileInfo(data.filePath(QString::fromLatin1(file))).isFile()) << data.path().toStdString() << file;
+}
+
+// Started in its own folder, also reached through another spelling of it,
+// the program works in the user's documents; started elsewhere it stays.
+TEST(CommandLine, StartedInItsOwnFolderTheProgramWorksInTheDocuments) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("elsewhere")));
+    const QString program = root.filePath(QStringLiteral("program"));
+    const QString documents = root.filePath(QStringLiteral("documents"));
+    EXPECT_EQ(workingFolderAtStart(program, program, documents), documents);
+    EXPECT_EQ(workingFolderAtStart(root.filePath(QStringLiteral("elsewhere/../program")), program, documents),
+              documents);
+    const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
+    EXPECT_EQ(workingFolderAtStart(elsewhere, program, documents), elsewhere);
 }
 
 } // namespace
