@@ -22,14 +22,22 @@ struct OutputArguments {
     std::string output;
 };
 
-std::optional<OutputArguments> parseOutputArguments(std::span<const std::string> args);
+// What a command writes: its name in the messages ("della relazione"), what
+// is made from the archive ("la relazione"), and the endings allowed (".pdf").
+struct OutputKind {
+    std::string_view fileOf;
+    std::string_view madeFrom;
+    std::span<const std::string_view> endings;
+};
+
+// The arguments "FILE -o OUT" of a command writing that kind of file;
+// nothing, with the reason and the usage on `err`, when their form is wrong,
+// the output's name has another ending or the output is the archive itself.
+std::optional<OutputArguments> readOutputArguments(std::span<const std::string> args, const OutputKind& kind,
+                                                   std::ostream& err);
 
 // Whether the name ends with the extension, in any case.
 bool endsWith(const std::string& name, std::string_view extension);
-
-// An output never goes over the archive it is made from (also when a link
-// leads there): the message when it would.
-std::optional<std::string> sameFileProblem(const OutputArguments& arguments, std::string_view madeFrom);
 
 // The finished file put in the output's place whole, or a message naming it.
 int writeOutput(const std::string& output, std::string_view bytes, std::ostream& err);

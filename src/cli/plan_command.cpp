@@ -15,21 +15,10 @@
 namespace calvex::cli {
 
 int planCommand(std::span<const std::string> args, std::ostream& err) {
-    const std::optional<OutputArguments> parsed = parseOutputArguments(args);
-    if (!parsed) {
-        printUsage(err);
-        return kExitFailure;
-    }
-    std::optional<std::string> problem;
-    if (!endsWith(parsed->output, ".pdf"))
-        problem = "il nome del file delle piante deve terminare con .pdf";
-    else
-        problem = sameFileProblem(*parsed, "la pianta");
-    if (problem) {
-        err << "calvex-batch: " << parsed->output << ": " << *problem << '\n';
-        printUsage(err);
-        return kExitFailure;
-    }
+    static constexpr std::string_view kEndings[] = {".pdf"};
+    const std::optional<OutputArguments> parsed =
+        readOutputArguments(args, {"delle piante", "la pianta", kEndings}, err);
+    if (!parsed) return kExitFailure;
     const LoadedProject loaded = loadAndCompute(parsed->file, err);
     if (!loaded.complete()) return kExitFailure;
     const std::string date = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();

@@ -32,12 +32,6 @@ bool isEditableReport(const std::string& output) { return endsWith(output, ".odt
 // A report goes only to a name that says what it is, and never over the
 // archive it is made from: anything else is taken for a mistake in the
 // arguments.
-std::optional<std::string> outputProblem(const OutputArguments& arguments) {
-    if (!endsWith(arguments.output, ".pdf") && !endsWith(arguments.output, ".odt"))
-        return "il nome del file della relazione deve terminare con .pdf o .odt";
-    return sameFileProblem(arguments, "la relazione");
-}
-
 int writeEditableReport(const ProjectData& project, const std::string& output, std::ostream& err) {
     documents::OdtWordDocument document;
     // Numbers in the notation of the user's locale, as the program writes them.
@@ -55,16 +49,10 @@ int writeEditableReport(const ProjectData& project, const std::string& output, s
 } // namespace
 
 int reportCommand(std::span<const std::string> args, std::ostream& err) {
-    const std::optional<OutputArguments> parsed = parseOutputArguments(args);
-    if (!parsed) {
-        printUsage(err);
-        return kExitFailure;
-    }
-    if (const auto problem = outputProblem(*parsed)) {
-        err << "calvex-batch: " << parsed->output << ": " << *problem << '\n';
-        printUsage(err);
-        return kExitFailure;
-    }
+    static constexpr std::string_view kEndings[] = {".pdf", ".odt"};
+    const std::optional<OutputArguments> parsed =
+        readOutputArguments(args, {"della relazione", "la relazione", kEndings}, err);
+    if (!parsed) return kExitFailure;
     const LoadedProject loaded = loadAndCompute(parsed->file, err);
     if (!loaded.complete()) return kExitFailure;
     const ProjectData& project = *loaded.project;
