@@ -45,21 +45,37 @@ sleep 2
 # 1. The test programs, with the toolchain's DLLs and Qt plugins; the
 # window tests on Qt's offscreen platform, as CTest runs them on Linux.
 export WINEPREFIX=$win/wine
+# The prefix is made, and its services have settled, before any test runs.
+wineboot --init >/dev/null 2>&1
+wineserver --wait
+run_tests() {
+    # Wine's Recycle Bin is the trash of the Linux user's data folder: the
+    # tests get one of their own.
+    WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" QT_PLUGIN_PATH="$CALVEX_WINDOWS_PREFIX/plugins" \
+        QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$out/data" wine "$1" >"$2" 2>&1
+}
 test_start=$SECONDS
 for program in "$win"/tests/*.exe; do
     name=$(basename "$program" .exe)
     log=$out/$name.log
-    # Wine's Recycle Bin is the trash of the Linux user's data folder: the
-    # tests get one of their own.
-    if ! WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" QT_PLUGIN_PATH="$CALVEX_WINDOWS_PREFIX/plugins" \
-        QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$out/data" wine "$program" >"$log" 2>&1; then
-        fail "$name under Wine (see $log)"
+    status=0
+    run_tests "$program" "$log" || status=$?
+    # A program that never reached its summary did not fail a test: Wine
+    # could not start or keep it. What it printed is shown, and it runs once
+    # more; a test that fails fails at once.
+    if [[ $status -ne 0 ]] && ! grep -aq '^\[==========\] .* ran\.' "$log"; then
+        echo "$name ended with status $status before its summary; its last lines:"
+        tr -d '\r' <"$log" | tail -n 15 | sed 's/^/  | /'
+        status=0
+        run_tests "$program" "$log" || status=$?
     fi
+    [[ $status -eq 0 ]] || fail "$name under Wine (status $status, see $log)"
     tr -d '\r' <"$log" >"$log.txt"
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log.txt")
     echo "$name: ${passed:-0} passed"
     sed -n 's/^\[  SKIPPED \] \([A-Za-z][^ ]*\).*/  skipped: \1/p' "$log.txt" | sort -u
     sed -n 's/^\[  FAILED  \] \([A-Za-z][^ ]*\).*/  failed: \1/p' "$log.txt" | sort -u
+    [[ $status -eq 0 ]] || tail -n 15 "$log.txt" | sed 's/^/  | /'
 done
 echo "test programs under Wine: $((SECONDS - test_start)) s"
 
