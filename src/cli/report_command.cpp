@@ -29,9 +29,6 @@ std::pair<std::string, std::string> calculator(std::ostream& err) {
 
 bool isEditableReport(const std::string& output) { return endsWith(output, ".odt"); }
 
-// A report goes only to a name that says what it is, and never over the
-// archive it is made from: anything else is taken for a mistake in the
-// arguments.
 int writeEditableReport(const ProjectData& project, const std::string& output, std::ostream& err) {
     documents::OdtWordDocument document;
     // Numbers in the notation of the user's locale, as the program writes them.
@@ -49,6 +46,9 @@ int writeEditableReport(const ProjectData& project, const std::string& output, s
 } // namespace
 
 int reportCommand(std::span<const std::string> args, std::ostream& err) {
+    // A report goes only to a name that says what it is, and never over the
+    // archive it is made from: anything else is taken for a mistake in the
+    // arguments.
     static constexpr std::string_view kEndings[] = {".pdf", ".odt"};
     const std::optional<OutputArguments> parsed =
         readOutputArguments(args, {"della relazione", "la relazione", kEndings}, err);
