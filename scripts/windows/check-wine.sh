@@ -54,6 +54,7 @@ run_tests() {
     WINEPATH="$CALVEX_WINDOWS_PREFIX/bin" QT_PLUGIN_PATH="$CALVEX_WINDOWS_PREFIX/plugins" \
         QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$out/data" wine "$1" >"$2" 2>&1
 }
+last_lines() { tr -d '\r' <"$1" | tail -n 15 | sed 's/^/  | /'; }
 test_start=$SECONDS
 for program in "$win"/tests/*.exe; do
     name=$(basename "$program" .exe)
@@ -65,7 +66,7 @@ for program in "$win"/tests/*.exe; do
     # more; a test that fails fails at once.
     if [[ $status -ne 0 ]] && ! grep -aq '^\[==========\] .* ran\.' "$log"; then
         echo "$name ended with status $status before its summary; its last lines:"
-        tr -d '\r' <"$log" | tail -n 15 | sed 's/^/  | /'
+        last_lines "$log"
         status=0
         run_tests "$program" "$log" || status=$?
     fi
@@ -75,7 +76,7 @@ for program in "$win"/tests/*.exe; do
     echo "$name: ${passed:-0} passed"
     sed -n 's/^\[  SKIPPED \] \([A-Za-z][^ ]*\).*/  skipped: \1/p' "$log.txt" | sort -u
     sed -n 's/^\[  FAILED  \] \([A-Za-z][^ ]*\).*/  failed: \1/p' "$log.txt" | sort -u
-    [[ $status -eq 0 ]] || tail -n 15 "$log.txt" | sed 's/^/  | /'
+    [[ $status -eq 0 ]] || last_lines "$log"
 done
 echo "test programs under Wine: $((SECONDS - test_start)) s"
 
